@@ -1,0 +1,21 @@
+#include "calc_error.h"
+
+namespace navivor {
+
+void throwNotAFloat(std::string_view text) {
+    throw CalcError("'" + std::string(text) + "' is not a valid floating point value");
+}
+
+void throwNotAnInteger(std::string_view text) {
+    throw CalcError("'" + std::string(text) + "' is not a valid integer value");
+}
+
+std::string withClosingFullStop(std::string message) {
+    // Every byte of a multi-byte UTF-8 character is above '.', as is every non-ASCII
+    // character of the 8-bit code page the messages come from.
+    if (!message.empty() && static_cast<unsigned char>(message.back()) > '.')
+        message += '.';
+    return message;
+}
+
+} // namespace navivor

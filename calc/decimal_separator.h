@@ -1,0 +1,22 @@
+// The process-wide decimal separator used by every number conversion and by the key
+// filters of the input fields. It is one character, held as its UTF-8 text.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace navivor {
+
+const std::string& decimalSeparator();
+
+// Sets the separator; a text that is not exactly one character gives ".".
+void setDecimalSeparator(std::string_view separator);
+
+// The decimal symbol of the user's locale (LC_ALL, LC_NUMERIC, LANG), or "." when it cannot
+// be read or is longer than one character.
+std::string localeDecimalSeparator();
+
+// True when the text is exactly one UTF-8 encoded character.
+bool isSingleCharacter(std::string_view text);
+
+} // namespace navivor

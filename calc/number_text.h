@@ -1,0 +1,28 @@
+// Conversions between numbers and the texts the user types and the report shows, with the
+// process-wide decimal separator and no thousands separator.
+#pragma once
+
+#include "extended_arithmetic.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace navivor {
+
+// Blanks, optional sign, digits with at most one decimal separator, optional exponent,
+// blanks. Raises the conversion failure for anything else or a value too large for extended.
+Extended textToNumber(std::string_view text);
+
+// General format with 15 significant digits: plain form for decimal exponents -3 to 15,
+// scientific form ("1,5E-5", "1E15") beyond; zero and denormals give "0".
+std::string numberToText(Extended value);
+
+std::string integerToText(std::int32_t value);
+
+// Leading blanks, then a signed decimal or an unsigned hexadecimal form ("$2A", "x2A",
+// "0x2A", up to eight digits taken as a 32-bit pattern). Raises the integer conversion
+// failure otherwise.
+std::int32_t textToInteger(std::string_view text);
+
+} // namespace navivor

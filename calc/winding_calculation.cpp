@@ -1,0 +1,102 @@
+#include "winding_calculation.h"
+
+#include "number_text.h"
+
+namespace navivor {
+namespace {
+
+// Flux density of the core by load power; a bound belongs to the lower band.
+double inductionFactor(double loadPower) {
+    if (loadPower <= 10)
+        return 0.7;
+    if (loadPower <= 30)
+        return 0.8;
+    if (loadPower <= 50)
+        return 0.9;
+    if (loadPower <= 100)
+        return 1.0;
+    return 1.2;
+}
+
+// A cell with no characters at all reads as 0 and shows "0" from then on.
+double cellValueOrZero(std::string& cell) {
+    if (cell.empty()) {
+        cell = "0";
+        return 0;
+    }
+    return toDouble(textToNumber(cell));
+}
+
+// Diameter in mm, three decimals, of a wire carrying 2 A/mm2: the square root of
+// (2 x current) / 3.14.
+double wireDiameter(Extended doubledCurrent) {
+    const Extended root = squareRoot(quotient(doubledCurrent, 3.14L));
+    return toDouble(quotient(static_cast<Extended>(Round(product(root, 1000))), 1000));
+}
+
+} // namespace
+
+WindingOutcome runWindingCalculation(WindingDesign& design, TurnStore& store,
+                                     const MessageLookup& text, ReportLines& report) {
+    report.clear();
+
+    double loadPower = 0;
+    for (SecondaryCells& row : design.secondaries) {
+        const double voltage = cellValueOrZero(row.voltage);
+        const double current = cellValueOrZero(row.current);
+        loadPower = toDouble(sum(product(voltage, current), loadPower));
+    }
+
+    const double induction = inductionFactor(loadPower);
+    const double rootOfPower = toDouble(squareRoot(loadPower));
+    if (!(quotient(design.coreSection, 100) >= rootOfPower)) {
+        // Round(R x 100) + 1: every 64-bit integer is exact in extended, so the sum is too.
+        const Extended smallestSection =
+            static_cast<Extended>(Round(product(rootOfPower, 100))) + 1;
+        report.append(text("Mes3"));
+        report.append(text("Mes4") + " " + numberToText(smallestSection) + " " + text("Mes5"));
+        return WindingOutcome::CoreInsufficient;
+    }
+
+    const Extended frequencyTimesInduction = product(design.frequency, induction);
+    double turnsPerVolt = toDouble(
+        quotient(2200, product(quotient(design.coreSection, 10000), frequencyTimesInduction)));
+    turnsPerVolt = toDouble(quotient(turnsPerVolt, 100));
+
+    report.append(text("Mes6"));
+    report.append(text("Mes7") + " " + integerToText(design.frequency));
+    report.append(text("Mes8") + " " + design.primaryVoltage);
+    report.append(text("Mes9") + " " + integerToText(design.coreSection));
+    report.append(text("Mes10") + " " + numberToText(loadPower));
+    report.append(" ");
+    report.append(text("Mes11"));
+    report.append(" ");
+
+    const Extended primaryVoltage = textToNumber(design.primaryVoltage);
+    const std::int64_t primaryTurns = Round(product(primaryVoltage, turnsPerVolt));
+    report.append(text("Mes12") + " " + numberToText(static_cast<Extended>(primaryTurns)));
+    store.primary = static_cast<double>(primaryTurns);
+    const double primaryDiameter = wireDiameter(quotient(product(2, loadPower), primaryVoltage));
+    report.append(text("Mes13") + " " + numberToText(primaryDiameter));
+    report.append(" ");
+    report.append(text("Mes14"));
+    report.append(" ");
+
+    for (std::size_t k = 1; k <= design.secondaries.size(); ++k) {
+        const SecondaryCells& row = design.secondaries[k - 1];
+        report.append(text("Mes15") + " " + integerToText(static_cast<std::int32_t>(k)));
+        // Secondaries get 5 % more turns. The count is kept whole, never cut to 32 bits.
+        const std::int64_t turns =
+            Round(product(product(textToNumber(row.voltage), turnsPerVolt), 1.05L));
+        store.secondary[k - 1] = static_cast<double>(turns);
+        report.append(text("Mes16") + " " + row.voltage);
+        report.append(text("Mes17") + " " + row.current);
+        report.append(text("Mes12") + " " + numberToText(static_cast<Extended>(turns)));
+        const double diameter = wireDiameter(product(textToNumber(row.current), 2));
+        report.append(text("Mes13") + " " + numberToText(diameter) + " мм.");
+        report.append(" ");
+    }
+    return WindingOutcome::CoreSufficient;
+}
+
+} // namespace navivor

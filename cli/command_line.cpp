@@ -1,0 +1,107 @@
+#include "command_line.h"
+
+#include "calc/decimal_separator.h"
+#include "calc/winding_design.h"
+
+#include <string_view>
+
+namespace navivor::cli {
+
+const char* const kUsage =
+    "Usage: navivor-calc [--primary TEXT] [--secondary U:I]... [--frequency F] [--core S]\n"
+    "                    [--window W] [--thickness TEXT] [--diameter TEXT]...\n"
+    "                    [--lang NAME] [--separator C] [--encoding utf-8|cp1251]\n"
+    "\n"
+    "Calculates a mains transformer on an E-shaped core and prints the report.\n"
+    "\n"
+    "  --primary TEXT     primary voltage, V (default 220)\n"
+    "  --secondary U:I    one secondary winding, voltage and current; 1 to 50 times\n"
+    "                     (default 12:2)\n"
+    "  --frequency F      mains frequency, Hz, 1 to 1000 (default 50)\n"
+    "  --core S           core section under the windings, mm2, 1 to 1000000 (default 1)\n"
+    "  --window W         core window area, mm2, 1 to 10000000 (default 1)\n"
+    "  --thickness TEXT   lamination thickness, mm (default 0.1)\n"
+    "  --diameter TEXT    chosen wire diameter, mm: first the primary, then each secondary;\n"
+    "                     given once or more, the window fill check follows\n"
+    "  --lang NAME        texts from lang/NAME.ini (default: built-in texts)\n"
+    "  --separator C      decimal separator (default: the locale's)\n"
+    "  --encoding E       output encoding, utf-8 or cp1251 (default utf-8)\n"
+    "  --help             this text\n"
+    "\n"
+    "Exit status: 0 report printed, 1 the calculation failed, 2 usage error.\n";
+
+namespace {
+
+bool isReservedSeparator(std::string_view separator) {
+    // These would make number texts ambiguous.
+    return separator.find_first_of("0123456789+-eE \t") != std::string_view::npos;
+}
+
+} // namespace
+
+CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
+    CommandLine line;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        std::string option = arguments[i];
+        std::optional<std::string> inlineValue;
+        if (const auto equals = option.find('=');
+            option.starts_with("--") && equals != std::string::npos) {
+            inlineValue = option.substr(equals + 1);
+            option.resize(equals);
+        }
+        if (option == "--help" && !inlineValue) {
+            line.help = true;
+            continue;
+        }
+        const auto value = [&]() -> std::string {
+            if (inlineValue)
+                return *inlineValue;
+            if (i + 1 >= arguments.size())
+                throw UsageError{option + " needs a value"};
+            return arguments[++i];
+        };
+        if (option == "--primary") {
+            line.primary = value();
+        } else if (option == "--secondary") {
+            const std::string winding = value();
+            const auto colon = winding.find(':');
+            if (colon == std::string::npos)
+                throw UsageError{"--secondary takes VOLTAGE:CURRENT, got '" + winding + "'"};
+            if (line.secondaries.size() == kMaxSecondaries)
+                throw UsageError{"at most 50 secondary windings"};
+            line.secondaries.push_back({winding.substr(0, colon), winding.substr(colon + 1)});
+        } else if (option == "--frequency") {
+            line.frequency = value();
+        } else if (option == "--core") {
+            line.core = value();
+        } else if (option == "--window") {
+            line.window = value();
+        } else if (option == "--thickness") {
+            line.thickness = value();
+        } else if (option == "--diameter") {
+            line.diameters.push_back(value());
+        } else if (option == "--lang") {
+            line.language = value();
+        } else if (option == "--separator") {
+            const std::string separator = value();
+            if (!isSingleCharacter(separator) || isReservedSeparator(separator))
+                throw UsageError{"--separator takes one character other than a digit, sign, "
+                                 "blank or e, got '" +
+                                 separator + "'"};
+            line.separator = separator;
+        } else if (option == "--encoding") {
+            const std::string encoding = value();
+            if (encoding != "utf-8" && encoding != "cp1251")
+                throw UsageError{"--encoding takes utf-8 or cp1251, got '" + encoding + "'"};
+            line.cp1251Output = encoding == "cp1251";
+        } else {
+            throw UsageError{"unknown option '" + arguments[i] + "'"};
+        }
+    }
+    const std::size_t windings = line.secondaries.empty() ? 1 : line.secondaries.size();
+    if (line.diameters.size() > windings + 1)
+        throw UsageError{"more --diameter values than windings"};
+    return line;
+}
+
+} // namespace navivor::cli

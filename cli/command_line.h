@@ -1,0 +1,39 @@
+// The command line of navivor-calc: one design, the optional chosen diameters, and how to
+// read and write numbers and texts.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace navivor::cli {
+
+struct SecondaryOption {
+    std::string voltage;
+    std::string current;
+};
+
+struct CommandLine {
+    bool help = false;
+    std::string primary = "220";
+    std::vector<SecondaryOption> secondaries; // empty: the one default winding 12 V 2 A
+    std::string frequency = "50";
+    std::string core = "1";
+    std::string window = "1";
+    std::optional<std::string> thickness; // default: 0.1 with the separator in force
+    std::vector<std::string> diameters;
+    std::optional<std::string> language;  // default: the built-in texts
+    std::optional<std::string> separator; // default: the locale's
+    bool cp1251Output = false;
+};
+
+// Raised for a command line that cannot be run; the message explains it.
+struct UsageError {
+    std::string message;
+};
+
+CommandLine parseCommandLine(const std::vector<std::string>& arguments);
+
+extern const char* const kUsage;
+
+} // namespace navivor::cli

@@ -1,0 +1,142 @@
+// navivor-calc: the calculations of the calculate button from the command line. One run is
+// one press, followed by a second press when chosen diameters are given.
+#include "calc/calc_error.h"
+#include "calc/calculation_cycle.h"
+#include "calc/decimal_separator.h"
+#include "calc/number_text.h"
+#include "cli/command_line.h"
+#include "i18n/cp1251.h"
+#include "i18n/language_file.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <exception>
+#include <iostream>
+
+namespace navivor::cli {
+namespace {
+
+enum ExitStatus { kReportPrinted = 0, kCalculationFailed = 1, kUsageError = 2 };
+
+// A spin field's value after it was left: its text as an integer, the minimum when the text
+// is no integer, clamped to the range.
+std::int32_t spinFieldValue(const std::string& text, std::int32_t minimum, std::int32_t maximum) {
+    std::int32_t value = minimum;
+    try {
+        value = textToInteger(text);
+    } catch (const CalcError&) {
+    }
+    return std::clamp(value, minimum, maximum);
+}
+
+WindingDesign designOf(const CommandLine& line) {
+    WindingDesign design;
+    design.primaryVoltage = line.primary;
+    for (const SecondaryOption& winding : line.secondaries)
+        design.secondaries.push_back({winding.voltage, winding.current, ""});
+    if (design.secondaries.empty())
+        design.secondaries.push_back({"12", "2", ""});
+    design.frequency = spinFieldValue(line.frequency, 1, 1000);
+    design.coreSection = spinFieldValue(line.core, 1, 1000000);
+    design.windowArea = spinFieldValue(line.window, 1, 10000000);
+    return design;
+}
+
+// The chosen diameters go where the user would type them after the first press.
+void enterDiameters(const std::vector<std::string>& diameters, WindingDesign& design) {
+    design.primaryDiameter = diameters.empty() ? "" : diameters[0];
+    for (std::size_t k = 0; k < design.secondaries.size(); ++k)
+        design.secondaries[k].diameter = k + 1 < diameters.size() ? diameters[k + 1] : "";
+}
+
+class Output {
+public:
+    explicit Output(bool cp1251)
+        : cp1251_(cp1251) {}
+
+    std::string encoded(const std::string& text) const {
+        return cp1251_ ? encodeCp1251(text) : text;
+    }
+    void printReport(const std::vector<std::string>& lines) const {
+        std::string bytes;
+        for (const std::string& line : lines)
+            bytes += encoded(line) + "\r\n";
+        std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+    }
+    void printError(const std::string& message) const {
+        const std::string bytes = encoded(message) + "\n";
+        std::fwrite(bytes.data(), 1, bytes.size(), stderr);
+    }
+
+private:
+    bool cp1251_;
+};
+
+void mergeInto(std::vector<std::string>& report, const ReportLines& press) {
+    if (press.cleared)
+        report.clear();
+    report.insert(report.end(), press.lines.begin(), press.lines.end());
+}
+
+int run(const CommandLine& line) {
+    if (line.separator)
+        setDecimalSeparator(*line.separator);
+    const Output output(line.cp1251Output);
+    const LanguageTexts texts = line.language ? LanguageTexts(*line.language) : LanguageTexts();
+    const MessageLookup lookup = [&texts](std::string_view key) { return texts.message(key); };
+    const std::string thickness = line.thickness.value_or(numberToText(0.1L));
+
+    WindingDesign design = designOf(line);
+    CalculationCycle cycle;
+    std::vector<std::string> report;
+    const auto press = [&] {
+        ReportLines lines;
+        try {
+            const PressResult result = cycle.press(design, thickness, lookup, lines);
+            mergeInto(report, lines);
+            return result;
+        } catch (...) {
+            mergeInto(report, lines);
+            throw;
+        }
+    };
+
+    try {
+        PressResult result = press();
+        if (result == PressResult::ThicknessMissing) {
+            output.printError(texts.message("Mes1"));
+            return kCalculationFailed;
+        }
+        if (result == PressResult::CoreSufficient && !line.diameters.empty()) {
+            enterDiameters(line.diameters, design);
+            press();
+        }
+    } catch (const CalcError& failure) {
+        output.printReport(report);
+        output.printError(withClosingFullStop(failure.what()));
+        return kCalculationFailed;
+    }
+    output.printReport(report);
+    return kReportPrinted;
+}
+
+} // namespace
+} // namespace navivor::cli
+
+int main(int argc, char** argv) {
+    using namespace navivor::cli;
+    try {
+        const CommandLine line = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+        if (line.help) {
+            std::fputs(kUsage, stdout);
+            return kReportPrinted;
+        }
+        return run(line);
+    } catch (const UsageError& error) {
+        std::fprintf(stderr, "navivor-calc: %s\n%s", error.message.c_str(), kUsage);
+        return kUsageError;
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "navivor-calc: %s\n", error.what());
+        return kCalculationFailed;
+    }
+}

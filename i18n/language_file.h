@@ -1,0 +1,37 @@
+// The current language: its file under lang/ and the texts the calculations and the
+// calculate button look up in it, with the built-in Russian texts as defaults.
+#pragma once
+
+#include "i18n/profile_file.h"
+
+#include <string>
+#include <string_view>
+
+namespace navivor {
+
+// The name of the built-in language, which needs no file.
+inline constexpr std::string_view kBuiltInLanguage = "Russian";
+
+// "lang/" + name + ".ini" under the current directory. Where that file does not exist but
+// one whose name differs only in letter case does, that one is named instead.
+std::string languageFilePath(std::string_view languageName);
+
+// One language file read at one moment, as a press of the calculate button opens it.
+class LanguageTexts {
+public:
+    // The built-in texts alone.
+    LanguageTexts() = default;
+    explicit LanguageTexts(std::string_view languageName);
+
+    // A key of [Messages] (Mes1 to Mes17).
+    std::string message(std::string_view key) const;
+    // A key of [MainForm] read by fixed code: Kol1 to Kol3, Label4, Button1, Button1_.
+    std::string mainForm(std::string_view key) const;
+
+    const ProfileFile& file() const { return file_; }
+
+private:
+    ProfileFile file_;
+};
+
+} // namespace navivor
