@@ -1,0 +1,71 @@
+// Speed of one press of the calculate button with 50 secondaries, and of the two number
+// conversions every report line goes through.
+#include "calc/decimal_separator.h"
+#include "calc/number_text.h"
+#include "calc/winding_calculation.h"
+#include "calc/window_fill_check.h"
+#include "i18n/language_file.h"
+
+#include <benchmark/benchmark.h>
+
+namespace navivor {
+namespace {
+
+WindingDesign fiftySecondaries() {
+    WindingDesign design;
+    design.primaryVoltage = "230";
+    for (int k = 1; k <= 50; ++k)
+        design.secondaries.push_back({std::to_string(k) + ",5", "0,25", "0,35"});
+    design.primaryDiameter = "0,8";
+    design.frequency = 50;
+    design.coreSection = 100000;
+    design.windowArea = 1000000;
+    return design;
+}
+
+void WindingCalculation50(benchmark::State& state) {
+    setDecimalSeparator(",");
+    const LanguageTexts texts;
+    const MessageLookup lookup = [&texts](std::string_view key) { return texts.message(key); };
+    TurnStore store;
+    for (auto _ : state) {
+        WindingDesign design = fiftySecondaries();
+        ReportLines report;
+        benchmark::DoNotOptimize(runWindingCalculation(design, store, lookup, report));
+    }
+}
+BENCHMARK(WindingCalculation50);
+
+void WindowFillCheck50(benchmark::State& state) {
+    setDecimalSeparator(",");
+    TurnStore store;
+    store.primary = 800;
+    store.secondary.fill(40);
+    for (auto _ : state) {
+        WindingDesign design = fiftySecondaries();
+        ReportLines report;
+        runWindowFillCheck(design, store, report);
+        benchmark::DoNotOptimize(report.lines.data());
+    }
+}
+BENCHMARK(WindowFillCheck50);
+
+void TextToNumber(benchmark::State& state) {
+    setDecimalSeparator(",");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(textToNumber("12,625"));
+}
+BENCHMARK(TextToNumber);
+
+void NumberToText(benchmark::State& state) {
+    setDecimalSeparator(",");
+    const Extended value = 1.129L;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(numberToText(value));
+}
+BENCHMARK(NumberToText);
+
+} // namespace
+} // namespace navivor
+
+BENCHMARK_MAIN();

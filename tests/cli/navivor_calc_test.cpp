@@ -1,0 +1,222 @@
+// navivor-calc run as a separate process: its output bytes and exit status.
+#include "i18n/cp1251.h"
+#include "support/temporary_directory.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+namespace navivor {
+namespace {
+
+using navivor::testing::TemporaryCurrentDirectory;
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+std::string quoted(const std::string& argument) {
+    std::string result = "'";
+    for (char c : argument)
+        result += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return result + "'";
+}
+
+std::string contents(const char* path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+// Runs in the current directory with a locale whose separator is the full stop.
+Outcome navivorCalc(const std::vector<std::string>& arguments) {
+    std::string command = "LC_ALL=C " + quoted(NAVIVOR_CALC);
+    for (const std::string& argument : arguments)
+        command += " " + quoted(argument);
+    command += " >out.bin 2>err.bin </dev/null";
+    const int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, contents("out.bin"), contents("err.bin")};
+}
+
+std::string crlfLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    return text;
+}
+
+const std::vector<std::string> kFirstExampleReport = {
+    "РАСЧЕТ ТРАНСФОРМАТОРА С Ш-ОБРАЗНЫМ СЕРДЕЧНИКОМ",
+    "Частота тока, Гц - 50",
+    "Напряжение первичной обмотки, В - 220",
+    "Площадь сечения сердечника в месте распол. обмотки, мм.кв. - 1000",
+    "Мощность нагрузки, Вт - 24",
+    " ",
+    "ПЕРВИЧНАЯ ОБМОТКА :",
+    " ",
+    "Количество витков : 1210",
+    "Расчетный диаметр провода, мм.: 0,264",
+    " ",
+    "ВТОРИЧНЫЕ ОБМОТКИ :",
+    " ",
+    "Обмотка 1",
+    "Расчетное напряжение, В - 12",
+    "Расчетный ток, А - 2",
+    "Количество витков : 69",
+    "Расчетный диаметр провода, мм.: 1,129 мм.",
+    " ",
+};
+
+const std::vector<std::string> kFillExampleLines = {
+    "ЗАПОЛНЕНИЕ ОКНА СЕРДЕЧНИКА",
+    "Площадь окна сердечника :500 мм. кв.",
+    "Принятый диаметр провода первичной обмотки : 0,27 мм.",
+    "Принятый диаметр провода вторичной обмотки 1 : 1,12 мм.",
+    "Заполнение окна : 47,4 %",
+};
+
+class NavivorCalc : public ::testing::Test {
+protected:
+    TemporaryCurrentDirectory directory;
+};
+
+TEST_F(NavivorCalc, FirstWorkedExampleByteForByte) {
+    const Outcome run = navivorCalc({"--separator", ",", "--core", "1000"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, crlfLines(kFirstExampleReport));
+    EXPECT_EQ(run.err, "");
+}
+
+TEST_F(NavivorCalc, DiametersAddOneFillCheck) {
+    const Outcome run =
+        navivorCalc({"--separator", ",", "--primary", "220", "--secondary", "12:2", "--frequency",
+                     "50", "--core", "1000", "--window", "500", "--thickness", "0,35", "--diameter",
+                     "0,27", "--diameter", "1,12"});
+    std::vector<std::string> lines = kFirstExampleReport;
+    lines.insert(lines.end(), kFillExampleLines.begin(), kFillExampleLines.end());
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, crlfLines(lines));
+}
+
+TEST_F(NavivorCalc, Cp1251Output) {
+    const Outcome run = navivorCalc({"--separator=,", "--core=400", "--encoding=cp1251"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out,
+              encodeCp1251(crlfLines({"Недостаточное сечение сердечника !!!",
+                                      "Требуемое сечение сердечника не менее 491  мм. кв."})));
+}
+
+TEST_F(NavivorCalc, InsufficientCoreIgnoresDiameters) {
+    const Outcome run = navivorCalc({"--core", "400", "--diameter", "0.3"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.find("ЗАПОЛНЕНИЕ"), std::string::npos);
+}
+
+TEST_F(NavivorCalc, DefaultsUseTheLocaleSeparatorAndSpinRanges) {
+    // Out-of-range spin texts are clamped, unparsable ones read as the minimum.
+    const Outcome run = navivorCalc({"--frequency", "5000", "--core", "abc", "--secondary", ":"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("Частота тока, Гц - 1000\r\n"), std::string::npos);
+    EXPECT_NE(run.out.find("обмотки, мм.кв. - 1\r\n"), std::string::npos);
+    EXPECT_NE(run.out.find("Расчетное напряжение, В - 0\r\n"), std::string::npos);
+}
+
+TEST_F(NavivorCalc, TextsFromALanguageFile) {
+    TemporaryCurrentDirectory::write(
+        "lang/English.ini", encodeCp1251("[Messages]\nMes3=Core section too small!!!\nMes4=Use at "
+                                         "least\nMes5=\" mm2\"\n"));
+    const Outcome run = navivorCalc({"--lang", "English", "--core", "400"});
+    EXPECT_EQ(run.out, crlfLines({"Core section too small!!!", "Use at least 491  mm2"}));
+}
+
+struct FailureCase {
+    std::vector<std::string> arguments;
+    int status;
+    std::string out;
+    std::string err;
+};
+
+class NavivorCalcFailures : public NavivorCalc,
+                            public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(NavivorCalcFailures, StatusAndStreams) {
+    const Outcome run = navivorCalc(GetParam().arguments);
+    EXPECT_EQ(run.status, GetParam().status);
+    EXPECT_EQ(run.out, GetParam().out);
+    if (GetParam().status == 2)
+        EXPECT_TRUE(run.err.starts_with(GetParam().err)) << run.err;
+    else
+        EXPECT_EQ(run.err, GetParam().err);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, NavivorCalcFailures,
+    ::testing::Values(
+        FailureCase{{"--thickness", "0"}, 1, "", "Введите значение толщины пластин сердечника !\n"},
+        FailureCase{{"--thickness", ""}, 1, "", "Введите значение толщины пластин сердечника !\n"},
+        FailureCase{{"--thickness", "0,1"}, 1, "", "'0,1' is not a valid floating point value.\n"},
+        FailureCase{
+            {"--secondary", "1,2,3:1"}, 1, "", "'1,2,3' is not a valid floating point value.\n"},
+        FailureCase{{"--primary", ""}, 1, "", "'' is not a valid floating point value.\n"},
+        FailureCase{{"--core", "1000", "--diameter", "0.3", "--diameter", "x"},
+                    1,
+                    crlfLines({"РАСЧЕТ ТРАНСФОРМАТОРА С Ш-ОБРАЗНЫМ СЕРДЕЧНИКОМ",
+                               "Частота тока, Гц - 50",
+                               "Напряжение первичной обмотки, В - 220",
+                               "Площадь сечения сердечника в месте распол. обмотки, мм.кв. - 1000",
+                               "Мощность нагрузки, Вт - 24",
+                               " ",
+                               "ПЕРВИЧНАЯ ОБМОТКА :",
+                               " ",
+                               "Количество витков : 1210",
+                               "Расчетный диаметр провода, мм.: 0.264",
+                               " ",
+                               "ВТОРИЧНЫЕ ОБМОТКИ :",
+                               " ",
+                               "Обмотка 1",
+                               "Расчетное напряжение, В - 12",
+                               "Расчетный ток, А - 2",
+                               "Количество витков : 69",
+                               "Расчетный диаметр провода, мм.: 1.129 мм.",
+                               " ",
+                               "ЗАПОЛНЕНИЕ ОКНА СЕРДЕЧНИКА",
+                               "Площадь окна сердечника :1 мм. кв.",
+                               "Принятый диаметр провода первичной обмотки : 0.3 мм."}),
+                    "'x' is not a valid floating point value.\n"},
+        FailureCase{{"--bogus"}, 2, "", "navivor-calc: unknown option '--bogus'"},
+        FailureCase{{"--secondary", "12"}, 2, "", "navivor-calc: --secondary takes"},
+        FailureCase{{"--primary"}, 2, "", "navivor-calc: --primary needs a value"},
+        FailureCase{{"--encoding", "koi8-r"}, 2, "", "navivor-calc: --encoding takes"},
+        FailureCase{{"--separator", "ab"}, 2, "", "navivor-calc: --separator takes"},
+        FailureCase{{"--separator", "5"}, 2, "", "navivor-calc: --separator takes"},
+        FailureCase{{"--diameter", "1", "--diameter", "2", "--diameter", "3"},
+                    2,
+                    "",
+                    "navivor-calc: more --diameter values"}));
+
+TEST_F(NavivorCalc, AtMostFiftySecondaries) {
+    std::vector<std::string> arguments;
+    for (int k = 0; k < 50; ++k)
+        arguments.insert(arguments.end(), {"--secondary", "1:0.01"});
+    EXPECT_EQ(navivorCalc(arguments).status, 0);
+    arguments.insert(arguments.end(), {"--secondary", "1:0.01"});
+    const Outcome run = navivorCalc(arguments);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+}
+
+TEST_F(NavivorCalc, HelpPrintsTheUsage) {
+    const Outcome run = navivorCalc({"--help"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.out.starts_with("Usage: navivor-calc")) << run.out;
+}
+
+} // namespace
+} // namespace navivor

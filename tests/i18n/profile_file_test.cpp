@@ -1,0 +1,118 @@
+#include "i18n/cp1251.h"
+#include "i18n/language_file.h"
+#include "i18n/profile_file.h"
+#include "support/temporary_directory.h"
+
+#include <gtest/gtest.h>
+
+namespace navivor {
+namespace {
+
+using navivor::testing::TemporaryCurrentDirectory;
+
+struct TextCase {
+    const char* fileContent; // UTF-8 here, written to the file in Windows-1251
+    const char* section;
+    const char* key;
+    const char* defaultText;
+    std::string expected;
+};
+
+class ProfileText : public ::testing::TestWithParam<TextCase> {
+protected:
+    TemporaryCurrentDirectory directory;
+};
+
+TEST_P(ProfileText, ReadingRules) {
+    const TextCase& c = GetParam();
+    TemporaryCurrentDirectory::write("file.ini", encodeCp1251(c.fileContent));
+    EXPECT_EQ(ProfileFile("file.ini").text(c.section, c.key, c.defaultText), c.expected)
+        << c.fileContent;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, ProfileText,
+    ::testing::Values(
+        TextCase{"[Messages]\r\nMes10=Load power, W -\r\n", "Messages", "Mes10", "x",
+                 "Load power, W -"},
+        TextCase{"[messages]\nmes10=found\n", "Messages", "Mes10", "x", "found"},
+        TextCase{"[Messages]\nMes9=other\n", "Messages", "Mes10", "Мощность -", "Мощность -"},
+        TextCase{"[Other]\nMes10=other\n", "Messages", "Mes10", "default ", "default"},
+        TextCase{"[Messages]\nMes2=\n", "Messages", "Mes2", "Ошибка !", ""},
+        TextCase{"[Messages]\nMes2=   \n", "Messages", "Mes2", "Ошибка !", ""},
+        TextCase{"[Messages]\n  Mes5 =   мм. кв.  \n", "Messages", "Mes5", "", "мм. кв."},
+        TextCase{"[Messages]\nMes5=\" мм. кв. \"\n", "Messages", "Mes5", "", " мм. кв. "},
+        TextCase{"[Messages]\nMes5=' a '\n", "Messages", "Mes5", "", " a "},
+        TextCase{"[Messages]\nMes5=\"a'\n", "Messages", "Mes5", "", "\"a'"},
+        TextCase{"[Messages]\nMes5=a=b\n", "Messages", "Mes5", "", "a=b"},
+        TextCase{"[Messages]\nMes5=first\nMes5=second\n", "Messages", "Mes5", "", "first"},
+        TextCase{"Mes5=outside\n[Messages]\n", "Messages", "Mes5", "d", "d"},
+        TextCase{"", "Messages", "Mes6", " lead and trail  ", " lead and trail"},
+        TextCase{"[Messages]\nMes1=Текст ёЁ№\n", "Messages", "Mes1", "", "Текст ёЁ№"}));
+
+TEST(ProfileFileText, MissingFileGivesTheDefault) {
+    TemporaryCurrentDirectory directory;
+    EXPECT_EQ(ProfileFile("lang/none.ini").text("Messages", "Mes1", "built-in "), "built-in");
+}
+
+TEST(ProfileFileText, LongValuesAreCutTo2047Characters) {
+    TemporaryCurrentDirectory directory;
+    TemporaryCurrentDirectory::write("long.ini", "[A]\nkey=" + std::string(3000, '\xC0') + "\n");
+    const std::string value = ProfileFile("long.ini").text("A", "key", "");
+    EXPECT_EQ(value.size(), 2047u * 2); // each А is two bytes of UTF-8
+}
+
+struct NumberCase {
+    const char* value;
+    std::int32_t expected;
+};
+
+class ProfileNumber : public ::testing::TestWithParam<NumberCase> {
+protected:
+    TemporaryCurrentDirectory directory;
+};
+
+TEST_P(ProfileNumber, ParsedOrDefault) {
+    TemporaryCurrentDirectory::write("Navivor.ini",
+                                     std::string("[Color]\nbgc1=") + GetParam().value + "\n");
+    EXPECT_EQ(ProfileFile("Navivor.ini").number("Color", "bgc1", 77), GetParam().expected)
+        << GetParam().value;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, ProfileNumber,
+    ::testing::Values(NumberCase{"16777215", 16777215}, NumberCase{"$FFFFFF", 16777215},
+                      NumberCase{"0xFFFFFF", 16777215}, NumberCase{"0Xff0000", 0xFF0000},
+                      NumberCase{"-2147483643", -2147483643}, NumberCase{"$80000005", -2147483643},
+                      NumberCase{"+8", 8}, NumberCase{"12abc", 77}, NumberCase{"12345678901", 77},
+                      NumberCase{"", 77}, NumberCase{"x10", 77}, NumberCase{"0x", 77},
+                      NumberCase{"1.5", 77}, NumberCase{"$1FFFFFFFF", 77}));
+
+TEST(Cp1251, EveryByteSurvivesARoundTrip) {
+    std::string bytes;
+    for (int b = 0; b < 256; ++b)
+        bytes += static_cast<char>(b);
+    const std::string utf8 = decodeCp1251(bytes);
+    EXPECT_EQ(encodeCp1251(utf8), bytes);
+    EXPECT_EQ(decodeCp1251("\xC0\xFF\xA8\xB8\xB9\x88"), "АяЁё№€");
+}
+
+TEST(Cp1251, CharactersOutsideTheCodePageBecomeQuestionMarks) {
+    EXPECT_EQ(encodeCp1251("a中b"), "a?b");
+    EXPECT_EQ(encodeCp1251("Ω😀"), "??");
+    EXPECT_EQ(encodeCp1251("\xFF\xC3"), "??"); // malformed UTF-8
+}
+
+TEST(LanguageFile, PathIsUnderLangAndFindsOtherLetterCase) {
+    TemporaryCurrentDirectory directory;
+    EXPECT_EQ(languageFilePath("English"), "lang/English.ini");
+    EXPECT_EQ(languageFilePath(""), "lang/.ini");
+    TemporaryCurrentDirectory::write("lang/English.ini", "[Messages]\nMes15=Winding\n");
+    EXPECT_EQ(languageFilePath("english"), "lang/English.ini");
+    EXPECT_EQ(LanguageTexts("ENGLISH").message("Mes15"), "Winding");
+    EXPECT_EQ(LanguageTexts("ENGLISH").message("Mes7"), "Частота тока, Гц -");
+    EXPECT_EQ(LanguageTexts().mainForm("Label4"), " Диам.пр.");
+}
+
+} // namespace
+} // namespace navivor

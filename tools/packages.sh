@@ -1,0 +1,30 @@
+# Sourced by the run and test commands: installs the Debian packages the project needs when
+# they are missing (as root), or says the one line that would (otherwise).
+
+navivor_require_packages() {
+    local missing=()
+    local package
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    if [ "$(id -u)" -eq 0 ]; then
+        echo "Installing ${missing[*]}" >&2
+        DEBIAN_FRONTEND=noninteractive apt-get update -qq &&
+            DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+    else
+        echo "Navivor needs these packages first:" >&2
+        echo "  sudo apt-get install -y --no-install-recommends ${missing[*]}" >&2
+        exit 1
+    fi
+}
+
+# What building Navivor needs.
+NAVIVOR_BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
+    qt6-base-dev)
+# What the window needs to look as designed: Arial's metrics, with Cyrillic.
+NAVIVOR_RUN_PACKAGES=(fonts-liberation)
+# What the tests need besides the build: the independent model of the calculations.
+NAVIVOR_TEST_PACKAGES=(python3 fonts-liberation)
