@@ -2,6 +2,8 @@
 
 #include "number_text.h"
 
+#include <stdexcept>
+
 namespace navivor {
 namespace {
 
@@ -38,6 +40,8 @@ double wireDiameter(Extended doubledCurrent) {
 
 WindingOutcome runWindingCalculation(WindingDesign& design, TurnStore& store,
                                      const MessageLookup& text, ReportLines& report) {
+    if (design.secondaries.size() > kMaxSecondaries)
+        throw std::length_error("at most 50 secondary windings");
     report.clear();
 
     double loadPower = 0;

@@ -2,6 +2,8 @@
 
 #include "number_text.h"
 
+#include <stdexcept>
+
 namespace navivor {
 namespace {
 
@@ -20,6 +22,8 @@ double addWinding(double copperSum, Extended diameter, double turns) {
 } // namespace
 
 void runWindowFillCheck(WindingDesign& design, const TurnStore& store, ReportLines& report) {
+    if (design.secondaries.size() > kMaxSecondaries)
+        throw std::length_error("at most 50 secondary windings");
     if (design.primaryDiameter.empty())
         design.primaryDiameter = "0";
     report.append("ЗАПОЛНЕНИЕ ОКНА СЕРДЕЧНИКА");

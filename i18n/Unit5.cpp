@@ -1,0 +1,53 @@
+#include "i18n/Unit5.h"
+
+#include "i18n/language_file.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+
+namespace navivor {
+
+TLangForm::TLangForm(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint) {
+    setObjectName("LangForm");
+    setWindowTitle("Выбор языка");
+    setFixedSize(252, 96);
+    move(348, 159);
+    Lang = new QLabel("Перечень доступных языков", this);
+    Lang->setObjectName("Lang");
+    Lang->setGeometry(15, 12, 193, 16);
+    LangList = new QComboBox(this);
+    LangList->setObjectName("LangList");
+    LangList->setEditable(true);
+    LangList->setGeometry(17, 32, 217, 21);
+    Button1 = new QPushButton("Изменить", this);
+    Button1->setObjectName("Button1");
+    Button1->setGeometry(43, 63, 75, 25);
+    Button2 = new QPushButton("Закрыть", this);
+    Button2->setObjectName("Button2");
+    Button2->setGeometry(131, 63, 75, 25);
+    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+    FormCreate();
+}
+
+void TLangForm::FormCreate() {
+    // Every entry named *.ini under lang/, folders too, in the order the directory gives.
+    const QFileInfoList entries = QDir("lang").entryInfoList(
+        {"*.ini"}, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+        QDir::Unsorted);
+    for (const QFileInfo& entry : entries) {
+        LangList->addItem(entry.fileName().chopped(4));
+        if (LangList->count() == 1)
+            LangList->setEditText(QString::fromUtf8(
+                kBuiltInLanguage.data(), static_cast<qsizetype>(kBuiltInLanguage.size())));
+    }
+}
+
+QString TLangForm::languageName() const {
+    return LangList->currentText();
+}
+
+} // namespace navivor

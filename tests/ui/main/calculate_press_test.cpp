@@ -1,0 +1,230 @@
+#include "i18n/cp1251.h"
+#include "main_window_fixture.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace navivor::test {
+
+namespace {
+
+const QStringList kWorkedExample = {
+    "РАСЧЕТ ТРАНСФОРМАТОРА С Ш-ОБРАЗНЫМ СЕРДЕЧНИКОМ",
+    "Частота тока, Гц - 50",
+    "Напряжение первичной обмотки, В - 220",
+    "Площадь сечения сердечника в месте распол. обмотки, мм.кв. - 1000",
+    "Мощность нагрузки, Вт - 24",
+    " ",
+    "ПЕРВИЧНАЯ ОБМОТКА :",
+    " ",
+    "Количество витков : 1210",
+    "Расчетный диаметр провода, мм.: 0,264",
+    " ",
+    "ВТОРИЧНЫЕ ОБМОТКИ :",
+    " ",
+    "Обмотка 1",
+    "Расчетное напряжение, В - 12",
+    "Расчетный ток, А - 2",
+    "Количество витков : 69",
+    "Расчетный диаметр провода, мм.: 1,129 мм.",
+    " ",
+};
+
+const QStringList kFillBlock = {
+    "ЗАПОЛНЕНИЕ ОКНА СЕРДЕЧНИКА",
+    "Площадь окна сердечника :500 мм. кв.",
+    "Принятый диаметр провода первичной обмотки : 0,27 мм.",
+    "Принятый диаметр провода вторичной обмотки 1 : 1,12 мм.",
+    "Заполнение окна : 47,4 %",
+};
+
+QString crlf(const QStringList& lines) {
+    return lines.join("\r\n") + "\r\n";
+}
+
+} // namespace
+
+class CalculatePressTest : public QObject {
+    Q_OBJECT
+    MainWindowFixture fixture;
+
+    TMainForm& form() { return fixture.form(); }
+    TResult& results() { return *fixture.windows->Result; }
+
+    void typeWorkedExample() {
+        MainWindowFixture::typeInto(form().SG1, 1, 1, "12");
+        MainWindowFixture::typeInto(form().SG1, 2, 1, "2");
+        MainWindowFixture::typeInto(form().SE4, "1000");
+    }
+    void press() { QTest::mouseClick(form().Button1, Qt::LeftButton); }
+    void typeDiametersAndWindow() {
+        MainWindowFixture::typeInto(form().SG2, 1, 0, "0,27");
+        MainWindowFixture::typeInto(form().SG1, 3, 1, "1,12");
+        MainWindowFixture::typeInto(form().SE5, "500");
+    }
+
+private slots:
+    void initTestCase() { fixture.initTestCase(); }
+    void init() { fixture.init(); }
+    void cleanup() { fixture.cleanup(); }
+    void cleanupTestCase() { fixture.cleanupTestCase(); }
+
+    void wholeRoadOfOneCalculation() {
+        typeWorkedExample();
+        press();
+        QCOMPARE(results().reportText(), crlf(kWorkedExample));
+        QVERIFY(results().isVisible());
+        QCOMPARE(form().Button1->text(), QString("Заполнение"));
+        QCOMPARE(form().SG2->cell(1, 0), QString(""));
+        QCOMPARE(form().SG1->columnCount(), 4);
+        QVERIFY(form().ToolButton1->isEnabled());
+        QVERIFY(form().ToolButton2->isEnabled());
+
+        typeDiametersAndWindow();
+        press();
+        QCOMPARE(results().reportText(), crlf(kWorkedExample + kFillBlock));
+        press();
+        QCOMPARE(results().reportText(), crlf(kWorkedExample + kFillBlock + kFillBlock));
+        QCOMPARE(form().clientWidth(), 507); // the column is added once
+    }
+
+    void savedWithCtrlSAsWindows1251() {
+        typeWorkedExample();
+        press();
+        typeDiametersAndWindow();
+        press();
+        const QString path = fixture.directory() + "/report.txt";
+        fixture.desktop().answerSave(path);
+        QTest::keyClick(&form(), Qt::Key_S, Qt::ControlModifier);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll().toStdString(),
+                 encodeCp1251(crlf(kWorkedExample + kFillBlock).toStdString()));
+    }
+
+    void insufficientCoreKeepsCalculationMode() {
+        MainWindowFixture::typeInto(form().SG1, 1, 1, "12");
+        MainWindowFixture::typeInto(form().SG1, 2, 1, "2");
+        MainWindowFixture::typeInto(form().SE4, "400");
+        press();
+        QCOMPARE(results().reportText(),
+                 crlf({"Недостаточное сечение сердечника !!!",
+                       "Требуемое сечение сердечника не менее 491  мм. кв."}));
+        QCOMPARE(form().Button1->text(), QString("Расчитать"));
+        QCOMPARE(form().SG2->cell(1, 0), QString("  ----------"));
+        QCOMPARE(form().clientWidth(), 507);
+        press();
+        QCOMPARE(form().clientWidth(), 507);
+        QCOMPARE(form().cycle.mode(), CycleMode::Calculation);
+    }
+
+    void missingThicknessShowsTheMessageOnly_data() {
+        QTest::addColumn<QString>("thickness");
+        QTest::addColumn<bool>("fillMode");
+        QTest::newRow("zero, calculation mode") << "0" << false;
+        QTest::newRow("empty, calculation mode") << "" << false;
+        QTest::newRow("zero, fill mode") << "0" << true;
+        QTest::newRow("empty, fill mode") << "" << true;
+    }
+    void missingThicknessShowsTheMessageOnly() {
+        QFETCH(QString, thickness);
+        QFETCH(bool, fillMode);
+        typeWorkedExample();
+        if (fillMode)
+            press();
+        const QString report = results().reportText();
+        const bool visible = results().isVisible();
+        form().Edit1->setText(thickness);
+        MainWindowFixture::typeInto(form().SG2, 0, 0, "0");
+        press();
+        QCOMPARE(fixture.desktop().messages().size(), 1);
+        QCOMPARE(fixture.desktop().messages()[0].caption, QString("Ошибка !"));
+        QCOMPARE(fixture.desktop().messages()[0].text,
+                 QString("Введите значение толщины пластин сердечника !"));
+        QCOMPARE(fixture.desktop().messages()[0].icon, MessageIcon::None);
+        QCOMPARE(results().reportText(), report);
+        QCOMPARE(results().isVisible(), visible);
+        QCOMPARE(form().SG2->cell(0, 0), QString("0"));
+        QCOMPARE(form().cycle.mode(), fillMode ? CycleMode::Fill : CycleMode::Calculation);
+    }
+
+    void primaryVoltageBelowATenthIsRaised() {
+        typeWorkedExample();
+        MainWindowFixture::typeInto(form().SG2, 0, 0, "0");
+        MainWindowFixture::typeInto(form().SG1, 1, 1, "");
+        MainWindowFixture::typeInto(form().SG1, 2, 1, "");
+        press();
+        QCOMPARE(form().SG2->cell(0, 0), QString("0,1"));
+        QCOMPARE(form().SG1->cell(1, 1), QString("0"));
+        QVERIFY(results().reportText().contains("Напряжение первичной обмотки, В - 0,1\r\n"));
+    }
+
+    void failureMidReportKeepsWhatWasDone() {
+        form().SE1->setValue(2);
+        typeWorkedExample();
+        MainWindowFixture::typeInto(form().SG1, 1, 2, "5");
+        form().SG1->setCell(2, 2, "-1"); // pasted: a minus cannot be typed
+        QVERIFY_THROWS_EXCEPTION(std::exception, press());
+        QVERIFY(results().reportText().endsWith("Количество витков : 29\r\n"));
+        QCOMPARE(form().cycle.mode(), CycleMode::Calculation);
+        QCOMPARE(form().Button1->text(), QString("Расчитать"));
+        QCOMPARE(form().SG1->columnCount(), 3);
+        QVERIFY(!results().isVisible());
+    }
+
+    void resetInFillModeKeepsTheWindowAndTheDiameters() {
+        typeWorkedExample();
+        press();
+        typeDiametersAndWindow();
+        form().Button2->click();
+        QVERIFY(results().isVisible());
+        QCOMPARE(results().reportText(), QString());
+        QCOMPARE(form().Button1->text(), QString("Расчитать"));
+        QVERIFY(!form().Save->isEnabled());
+        QVERIFY(!form().ToolButton1->isEnabled());
+        QCOMPARE(form().SG1->cell(3, 1), QString("1,12"));
+        press();
+        QCOMPARE(results().reportText(), crlf(kWorkedExample));
+        QCOMPARE(form().SG2->cell(1, 0), QString(""));
+    }
+
+    void closingTheResultsReturnsToCalculationMode() {
+        typeWorkedExample();
+        press();
+        results().close();
+        QVERIFY(!results().isVisible());
+        QCOMPARE(results().reportText(), QString());
+        QCOMPARE(form().Button1->text(), QString("Расчитать"));
+        QVERIFY(!form().ToolButton2->isEnabled());
+        QVERIFY(!form().Print->isEnabled());
+        press();
+        QCOMPARE(results().reportText(), crlf(kWorkedExample));
+        QVERIFY(results().isVisible());
+    }
+
+    void shortcutsNeedAReport() {
+        QVERIFY(form().Save->isEnabled()); // until the menu is first checked
+        QTest::keyClick(&form(), Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(&form(), Qt::Key_P, Qt::ControlModifier);
+        QVERIFY(!form().Save->isEnabled());
+        QVERIFY(!form().Print->isEnabled());
+        QCOMPARE(fixture.desktop().saveRequests().size(), 0);
+        QCOMPARE(fixture.desktop().printDialogs(), 0);
+
+        typeWorkedExample();
+        press();
+        fixture.desktop().cancelPrint();
+        QTest::keyClick(&form(), Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(fixture.desktop().printDialogs(), 1);
+        QVERIFY(form().Print->isEnabled());
+    }
+};
+
+} // namespace navivor::test
+
+NAVIVOR_QTEST_MAIN(navivor::test::CalculatePressTest)
+#include "calculate_press_test.moc"

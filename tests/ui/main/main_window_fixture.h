@@ -1,0 +1,51 @@
+// The five windows of the program made afresh for each test, with the main window shown,
+// in a fresh current directory, on the scripted desktop.
+#pragma once
+
+#include "app/navivor_windows.h"
+#include "calc/decimal_separator.h"
+#include "tests/ui/support/ui_test_fixture.h"
+#include "ui/widgets/spin_field.h"
+#include "ui/widgets/string_grid.h"
+
+#include <QLineEdit>
+#include <QTest>
+
+#include <memory>
+
+namespace navivor::test {
+
+class MainWindowFixture : public UiTestFixture {
+public:
+    void init(const std::string& separator = ",") {
+        UiTestFixture::init();
+        setDecimalSeparator(separator);
+        windows = std::make_unique<NavivorWindows>();
+        form().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form()));
+    }
+    void cleanup() {
+        windows.reset();
+        UiTestFixture::cleanup();
+    }
+
+    TMainForm& form() const { return *windows->MainForm; }
+
+    // Types into a cell of a grid as the user would: select it, then the keys.
+    static void typeInto(StringGrid* grid, int column, int row, const QString& keys) {
+        grid->setFocus();
+        grid->setCurrentCell(column, row);
+        grid->editor()->selectAll();
+        QTest::keyClick(grid->editor(), Qt::Key_Delete);
+        QTest::keyClicks(grid->editor(), keys);
+    }
+    static void typeInto(SpinField* field, const QString& keys) {
+        field->editor()->setFocus();
+        field->editor()->selectAll();
+        QTest::keyClicks(field->editor(), keys);
+    }
+
+    std::unique_ptr<NavivorWindows> windows;
+};
+
+} // namespace navivor::test

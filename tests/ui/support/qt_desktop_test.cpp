@@ -1,0 +1,119 @@
+// The Qt desktop against the real dialogs, each answered from the test while it is open.
+#include "tests/ui/support/ui_test_fixture.h"
+#include "ui/desktop/font_colour_dialog.h"
+#include "ui/desktop/qt_desktop.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QLineEdit>
+#include <QMessageBox>
+
+using navivor::FontChoice;
+using navivor::MessageIcon;
+using navivor::QtDesktop;
+using navivor::SaveFileRequest;
+
+class QtDesktopTest : public QObject {
+    Q_OBJECT
+    navivor::test::UiTestFixture fixture_;
+    QtDesktop desktop_;
+
+private slots:
+    void initTestCase() { fixture_.initTestCase(); }
+    void init() { fixture_.init(); }
+    void cleanup() { fixture_.cleanup(); }
+    void cleanupTestCase() { fixture_.cleanupTestCase(); }
+
+    void messageBoxHasOnlyOk_data() {
+        QTest::addColumn<MessageIcon>("icon");
+        QTest::addColumn<QMessageBox::Icon>("shown");
+        QTest::newRow("plain") << MessageIcon::None << QMessageBox::NoIcon;
+        QTest::newRow("error") << MessageIcon::Error << QMessageBox::Critical;
+    }
+
+    void messageBoxHasOnlyOk() {
+        QFETCH(MessageIcon, icon);
+        QFETCH(QMessageBox::Icon, shown);
+        bool seen = false;
+        fixture_.onNextModal([&](QWidget* window) {
+            auto* box = qobject_cast<QMessageBox*>(window);
+            QVERIFY(box);
+            seen = true;
+            QCOMPARE(box->windowTitle(), QStringLiteral("Navivor"));
+            QCOMPARE(box->text(), QStringLiteral("Thickness missing"));
+            QCOMPARE(box->icon(), shown);
+            QCOMPARE(box->buttons().size(), 1);
+            QCOMPARE(box->standardButton(box->buttons().constFirst()), QMessageBox::Ok);
+            box->buttons().constFirst()->click();
+        });
+        desktop_.showMessage(nullptr, QStringLiteral("Navivor"),
+                             QStringLiteral("Thickness missing"), icon);
+        QVERIFY(seen);
+    }
+
+    void saveDialogAppendsSuffixAndKeepsDirectory_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("name without extension") << "report"
+                                                << "report.txt";
+        QTest::newRow("name with extension") << "report.log"
+                                             << "report.log";
+        QTest::newRow("existing file, no question") << "existing.txt"
+                                                    << "existing.txt";
+    }
+
+    void saveDialogAppendsSuffixAndKeepsDirectory() {
+        QFETCH(QString, typed);
+        QFETCH(QString, chosen);
+        const QString start = QDir::currentPath();
+        QVERIFY(QDir().mkdir(QStringLiteral("elsewhere")));
+        const QString folder = QDir(QStringLiteral("elsewhere")).absolutePath();
+        QFile existing(folder + QStringLiteral("/existing.txt"));
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.close();
+
+        fixture_.onNextModal([&](QWidget* window) {
+            auto* dialog = qobject_cast<QFileDialog*>(window);
+            QVERIFY(dialog);
+            QCOMPARE(dialog->nameFilters(), QStringList{QStringLiteral("Text files (*.txt)")});
+            QCOMPARE(QFileInfo(dialog->selectedFiles().value(0)).fileName(),
+                     QStringLiteral("result.txt"));
+            // Typed as the user does; selectFile() leaves the focused name field alone.
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QVERIFY(name);
+            dialog->setDirectory(folder);
+            name->setText(typed);
+            static_cast<QDialog*>(dialog)->accept(); // QFileDialog hides it
+        });
+        const std::optional<QString> path = desktop_.chooseSaveFile(
+            nullptr, SaveFileRequest{QStringLiteral("result.txt"),
+                                     QStringLiteral("Text files (*.txt)"), QStringLiteral("txt")});
+        QCOMPARE(path.value_or(QStringLiteral("(cancelled)")), folder + QLatin1Char('/') + chosen);
+        QCOMPARE(QDir::currentPath(), start);
+    }
+
+    void fontDialogConfirmedUnchangedGivesTheSameFontAndColour() {
+        const QString family = QStringLiteral("DejaVu Sans");
+        if (!QFontDatabase::families().contains(family))
+            QSKIP("The font of this test is not installed");
+        QFont font(family, 12);
+        font.setBold(true);
+        fixture_.onNextModal([](QWidget* window) {
+            QVERIFY(qobject_cast<navivor::FontColourDialog*>(window));
+            qobject_cast<QDialog*>(window)->accept();
+        });
+        const std::optional<FontChoice> choice =
+            desktop_.chooseFont(nullptr, FontChoice{font, QColor(Qt::darkBlue)});
+        QVERIFY(choice);
+        QCOMPARE(choice->font.family(), family);
+        QCOMPARE(choice->font.pointSize(), 12);
+        QVERIFY(choice->font.bold());
+        QCOMPARE(choice->colour, QColor(Qt::darkBlue));
+    }
+};
+
+NAVIVOR_QTEST_MAIN(QtDesktopTest)
+#include "qt_desktop_test.moc"

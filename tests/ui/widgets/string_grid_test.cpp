@@ -1,0 +1,301 @@
+// The string grid driven with real key and mouse events.
+#include "calc/decimal_separator.h"
+#include "tests/ui/support/ui_test_fixture.h"
+#include "ui/widgets/string_grid.h"
+
+#include <QClipboard>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QSignalSpy>
+
+using navivor::StringGrid;
+
+namespace {
+
+constexpr int kColumnPitch = 61;
+constexpr int kRowPitch = 19;
+
+// The filter of the program's number grids.
+void numbersOnly(QChar& key) {
+    const QString separator = QString::fromStdString(navivor::decimalSeparator());
+    if (!(key.isDigit() || key == QChar(8) || QString(key) == separator))
+        key = QChar();
+}
+
+// A shown, active window holding the grid, with an edit before and after it in the tab order.
+struct GridWindow {
+    QWidget window;
+    QLineEdit* before = new QLineEdit(&window);
+    StringGrid* grid;
+    QLineEdit* after;
+
+    GridWindow(int columns, int rows, int fixed, QSize size) {
+        grid = new StringGrid(columns, rows, fixed, fixed, &window);
+        after = new QLineEdit(&window);
+        grid->setGeometry(QRect(QPoint(10, 40), size));
+        after->move(10, 300);
+        window.resize(400, 340);
+        window.show();
+        window.activateWindow();
+        grid->setFocus();
+    }
+    bool ready() { return QTest::qWaitForWindowActive(&window); }
+};
+
+} // namespace
+
+class StringGridTest : public QObject {
+    Q_OBJECT
+    navivor::test::UiTestFixture fixture_;
+
+private slots:
+    void initTestCase() { fixture_.initTestCase(); }
+    void init() { fixture_.init(); }
+    void cleanup() { fixture_.cleanup(); }
+    void cleanupTestCase() { fixture_.cleanupTestCase(); }
+
+    void typingPassesTheKeyFilter_data() {
+        QTest::addColumn<QString>("separator");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("edits");
+        QTest::newRow("letters and signs dropped") << "."
+                                                   << "12a-3"
+                                                   << "123" << 3;
+        QTest::newRow("blank dropped") << "."
+                                       << "1 2"
+                                       << "12" << 2;
+        QTest::newRow("backspace kept") << "."
+                                        << "12\b3"
+                                        << "13" << 4;
+        QTest::newRow("comma separator kept") << ","
+                                              << "0,5"
+                                              << "0,5" << 3;
+        QTest::newRow("point dropped for comma") << ","
+                                                 << "0.5"
+                                                 << "05" << 2;
+        QTest::newRow("comma dropped for point") << "."
+                                                 << "0,5"
+                                                 << "05" << 2;
+    }
+
+    void typingPassesTheKeyFilter() {
+        QFETCH(QString, separator);
+        QFETCH(QString, typed);
+        QFETCH(QString, text);
+        QFETCH(int, edits);
+        navivor::setDecimalSeparator(separator.toStdString());
+        GridWindow view(3, 2, 1, {187, 42});
+        QVERIFY(view.ready());
+        view.grid->setKeyFilter(numbersOnly);
+        QSignalSpy edited(view.grid, &StringGrid::cellEdited);
+        // Only the user edits; the program's texts do not count.
+        view.grid->setCell(1, 1, QStringLiteral("7"));
+        view.grid->setCell(1, 1, QString());
+
+        QTest::keyClicks(view.grid->editor(), typed);
+        QCOMPARE(view.grid->cell(1, 1), text);
+        QCOMPARE(edited.size(), edits);
+        QCOMPARE(edited.constLast(), (QList<QVariant>{1, 1}));
+    }
+
+    void replacedCharacterIsTypedInstead() {
+        GridWindow view(3, 2, 1, {187, 42});
+        QVERIFY(view.ready());
+        view.grid->setKeyFilter([](QChar& key) {
+            if (key == u'.')
+                key = u',';
+            else if (key == u'x')
+                key = QChar(8);
+        });
+        QSignalSpy edited(view.grid, &StringGrid::cellEdited);
+        QTest::keyClicks(view.grid->editor(), QStringLiteral("0.57x"));
+        QCOMPARE(view.grid->cell(1, 1), QStringLiteral("0,5"));
+        QCOMPARE(edited.size(), 5);
+    }
+
+    // The filter sees the control characters of keys that type them, and nothing of keys that
+    // type nothing; discarding them leaves the cell alone.
+    void filterSeesControlCharacters_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("seen");
+        QTest::newRow("Enter") << int(Qt::Key_Return) << 0 << 13;
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << 13;
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << 0 << 27;
+        QTest::newRow("Backspace") << int(Qt::Key_Backspace) << 0 << 8;
+        QTest::newRow("Ctrl+C") << int(Qt::Key_C) << int(Qt::ControlModifier) << 3;
+        QTest::newRow("Ctrl+V") << int(Qt::Key_V) << int(Qt::ControlModifier) << 22;
+        QTest::newRow("Ctrl+X") << int(Qt::Key_X) << int(Qt::ControlModifier) << 24;
+        QTest::newRow("Delete") << int(Qt::Key_Delete) << 0 << -1;
+        QTest::newRow("Left") << int(Qt::Key_Left) << 0 << -1;
+        QTest::newRow("Tab") << int(Qt::Key_Tab) << 0 << -1;
+    }
+
+    void filterSeesControlCharacters() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, seen);
+        GridWindow view(3, 2, 1, {187, 42});
+        QVERIFY(view.ready());
+        QList<int> filtered;
+        view.grid->setKeyFilter([&](QChar& typed) {
+            filtered.append(typed.unicode());
+            typed = QChar();
+        });
+        QGuiApplication::clipboard()->setText(QStringLiteral("99"));
+        view.grid->setCell(1, 1, QStringLiteral("5"));
+
+        QTest::keyClick(view.grid->editor(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(filtered, seen < 0 ? QList<int>{} : QList<int>{seen});
+        if (seen >= 0)
+            QCOMPARE(view.grid->cell(1, 1), QStringLiteral("5"));
+    }
+
+    void loweredRowsAndColumnsKeepTheirTexts() {
+        GridWindow view(3, 6, 1, {187, 233});
+        QVERIFY(view.ready());
+        view.grid->setCurrentCell(1, 4);
+        QTest::keyClicks(view.grid->editor(), QStringLiteral("12"));
+        view.grid->setCurrentCell(2, 5);
+        QTest::keyClicks(view.grid->editor(), QStringLiteral("34"));
+
+        view.grid->setRowCount(4);
+        QCOMPARE(view.grid->currentRow(), 3);
+        view.grid->setColumnCount(2);
+        QCOMPARE(view.grid->currentColumn(), 1);
+        view.grid->setRowCount(6);
+        view.grid->setColumnCount(3);
+        QCOMPARE(view.grid->cell(1, 4), QStringLiteral("12"));
+        QCOMPARE(view.grid->cell(2, 5), QStringLiteral("34"));
+        view.grid->setCurrentCell(2, 5);
+        QCOMPARE(view.grid->editor()->text(), QStringLiteral("34"));
+    }
+
+    // Sizes as the main window sets them: the bar comes with the thirteenth row, and every
+    // column still shows whole beside it.
+    void scrollBarOnlyWhenRowsDoNotFit_data() {
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("fixed");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("bar");
+        QTest::newRow("design size") << 3 << 2 << 1 << QSize(187, 42) << false;
+        QTest::newRow("eleven windings") << 3 << 12 << 1 << QSize(187, 233) << false;
+        QTest::newRow("twelve windings") << 3 << 13 << 1 << QSize(204, 233) << true;
+        QTest::newRow("fifty windings") << 3 << 51 << 1 << QSize(204, 233) << true;
+        QTest::newRow("diameters, twelve") << 4 << 13 << 1 << QSize(265, 233) << true;
+        QTest::newRow("primary grid") << 2 << 1 << 0 << QSize(126, 22) << false;
+    }
+
+    void scrollBarOnlyWhenRowsDoNotFit() {
+        QFETCH(int, columns);
+        QFETCH(int, rows);
+        QFETCH(int, fixed);
+        QFETCH(QSize, size);
+        QFETCH(bool, bar);
+        GridWindow view(columns, rows, fixed, size);
+        QVERIFY(view.ready());
+        QCOMPARE(view.grid->verticalScrollBar()->isVisible(), bar);
+        QVERIFY(!view.grid->horizontalScrollBar()->isVisible());
+        QCOMPARE(view.grid->viewport()->width(), columns * kColumnPitch);
+    }
+
+    void tabMovesFocusOutOfTheGrid() {
+        GridWindow view(3, 3, 1, {187, 61});
+        QVERIFY(view.ready());
+        QVERIFY(view.grid->editor()->hasFocus());
+        QTest::keyClick(view.grid->editor(), Qt::Key_Tab);
+        QVERIFY(view.after->hasFocus());
+        QCOMPARE(view.grid->currentColumn(), 1);
+        QTest::keyClick(view.after, Qt::Key_Backtab);
+        QVERIFY(view.grid->editor()->hasFocus());
+        QTest::keyClick(view.grid->editor(), Qt::Key_Backtab);
+        QVERIFY(view.before->hasFocus());
+    }
+
+    // From cell (column, row), with the cell's text and the caret where given (-1: the whole
+    // text selected, as on arriving in the cell).
+    void arrowsMoveAmongEditableCells_data() {
+        QTest::addColumn<QPoint>("from");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("caret");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QPoint>("to");
+        QTest::newRow("down") << QPoint(1, 1) << "" << -1 << int(Qt::Key_Down) << QPoint(1, 2);
+        QTest::newRow("not up into headings")
+            << QPoint(1, 1) << "" << -1 << int(Qt::Key_Up) << QPoint(1, 1);
+        QTest::newRow("not below the last row")
+            << QPoint(2, 3) << "" << -1 << int(Qt::Key_Down) << QPoint(2, 3);
+        QTest::newRow("not left into numbers")
+            << QPoint(1, 2) << "" << -1 << int(Qt::Key_Left) << QPoint(1, 2);
+        QTest::newRow("right over selected text")
+            << QPoint(1, 2) << "12" << -1 << int(Qt::Key_Right) << QPoint(2, 2);
+        QTest::newRow("right from inside the text")
+            << QPoint(1, 2) << "12" << 1 << int(Qt::Key_Right) << QPoint(1, 2);
+        QTest::newRow("right at the text's end")
+            << QPoint(1, 2) << "12" << 2 << int(Qt::Key_Right) << QPoint(2, 2);
+        QTest::newRow("left at the text's start")
+            << QPoint(2, 2) << "12" << 0 << int(Qt::Key_Left) << QPoint(1, 2);
+    }
+
+    void arrowsMoveAmongEditableCells() {
+        QFETCH(QPoint, from);
+        QFETCH(QString, text);
+        QFETCH(int, caret);
+        QFETCH(int, key);
+        QFETCH(QPoint, to);
+        GridWindow view(3, 4, 1, {187, 80});
+        QVERIFY(view.ready());
+        view.grid->setCell(from.x(), from.y(), text);
+        view.grid->setCurrentCell(from.x(), from.y());
+        if (caret >= 0)
+            view.grid->editor()->setCursorPosition(caret);
+
+        QTest::keyClick(view.grid->editor(), Qt::Key(key));
+        QCOMPARE(QPoint(view.grid->currentColumn(), view.grid->currentRow()), to);
+        QCOMPARE(view.grid->cell(from.x(), from.y()), text);
+    }
+
+    // A click at a point of the view, the grid scrolled down by the given rows.
+    void clickChoosesEditableCells_data() {
+        QTest::addColumn<int>("scrolled");
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<QPoint>("current");
+        QTest::newRow("data cell")
+            << 0 << QPoint(2 * kColumnPitch + 5, 2 * kRowPitch + 5) << QPoint(2, 2);
+        QTest::newRow("heading refused") << 0 << QPoint(kColumnPitch + 5, 5) << QPoint(1, 1);
+        QTest::newRow("number refused") << 0 << QPoint(5, 3 * kRowPitch + 5) << QPoint(1, 1);
+        QTest::newRow("scrolled rows")
+            << 5 << QPoint(kColumnPitch + 5, kRowPitch + 5) << QPoint(1, 6);
+    }
+
+    void clickChoosesEditableCells() {
+        QFETCH(int, scrolled);
+        QFETCH(QPoint, at);
+        QFETCH(QPoint, current);
+        GridWindow view(3, 30, 1, {204, 233});
+        QVERIFY(view.ready());
+        view.grid->verticalScrollBar()->setValue(scrolled);
+        QTest::mouseClick(view.grid->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(QPoint(view.grid->currentColumn(), view.grid->currentRow()), current);
+        QVERIFY(view.grid->editor()->hasFocus());
+    }
+
+    void editorFollowsTheCurrentCellIntoView() {
+        GridWindow view(3, 30, 1, {204, 233});
+        QVERIFY(view.ready());
+        view.grid->setCurrentCell(2, 25);
+        const QRect editor = view.grid->editor()->geometry();
+        QCOMPARE(editor.left(), 2 * kColumnPitch);
+        QVERIFY(editor.top() >= kRowPitch);
+        QVERIFY(editor.bottom() < view.grid->viewport()->height());
+        for (int row = 25; row > 1; --row)
+            QTest::keyClick(view.grid->editor(), Qt::Key_Up);
+        QCOMPARE(view.grid->verticalScrollBar()->value(), 0);
+        QCOMPARE(view.grid->editor()->geometry().top(), kRowPitch);
+    }
+};
+
+NAVIVOR_QTEST_MAIN(StringGridTest)
+#include "string_grid_test.moc"

@@ -1,0 +1,86 @@
+#include "ui/desktop/qt_desktop.h"
+
+#include "ui/desktop/font_colour_dialog.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace navivor {
+
+void QtDesktop::beep() {
+    QApplication::beep();
+}
+
+void QtDesktop::showMessage(QWidget* parent, const QString& caption, const QString& text,
+                            MessageIcon icon) {
+    QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::NoIcon,
+                    caption, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+std::optional<QString> QtDesktop::chooseSaveFile(QWidget* parent, const SaveFileRequest& request) {
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setNameFilter(request.filter);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    dialog.selectFile(request.proposedPath);
+
+    // The program's files are named relative to the directory current at start-up; a platform
+    // dialog that moves it would take them all elsewhere.
+    const QString startDirectory = QDir::currentPath();
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    QDir::setCurrent(startDirectory);
+
+    const QStringList chosen = dialog.selectedFiles();
+    if (!accepted || chosen.isEmpty())
+        return std::nullopt;
+    return chosen.constFirst();
+}
+
+std::unique_ptr<QPrinter> QtDesktop::defaultPrinter() {
+    QPrinterInfo destination = QPrinterInfo::defaultPrinter();
+    if (destination.isNull()) {
+        const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
+        if (printers.isEmpty())
+            return nullptr;
+        destination = printers.constFirst();
+    }
+    return std::make_unique<QPrinter>(destination, QPrinter::HighResolution);
+}
+
+bool QtDesktop::choosePrinterSettings(QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    // The whole report is always printed, on a real printer.
+    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize |
+                      QAbstractPrintDialog::PrintCollateCopies);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<FontChoice> QtDesktop::chooseFont(QWidget* parent, const FontChoice& initial) {
+    FontColourDialog dialog(initial, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.choice();
+}
+
+std::optional<QColor> QtDesktop::chooseColour(QWidget* parent, const QColor& initial) {
+    const QColor colour = QColorDialog::getColor(initial, parent);
+    if (!colour.isValid())
+        return std::nullopt;
+    return colour;
+}
+
+void QtDesktop::openUrl(const QUrl& url) {
+    QDesktopServices::openUrl(url);
+}
+
+} // namespace navivor

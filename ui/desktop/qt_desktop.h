@@ -1,0 +1,22 @@
+// The desktop seam on Qt: the platform's beep, message boxes, dialogs, printers and shell.
+#pragma once
+
+#include "ui/desktop/desktop.h"
+
+namespace navivor {
+
+class QtDesktop final : public Desktop {
+public:
+    void beep() override;
+    void showMessage(QWidget* parent, const QString& caption, const QString& text,
+                     MessageIcon icon) override;
+    std::optional<QString> chooseSaveFile(QWidget* parent, const SaveFileRequest& request) override;
+    // A high-resolution printer on the default destination, else on the first one known.
+    std::unique_ptr<QPrinter> defaultPrinter() override;
+    bool choosePrinterSettings(QWidget* parent, QPrinter& printer) override;
+    std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& initial) override;
+    std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) override;
+    void openUrl(const QUrl& url) override;
+};
+
+} // namespace navivor

@@ -1,0 +1,333 @@
+#include "ui/main/Unit1.h"
+
+#include "calc/number_text.h"
+#include "ui/main/main_window_fonts.h"
+#include "ui/resources/images.h"
+#include "ui/results/Unit3.h"
+#include "ui/widgets/character_filter.h"
+#include "ui/widgets/spin_field.h"
+#include "ui/widgets/string_grid.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QShortcut>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace navivor {
+namespace {
+
+const QColor kNavy(0x00, 0x00, 0x80);
+
+QLabel* label(QWidget* parent, const char* name, const QString& text, QRect geometry,
+              bool wrapped = false) {
+    auto* created = new QLabel(text, parent);
+    created->setObjectName(name);
+    created->setGeometry(geometry);
+    created->setWordWrap(wrapped);
+    created->setAlignment(wrapped ? Qt::AlignLeft | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
+    return created;
+}
+
+QAction* separator(QObject* parent, const char* name) {
+    auto* action = new QAction(parent);
+    action->setObjectName(name);
+    action->setSeparator(true);
+    return action;
+}
+
+QAction* menuItem(QObject* parent, const char* name, const QString& caption) {
+    auto* action = new QAction(caption, parent);
+    action->setObjectName(name);
+    return action;
+}
+
+} // namespace
+
+TMainForm::TMainForm(QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                              Qt::MSWindowsFixedSizeDialogHint)
+    , client_(new QWidget(this)) {
+    setObjectName("MainForm");
+    setWindowTitle("Расчет трансформатора");
+    QFont font = designFont("Arial", pixelsForPoints(8), true);
+    setFont(font);
+    QPalette colours = palette();
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        colours.setColor(role, kNavy);
+    setPalette(colours);
+
+    setCentralWidget(client_);
+    createMenu();
+    createLabels(client_);
+    createInputs(client_);
+    createToolBar(client_);
+    connectHandlers();
+    installKeyFilters();
+    setTabOrder();
+    setClientWidth(kDesignClientWidth);
+    move(295, 175);
+    FormCreate();
+    SG1->setFocus();
+}
+
+int TMainForm::clientWidth() const {
+    return client_->width();
+}
+
+void TMainForm::setClientWidth(int width) {
+    client_->setFixedSize(width, kClientHeight);
+    ToolBar1->setFixedWidth(width);
+    setFixedSize(width, kClientHeight + menuBar()->sizeHint().height());
+}
+
+void TMainForm::createLabels(QWidget* client) {
+    Label2 = label(client, "Label2", "Первичная обмотка", {4, 47, 64, 28}, true);
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Label3 = label(client, "Label3", "U (В)", {107, 37, 25, 14});
+    Label4 = label(client, "Label4", "Диам. пр.", {158, 37, 52, 14});
+    Label5 = label(client, "Label5", "Частота тока первичной обмотки", {4, 85, 149, 28}, true);
+    Label7 = label(client, "Label7", "Гц", {224, 92, 13, 14});
+    Label1 = label(client, "Label1", "Количество вторичных обмоток", {4, 123, 149, 28}, true);
+    Label6 = label(client, "Label6", "шт.", {224, 128, 17, 14});
+    Label9 = label(client, "Label9", "Площадь сечения сердеч ника в месте расп. обмоток",
+                   {4, 156, 154, 35}, true);
+    Label10 = label(client, "Label10", "мм. кв.", {224, 157, 19, 28}, true);
+    Label11 = label(client, "Label11", "Площадь окна сердечника", {4, 196, 157, 26}, true);
+    Label12 = label(client, "Label12", "мм. кв.", {223, 192, 19, 28}, true);
+    Label13 = label(client, "Label13", "Толщина пластины сердечника", {3, 224, 152, 28}, true);
+    Label14 = label(client, "Label14", "мм.", {221, 230, 19, 14});
+
+    ST1 = label(client, "ST1", "Navivor", {306, 106, 92, 22});
+    ST1->setFont(designFont("Arial", 15, true));
+    ST2 = label(client, "ST2", "Version 2.02", {316, 126, 75, 19});
+    ST2->setFont(designFont("Arial", 12, true));
+    for (QLabel* title : {ST1, ST2}) {
+        QPalette black = title->palette();
+        black.setColor(QPalette::WindowText, Qt::black);
+        title->setPalette(black);
+    }
+    Image1 = label(client, "Image1", "", {264, 148, 177, 109});
+    Image1->setPixmap(QPixmap(":/images/transformer.png"));
+    Image1->setScaledContents(true);
+
+    Bevel2 = new QFrame(client);
+    Bevel2->setObjectName("Bevel2");
+    Bevel2->setFrameShape(QFrame::VLine);
+    Bevel2->setFrameShadow(QFrame::Raised);
+    Bevel2->setGeometry(251, 42, 2, 245);
+}
+
+void TMainForm::createInputs(QWidget* client) {
+    SG2 = new StringGrid(2, 1, 0, 0, client);
+    SG2->setObjectName("SG2");
+    SG2->setGeometry(92, 54, 126, 22);
+    SG2->setCellColour(Qt::white);
+
+    SE2 = new SpinField(1, 1000, 50, client);
+    SE2->setObjectName("SE2");
+    SE2->setGeometry(169, 88, 49, 23);
+    SE2->setColour(Qt::white);
+    SE1 = new SpinField(1, kMaxSecondaries, 1, client);
+    SE1->setObjectName("SE1");
+    SE1->setGeometry(176, 124, 42, 23);
+    SE4 = new SpinField(1, 1000000, 1, client);
+    SE4->setObjectName("SE4");
+    SE4->setGeometry(163, 161, 55, 23);
+    SE5 = new SpinField(1, 10000000, 1, client);
+    SE5->setObjectName("SE5");
+    SE5->setGeometry(163, 196, 55, 23);
+
+    Edit1 = new QLineEdit(client);
+    Edit1->setObjectName("Edit1");
+    Edit1->setGeometry(163, 226, 55, 22);
+    // The designed 0,1 written with the separator in force, so that it parses.
+    Edit1->setText(QString::fromStdString(numberToText(0.1L)));
+
+    Button1 = new QPushButton("Расчитать", client);
+    Button1->setObjectName("Button1");
+    Button1->setGeometry(17, 262, 104, 25);
+    Button1->setFont(designFont("Arial", 11, true));
+    Button2 = new QPushButton("Сброс", client);
+    Button2->setObjectName("Button2");
+    Button2->setGeometry(132, 262, 104, 25);
+
+    // Created after the titles and the picture, so that it grows over them.
+    SG1 = new StringGrid(3, 2, 1, 1, client);
+    SG1->setObjectName("SG1");
+    SG1->setGeometry(258, 36, 187, 42);
+}
+
+void TMainForm::createToolBar(QWidget* client) {
+    ToolBar1 = new QToolBar(client);
+    ToolBar1->setObjectName("ToolBar1");
+    ToolBar1->setGeometry(0, 0, kDesignClientWidth, 30);
+    ToolBar1->setIconSize({16, 16});
+    ToolBar1->setMovable(false);
+    ToolBar1->setFloatable(false);
+    // Etched edge lines along the top and the bottom.
+    ToolBar1->setStyleSheet(
+        "QToolBar { border-top: 1px solid palette(mid);"
+        " border-bottom: 1px solid palette(light); padding: 1px; spacing: 0px; }");
+
+    const auto button = [this](const char* name, int image, const QString& hint) {
+        auto* created = new QToolButton(ToolBar1);
+        created->setObjectName(name);
+        created->setIcon(toolbarIcon(image));
+        created->setToolTip(hint);
+        created->setAutoRaise(true);
+        created->setFixedSize(23, 22);
+        created->setFocusPolicy(Qt::NoFocus);
+        ToolBar1->addWidget(created);
+        return created;
+    };
+    const auto gap = [this](const char* name) {
+        QAction* created = ToolBar1->addSeparator();
+        created->setObjectName(name);
+        return created;
+    };
+    ToolButton11 = gap("ToolButton11");
+    ToolButton1 = button("ToolButton1", 1, "Сохранить результаты");
+    ToolButton2 = button("ToolButton2", 4, "Распечатать результаты");
+    ToolButton4 = gap("ToolButton4");
+    ToolButton3 = button("ToolButton3", 2, "Шрифт...");
+    ToolButton8 = button("ToolButton8", 5, "Цвет фона");
+    ToolButton10 = button("ToolButton10", 6, "Цвет фона таблицы");
+    ToolButton5 = gap("ToolButton5");
+    ToolButton7 = button("ToolButton7", 7, "О программе");
+    ToolButton6 = gap("ToolButton6");
+    ToolButton9 = button("ToolButton9", 0, "Выход");
+}
+
+void TMainForm::createMenu() {
+    QMenuBar* bar = menuBar();
+    bar->setNativeMenuBar(false);
+
+    Menu1 = bar->addMenu("Меню");
+    Menu1->setObjectName("Menu1");
+    Menu1->menuAction()->setObjectName("Menu1");
+    Save = menuItem(Menu1, "Save", "Сохр. результаты");
+    Print = menuItem(Menu1, "Print", "Печать результатов");
+    N8 = separator(Menu1, "N8");
+    Exit1 = menuItem(Menu1, "Exit1", "Выход");
+    Menu1->addActions({Save, Print, N8, Exit1});
+    // Shown in the menu; the application-wide shortcuts run the menu check first.
+    for (auto [item, keys] :
+         {std::pair{Save, QKeySequence("Ctrl+S")}, {Print, QKeySequence("Ctrl+P")}}) {
+        item->setShortcut(keys);
+        item->setShortcutContext(Qt::WidgetShortcut);
+    }
+
+    N7 = bar->addMenu("Сервис");
+    N7->setObjectName("N7");
+    N7->menuAction()->setObjectName("N7");
+    N3 = menuItem(N7, "N3", "Шрифт...");
+    N5 = menuItem(N7, "N5", "Цвет фона...");
+    N6 = menuItem(N7, "N6", "Цвет фона таблицы");
+    N1 = separator(N7, "N1");
+    N4 = menuItem(N7, "N4", "Плоские кнопки");
+    N4->setCheckable(true);
+    N4->setChecked(true);
+    N13 = menuItem(N7, "N13", "Всегда наверху");
+    N13->setCheckable(true);
+    Lang = menuItem(N7, "Lang", "Язык");
+    N2 = separator(N7, "N2");
+    N7->addActions({N3, N5, N6, N1, N4, N13, Lang, N2});
+    N9 = N7->addMenu("Справка");
+    N9->setObjectName("N9");
+    N9->menuAction()->setObjectName("N9");
+    N10 = menuItem(N9, "N10", "Размеры проводки");
+    N12 = menuItem(N9, "N12", "Размеры проводов");
+    N14 = menuItem(N9, "N14", "Размеры сердечников");
+    N9->addActions({N10, N12, N14});
+    N11 = separator(N7, "N11");
+    About1 = menuItem(N7, "About1", "О программе");
+    N16 = menuItem(N7, "N16", "Инфо");
+    N7->addActions({N11, About1, N16});
+}
+
+void TMainForm::connectHandlers() {
+    connect(Button1, &QPushButton::clicked, this, &TMainForm::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TMainForm::Button2Click);
+    connect(SE1, &SpinField::changed, this, &TMainForm::SE1Change);
+    connect(SE1, &SpinField::focusEntered, this, &TMainForm::SE1Change);
+
+    connect(Menu1, &QMenu::aboutToShow, this, &TMainForm::Menu1Click);
+    const std::pair<QAction*, void (TMainForm::*)()> items[] = {
+        {Save, &TMainForm::SaveClick},     {Print, &TMainForm::PrintClick},
+        {Exit1, &TMainForm::Exit1Click},   {N3, &TMainForm::N3Click},
+        {N5, &TMainForm::N5Click},         {N6, &TMainForm::N6Click},
+        {Lang, &TMainForm::LangClick},     {N10, &TMainForm::N10Click},
+        {N12, &TMainForm::N12Click},       {N14, &TMainForm::N14Click},
+        {About1, &TMainForm::About1Click}, {N16, &TMainForm::N16Click}};
+    for (auto [item, handler] : items)
+        connect(item, &QAction::triggered, this, handler);
+    // The check marks are the state these two commands toggle themselves.
+    for (auto [item, handler] : {std::pair{N4, &TMainForm::N4Click}, {N13, &TMainForm::N13Click}})
+        connect(item, &QAction::triggered, this, [this, item, handler] {
+            item->setChecked(!item->isChecked());
+            (this->*handler)();
+        });
+
+    const std::pair<QToolButton*, void (TMainForm::*)()> buttons[] = {
+        {ToolButton1, &TMainForm::SaveClick}, {ToolButton2, &TMainForm::PrintClick},
+        {ToolButton3, &TMainForm::N3Click},   {ToolButton8, &TMainForm::N5Click},
+        {ToolButton10, &TMainForm::N6Click},  {ToolButton7, &TMainForm::About1Click},
+        {ToolButton9, &TMainForm::Exit1Click}};
+    for (auto [button, handler] : buttons)
+        connect(button, &QToolButton::clicked, this, handler);
+
+    // Ctrl+S and Ctrl+P work from every window of the program, but only when the menu check
+    // finds a report to save or print.
+    for (auto [keys, item] : {std::pair{"Ctrl+S", Save}, {"Ctrl+P", Print}}) {
+        auto* shortcut = new QShortcut(QKeySequence(keys), this);
+        shortcut->setContext(Qt::ApplicationShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, item] {
+            Menu1Click();
+            if (item->isEnabled())
+                item->trigger();
+        });
+    }
+}
+
+void TMainForm::installKeyFilters() {
+    SG1->setKeyFilter([this](QChar& key) { SG1KeyPress(key); });
+    SG2->setKeyFilter([this](QChar& key) { SG2KeyPress(key); });
+    new CharacterFilter(Edit1, [this](QChar& key) { SG2KeyPress(key); });
+}
+
+void TMainForm::connectWindows(TAboutBox* aboutBox, TResult* result, TLangForm* langForm,
+                               TInfo* info) {
+    AboutBox = aboutBox;
+    Result = result;
+    LangForm = langForm;
+    Info = info;
+    connect(Result, &TResult::closing, this, &TMainForm::ResultFormClose);
+}
+
+void TMainForm::setTabOrder() {
+    QWidget* order[] = {SG1, SE1, Button1, SE4, SE5, Button2, SE2, SG2, Edit1};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void TMainForm::FormCreate() {
+    SG1->setCell(0, 0, "  № обм.");
+    SG1->setCell(1, 0, "    U (В)");
+    SG1->setCell(2, 0, "     I (A)");
+    SG2->setCell(0, 0, "220");
+    SG2->setCell(1, 0, "  ----------");
+    for (int row = 1; row < SG1->rowCount(); ++row)
+        SG1->setCell(0, row, QString::number(row));
+    ToolButton1->setEnabled(false);
+    ToolButton2->setEnabled(false);
+    cycle.returnToCalculationMode();
+}
+
+} // namespace navivor

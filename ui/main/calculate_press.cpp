@@ -1,0 +1,145 @@
+// The calculate and reset buttons: the main window reads its fields into a design, lets the
+// calculation cycle run on it, and shows what the press changed.
+#include "calc/number_text.h"
+#include "i18n/Unit5.h"
+#include "i18n/language_file.h"
+#include "ui/desktop/desktop.h"
+#include "ui/main/Unit1.h"
+#include "ui/results/Unit3.h"
+#include "ui/widgets/spin_field.h"
+#include "ui/widgets/string_grid.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QToolButton>
+
+namespace navivor {
+namespace {
+
+constexpr int kDiameterColumn = 3;
+
+std::string cellText(const StringGrid* grid, int column, int row) {
+    return grid->cell(column, row).toStdString();
+}
+
+// Writes a cell only when the press changed it, so the editor on it keeps its cursor.
+void updateCell(StringGrid* grid, int column, int row, const std::string& text) {
+    const QString changed = QString::fromStdString(text);
+    if (grid->cell(column, row) != changed)
+        grid->setCell(column, row, changed);
+}
+
+} // namespace
+
+WindingDesign TMainForm::readDesign() const {
+    WindingDesign design;
+    design.primaryVoltage = cellText(SG2, 0, 0);
+    design.primaryDiameter = cellText(SG2, 1, 0);
+    const bool hasDiameters = SG1->columnCount() > kDiameterColumn;
+    for (int row = 1; row < SG1->rowCount(); ++row)
+        design.secondaries.push_back(
+            {cellText(SG1, 1, row), cellText(SG1, 2, row),
+             hasDiameters ? cellText(SG1, kDiameterColumn, row) : std::string()});
+    design.frequency = SE2->value();
+    design.coreSection = SE4->value();
+    design.windowArea = SE5->value();
+    return design;
+}
+
+void TMainForm::showPressResults(const WindingDesign& design, const ReportLines& report) {
+    updateCell(SG2, 0, 0, design.primaryVoltage);
+    updateCell(SG2, 1, 0, design.primaryDiameter);
+    const bool hasDiameters = SG1->columnCount() > kDiameterColumn;
+    for (std::size_t k = 1; k <= design.secondaries.size(); ++k) {
+        const SecondaryCells& row = design.secondaries[k - 1];
+        const int gridRow = static_cast<int>(k);
+        updateCell(SG1, 1, gridRow, row.voltage);
+        updateCell(SG1, 2, gridRow, row.current);
+        if (hasDiameters)
+            updateCell(SG1, kDiameterColumn, gridRow, row.diameter);
+    }
+    if (report.cleared)
+        Result->clearReport();
+    for (const std::string& line : report.lines)
+        Result->appendLine(QString::fromStdString(line));
+}
+
+void TMainForm::Button1Click() {
+    lastPressLanguage_ = LangForm->languageName();
+    const LanguageTexts texts(lastPressLanguage_->toStdString());
+    const MessageLookup lookup = [&texts](std::string_view key) { return texts.message(key); };
+
+    WindingDesign design = readDesign();
+    ReportLines report;
+    PressResult result;
+    {
+        // What the press changed shows even when it fails part way.
+        const auto show = qScopeGuard([&] { showPressResults(design, report); });
+        result = cycle.press(design, Edit1->text().toStdString(), lookup, report);
+    }
+
+    switch (result) {
+    case PressResult::ThicknessMissing:
+        Desktop::instance().showMessage(this, QString::fromStdString(texts.message("Mes2")),
+                                        QString::fromStdString(texts.message("Mes1")),
+                                        MessageIcon::None);
+        return;
+    case PressResult::FillChecked:
+        return;
+    case PressResult::CoreSufficient:
+        Button1->setText(QString::fromStdString(texts.mainForm("Button1_")));
+        break;
+    case PressResult::CoreInsufficient:
+        break;
+    }
+
+    Result->showResults();
+    ToolButton1->setEnabled(true);
+    ToolButton2->setEnabled(true);
+    if (SG1->columnCount() <= kDiameterColumn)
+        addDiameterColumn(QString::fromStdString(texts.mainForm("Label4")));
+}
+
+void TMainForm::addDiameterColumn(const QString& heading) {
+    constexpr int width = StringGrid::kDefaultColumnWidth;
+    setClientWidth(clientWidth() + width);
+    SG1->resize(SG1->width() + width + StringGrid::kGridLineWidth, SG1->height());
+    SG1->setColumnCount(kDiameterColumn + 1);
+    SG1->setCell(kDiameterColumn, 0, heading);
+    // Half a column, rounded half to even.
+    for (QWidget* moved :
+         {static_cast<QWidget*>(Image1), static_cast<QWidget*>(ST1), static_cast<QWidget*>(ST2)})
+        moved->move(moved->x() + width / 2, moved->y());
+}
+
+void TMainForm::showCalculationCaption() {
+    const QString language = lastPressLanguage_.value_or(LangForm->languageName());
+    Button1->setText(
+        QString::fromStdString(LanguageTexts(language.toStdString()).mainForm("Button1")));
+}
+
+void TMainForm::Button2Click() {
+    Result->clearReport();
+    cycle.returnToCalculationMode();
+    showCalculationCaption();
+    Save->setEnabled(false);
+    Print->setEnabled(false);
+    ToolButton1->setEnabled(false);
+    ToolButton2->setEnabled(false);
+}
+
+void TMainForm::ResultFormClose() {
+    Result->clearPrintBuffer();
+    Result->clearReport();
+    ToolButton1->setEnabled(false);
+    ToolButton2->setEnabled(false);
+    cycle.returnToCalculationMode();
+    showCalculationCaption();
+    Save->setEnabled(false);
+    Print->setEnabled(false);
+}
+
+} // namespace navivor

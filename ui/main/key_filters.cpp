@@ -1,0 +1,26 @@
+// The character filters of the number fields: digits, backspace and the decimal separator
+// pass; everything else typed is dropped without a sound.
+#include "calc/decimal_separator.h"
+#include "ui/main/Unit1.h"
+
+namespace navivor {
+namespace {
+
+void keepNumberCharacter(QChar& key) {
+    const bool allowed = key == QChar(8) || (key >= '0' && key <= '9') ||
+                         QString(key) == QString::fromStdString(decimalSeparator());
+    if (!allowed)
+        key = QChar();
+}
+
+} // namespace
+
+void TMainForm::SG1KeyPress(QChar& key) {
+    keepNumberCharacter(key);
+}
+
+void TMainForm::SG2KeyPress(QChar& key) {
+    keepNumberCharacter(key);
+}
+
+} // namespace navivor

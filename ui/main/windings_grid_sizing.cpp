@@ -1,0 +1,44 @@
+// How the windings grid and the main window follow the number of secondaries: the grid
+// grows downward until twelve rows show, then scrolls and widens for its scroll bar.
+#include "ui/main/Unit1.h"
+#include "ui/widgets/spin_field.h"
+#include "ui/widgets/string_grid.h"
+
+namespace navivor {
+namespace {
+
+constexpr int kRowPitch = StringGrid::kDefaultRowHeight + StringGrid::kGridLineWidth;
+constexpr int kColumnPitch = StringGrid::kDefaultColumnWidth + StringGrid::kGridLineWidth;
+constexpr int kMostVisibleRows = 12;
+
+constexpr int gridHeight(int rows) {
+    return rows * kRowPitch + 5;
+}
+
+} // namespace
+
+void TMainForm::SE1Change() {
+    // Each step reads the count afresh: clamping rewrites the field, which runs this
+    // procedure once more, nested, before the outer run goes on.
+    if (SE1->value() > SE1->maximum()) {
+        SE1->setValue(SE1->maximum());
+        SG1->resize(SG1->width(), gridHeight(kMostVisibleRows));
+    }
+    if (SE1->value() < SE1->minimum()) {
+        SE1->setValue(SE1->minimum());
+        SG1->resize(SG1->width(), gridHeight(2));
+    }
+    SG1->setRowCount(SE1->value() + 1);
+
+    const bool scrolls = SE1->value() > 11;
+    const int extraColumn = SG1->columnCount() == 4 ? kColumnPitch : 0;
+    SG1->resize((scrolls ? 204 : 187) + extraColumn, SG1->height());
+    setClientWidth((scrolls ? 465 : kDesignClientWidth) + extraColumn);
+
+    if (SG1->rowCount() < kMostVisibleRows + 1)
+        SG1->resize(SG1->width(), gridHeight(SG1->rowCount()));
+    for (int row = 1; row <= SE1->value(); ++row)
+        SG1->setCell(0, row, QString::number(row));
+}
+
+} // namespace navivor

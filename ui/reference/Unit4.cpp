@@ -1,0 +1,20 @@
+#include "ui/reference/Unit4.h"
+
+#include <QPushButton>
+
+namespace navivor {
+
+TInfo::TInfo(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint) {
+    setObjectName("Info");
+    setWindowTitle("Как пользоваться программой.");
+    setFixedSize(450, 326);
+    move(294, 220);
+    Button1 = new QPushButton("Ok", this);
+    Button1->setObjectName("Button1");
+    Button1->setGeometry(187, 296, 75, 25);
+    connect(Button1, &QPushButton::clicked, this, &QWidget::hide);
+}
+
+} // namespace navivor

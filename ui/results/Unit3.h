@@ -1,0 +1,58 @@
+// The results window: shows the report of a calculation, and saves and prints it. The report
+// is whatever the user has left in the editable field, so every command reads it from there.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QPlainTextEdit;
+class QPushButton;
+class QTextDocument;
+
+namespace navivor {
+
+class TResult : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kClientWidth = 385;
+    static constexpr int kClientHeight = 268;
+
+    explicit TResult(QWidget* parent = nullptr);
+
+    void clearReport();
+    // One report line; the line break goes after it.
+    void appendLine(const QString& line);
+    // The report as a saved file holds it: every line break is CR LF.
+    QString reportText() const;
+    bool reportHasText() const;
+
+    // Shows and activates a hidden window; a visible one, minimized or not, is left alone.
+    void showResults();
+    void clearPrintBuffer();
+    // What the last Print command copied from the report.
+    QString printBufferText() const;
+
+    // Both throw std::runtime_error with the message the user reads; cancelling a dialog is
+    // not a failure.
+    void saveReport(QWidget* dialogParent);
+    void printReport(QWidget* dialogParent);
+
+    QPlainTextEdit* Memo1;
+    QPushButton* Button1;
+    // The print buffer; it keeps the copy taken by the Print command until it is cleared.
+    QTextDocument* RxRichEdit1;
+    // Holds the print job's name.
+    QTextDocument* RichEdit1;
+
+signals:
+    // Every time the window closes, after it has hidden itself.
+    void closing();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QString lastSavePath_;
+};
+
+} // namespace navivor

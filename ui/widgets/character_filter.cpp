@@ -1,0 +1,67 @@
+#include "ui/widgets/character_filter.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace navivor {
+namespace {
+
+constexpr char16_t kBackspace = 8;
+constexpr char16_t kEnter = 13;
+constexpr char16_t kEscape = 27;
+
+} // namespace
+
+QChar typedCharacter(const QKeyEvent& event) {
+    switch (event.key()) {
+    case Qt::Key_Backspace:
+        return QChar(kBackspace);
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return QChar(kEnter);
+    case Qt::Key_Escape:
+        return QChar(kEscape);
+    default:
+        break;
+    }
+    const Qt::KeyboardModifiers chord =
+        event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (chord == Qt::ControlModifier && event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)
+        return QChar(static_cast<char16_t>(event.key() - Qt::Key_A + 1));
+    if (chord != Qt::NoModifier || event.text().isEmpty())
+        return {};
+    // A character outside the basic plane comes as a surrogate pair; its first half stands for
+    // it, so that a filter allowing only digits rejects it.
+    const QChar first = event.text().front();
+    return first.isPrint() || first.isSurrogate() ? first : QChar();
+}
+
+CharacterFilter::CharacterFilter(QLineEdit* edit, Hook hook)
+    : QObject(edit)
+    , edit_(edit)
+    , hook_(std::move(hook)) {
+    edit_->installEventFilter(this);
+}
+
+void CharacterFilter::setHook(Hook hook) {
+    hook_ = std::move(hook);
+}
+
+bool CharacterFilter::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != edit_ || event->type() != QEvent::KeyPress || !hook_)
+        return false;
+    const QChar typed = typedCharacter(static_cast<const QKeyEvent&>(*event));
+    if (typed.isNull())
+        return false;
+    QChar key = typed;
+    hook_(key);
+    if (key == typed)
+        return false;
+    if (key == QChar(kBackspace))
+        edit_->backspace();
+    else if (key.isPrint())
+        edit_->insert(QString(key));
+    return true;
+}
+
+} // namespace navivor
