@@ -3,6 +3,8 @@
 #include "calc/calc_error.h"
 #include "ui/desktop/desktop.h"
 
+#include <QIcon>
+
 #include <exception>
 
 namespace navivor {
@@ -11,6 +13,10 @@ NavivorApplication::NavivorApplication(int& argc, char** argv)
     : QApplication(argc, argv) {
     setApplicationName("Navivor");
     setApplicationDisplayName("Navivor");
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QString(":/images/app/navivor-%1.png").arg(size));
+    setWindowIcon(icon);
 }
 
 bool NavivorApplication::notify(QObject* receiver, QEvent* event) {
