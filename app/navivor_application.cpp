@@ -1,7 +1,6 @@
 #include "app/navivor_application.h"
 
-#include "calc/calc_error.h"
-#include "ui/desktop/desktop.h"
+#include "ui/desktop/failure_box.h"
 
 #include <QIcon>
 
@@ -23,18 +22,10 @@ bool NavivorApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& failure) {
-        showFailure(QString::fromUtf8(failure.what()));
-    } catch (...) {
-        showFailure("Unknown failure");
+        showFailureBox(QString::fromUtf8(failure.what()));
     }
     // Nothing is rolled back: what the handler did before the failure stays done.
     return true;
-}
-
-void NavivorApplication::showFailure(const QString& message) {
-    const std::string text = withClosingFullStop(message.toStdString());
-    Desktop::instance().showMessage(activeWindow(), "Navivor", QString::fromStdString(text),
-                                    MessageIcon::Error);
 }
 
 } // namespace navivor

@@ -1,5 +1,5 @@
-// The application object: shows every failure that leaves an event handler in the failure
-// message box, after which the program goes on.
+// The application object: the last stop of a failure that leaves an event handler without
+// passing the failure box, after which the program goes on.
 #pragma once
 
 #include <QApplication>
@@ -12,9 +12,6 @@ public:
     NavivorApplication(int& argc, char** argv);
 
     bool notify(QObject* receiver, QEvent* event) override;
-
-    // Caption "Navivor", the message with its closing full stop, error icon, OK.
-    static void showFailure(const QString& message);
 };
 
 } // namespace navivor

@@ -1,6 +1,6 @@
 #include "app/navivor_windows.h"
 
-#include "app/navivor_application.h"
+#include "ui/desktop/failure_box.h"
 
 #include <exception>
 
@@ -12,7 +12,7 @@ template <typename Create> void creating(Create create) {
     try {
         create();
     } catch (const std::exception& failure) {
-        NavivorApplication::showFailure(QString::fromUtf8(failure.what()));
+        showFailureBox(QString::fromUtf8(failure.what()));
     }
 }
 

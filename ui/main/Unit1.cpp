@@ -1,6 +1,7 @@
 #include "ui/main/Unit1.h"
 
 #include "calc/number_text.h"
+#include "ui/desktop/failure_box.h"
 #include "ui/main/main_window_fonts.h"
 #include "ui/resources/images.h"
 #include "ui/results/Unit3.h"
@@ -253,12 +254,16 @@ void TMainForm::createMenu() {
 }
 
 void TMainForm::connectHandlers() {
-    connect(Button1, &QPushButton::clicked, this, &TMainForm::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TMainForm::Button2Click);
-    connect(SE1, &SpinField::changed, this, &TMainForm::SE1Change);
-    connect(SE1, &SpinField::focusEntered, this, &TMainForm::SE1Change);
+    // Every handler runs through the failure box, which shows what it raises.
+    const auto handler = [this](void (TMainForm::*method)()) {
+        return reportingFailures([this, method] { (this->*method)(); });
+    };
+    connect(Button1, &QPushButton::clicked, this, handler(&TMainForm::Button1Click));
+    connect(Button2, &QPushButton::clicked, this, handler(&TMainForm::Button2Click));
+    connect(SE1, &SpinField::changed, this, handler(&TMainForm::SE1Change));
+    connect(SE1, &SpinField::focusEntered, this, handler(&TMainForm::SE1Change));
+    connect(Menu1, &QMenu::aboutToShow, this, handler(&TMainForm::Menu1Click));
 
-    connect(Menu1, &QMenu::aboutToShow, this, &TMainForm::Menu1Click);
     const std::pair<QAction*, void (TMainForm::*)()> items[] = {
         {Save, &TMainForm::SaveClick},     {Print, &TMainForm::PrintClick},
         {Exit1, &TMainForm::Exit1Click},   {N3, &TMainForm::N3Click},
@@ -266,13 +271,13 @@ void TMainForm::connectHandlers() {
         {Lang, &TMainForm::LangClick},     {N10, &TMainForm::N10Click},
         {N12, &TMainForm::N12Click},       {N14, &TMainForm::N14Click},
         {About1, &TMainForm::About1Click}, {N16, &TMainForm::N16Click}};
-    for (auto [item, handler] : items)
-        connect(item, &QAction::triggered, this, handler);
+    for (auto [item, method] : items)
+        connect(item, &QAction::triggered, this, handler(method));
     // The check marks are the state these two commands toggle themselves.
-    for (auto [item, handler] : {std::pair{N4, &TMainForm::N4Click}, {N13, &TMainForm::N13Click}})
-        connect(item, &QAction::triggered, this, [this, item, handler] {
+    for (auto [item, method] : {std::pair{N4, &TMainForm::N4Click}, {N13, &TMainForm::N13Click}})
+        connect(item, &QAction::triggered, this, [item, toggle = handler(method)] {
             item->setChecked(!item->isChecked());
-            (this->*handler)();
+            toggle();
         });
 
     const std::pair<QToolButton*, void (TMainForm::*)()> buttons[] = {
@@ -280,19 +285,19 @@ void TMainForm::connectHandlers() {
         {ToolButton3, &TMainForm::N3Click},   {ToolButton8, &TMainForm::N5Click},
         {ToolButton10, &TMainForm::N6Click},  {ToolButton7, &TMainForm::About1Click},
         {ToolButton9, &TMainForm::Exit1Click}};
-    for (auto [button, handler] : buttons)
-        connect(button, &QToolButton::clicked, this, handler);
+    for (auto [button, method] : buttons)
+        connect(button, &QToolButton::clicked, this, handler(method));
 
     // Ctrl+S and Ctrl+P work from every window of the program, but only when the menu check
     // finds a report to save or print.
     for (auto [keys, item] : {std::pair{"Ctrl+S", Save}, {"Ctrl+P", Print}}) {
         auto* shortcut = new QShortcut(QKeySequence(keys), this);
         shortcut->setContext(Qt::ApplicationShortcut);
-        connect(shortcut, &QShortcut::activated, this, [this, item] {
-            Menu1Click();
-            if (item->isEnabled())
-                item->trigger();
-        });
+        connect(shortcut, &QShortcut::activated, this, reportingFailures([this, item] {
+                    Menu1Click();
+                    if (item->isEnabled())
+                        item->trigger();
+                }));
     }
 }
 
@@ -308,7 +313,7 @@ void TMainForm::connectWindows(TAboutBox* aboutBox, TResult* result, TLangForm* 
     Result = result;
     LangForm = langForm;
     Info = info;
-    connect(Result, &TResult::closing, this, &TMainForm::ResultFormClose);
+    connect(Result, &TResult::closing, this, reportingFailures([this] { ResultFormClose(); }));
 }
 
 void TMainForm::setTabOrder() {
