@@ -4,6 +4,8 @@
 #include "ui/widgets/spin_field.h"
 #include "ui/widgets/string_grid.h"
 
+#include <algorithm>
+
 namespace navivor {
 namespace {
 
@@ -20,14 +22,10 @@ constexpr int gridHeight(int rows) {
 void TMainForm::SE1Change() {
     // Each step reads the count afresh: clamping rewrites the field, which runs this
     // procedure once more, nested, before the outer run goes on.
-    if (SE1->value() > SE1->maximum()) {
+    if (SE1->value() > SE1->maximum())
         SE1->setValue(SE1->maximum());
-        SG1->resize(SG1->width(), gridHeight(kMostVisibleRows));
-    }
-    if (SE1->value() < SE1->minimum()) {
+    if (SE1->value() < SE1->minimum())
         SE1->setValue(SE1->minimum());
-        SG1->resize(SG1->width(), gridHeight(2));
-    }
     SG1->setRowCount(SE1->value() + 1);
 
     const bool scrolls = SE1->value() > 11;
@@ -35,8 +33,9 @@ void TMainForm::SE1Change() {
     SG1->resize((scrolls ? 204 : 187) + extraColumn, SG1->height());
     setClientWidth((scrolls ? 465 : kDesignClientWidth) + extraColumn);
 
-    if (SG1->rowCount() < kMostVisibleRows + 1)
-        SG1->resize(SG1->width(), gridHeight(SG1->rowCount()));
+    // Twelve rows at the most; beyond them the grid scrolls. (Also when the count jumps past
+    // twelve, as typing 15 does, rather than keeping the height of the count before.)
+    SG1->resize(SG1->width(), gridHeight(std::min(SG1->rowCount(), kMostVisibleRows)));
     for (int row = 1; row <= SE1->value(); ++row)
         SG1->setCell(0, row, QString::number(row));
 }

@@ -193,6 +193,12 @@ private slots:
         QCOMPARE(form().SG1->cell(0, 50), QString("50"));
     }
 
+    void jumpingPastTwelveShowsTwelveRows() {
+        MainWindowFixture::typeInto(form().SE1, "15");
+        QCOMPARE(form().SG1->rowCount(), 16);
+        QCOMPARE(form().SG1->size(), QSize(204, 233));
+    }
+
     void countsBelowOneOrUnreadableShowOneSecondary_data() {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("text");
