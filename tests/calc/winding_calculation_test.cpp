@@ -2,6 +2,7 @@
 #include "calc/winding_calculation.h"
 #include "comma_separator.h"
 #include "i18n/language_file.h"
+#include "support/worked_example.h"
 
 #include <gmock/gmock.h>
 
@@ -42,16 +43,7 @@ TEST_F(WindingCalculation, FirstWorkedExampleGivesTheWholeReport) {
     WindingDesign d = design("220", {{"12", "2", ""}}, 50, 1000);
     EXPECT_EQ(run(d), WindingOutcome::CoreSufficient);
     EXPECT_TRUE(report.cleared);
-    EXPECT_THAT(report.lines,
-                ElementsAre("РАСЧЕТ ТРАНСФОРМАТОРА С Ш-ОБРАЗНЫМ СЕРДЕЧНИКОМ",
-                            "Частота тока, Гц - 50", "Напряжение первичной обмотки, В - 220",
-                            "Площадь сечения сердечника в месте распол. обмотки, мм.кв. - 1000",
-                            "Мощность нагрузки, Вт - 24", " ", "ПЕРВИЧНАЯ ОБМОТКА :", " ",
-                            "Количество витков : 1210", "Расчетный диаметр провода, мм.: 0,264",
-                            " ", "ВТОРИЧНЫЕ ОБМОТКИ :", " ", "Обмотка 1",
-                            "Расчетное напряжение, В - 12", "Расчетный ток, А - 2",
-                            "Количество витков : 69", "Расчетный диаметр провода, мм.: 1,129 мм.",
-                            " "));
+    EXPECT_EQ(report.lines, testing::kWorkedExampleReport);
     EXPECT_EQ(store.primary, 1210);
     EXPECT_EQ(store.secondary[0], 69);
 }

@@ -1,6 +1,7 @@
 #include "calc/calc_error.h"
 #include "calc/window_fill_check.h"
 #include "comma_separator.h"
+#include "support/worked_example.h"
 
 #include <gmock/gmock.h>
 
@@ -61,11 +62,10 @@ TEST(WindowFillLines, WorkedExample) {
     ReportLines report;
     report.append("winding report");
     runWindowFillCheck(design, store, report);
-    EXPECT_THAT(report.lines, ElementsAre("winding report", "ЗАПОЛНЕНИЕ ОКНА СЕРДЕЧНИКА",
-                                          "Площадь окна сердечника :500 мм. кв.",
-                                          "Принятый диаметр провода первичной обмотки : 0,27 мм.",
-                                          "Принятый диаметр провода вторичной обмотки 1 : 1,12 мм.",
-                                          "Заполнение окна : 47,4 %"));
+    std::vector<std::string> expected = {"winding report"};
+    expected.insert(expected.end(), testing::kWorkedExampleFill.begin(),
+                    testing::kWorkedExampleFill.end());
+    EXPECT_EQ(report.lines, expected);
     setDecimalSeparator(".");
 }
 

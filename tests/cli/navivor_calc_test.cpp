@@ -1,6 +1,7 @@
 // navivor-calc run as a separate process: its output bytes and exit status.
 #include "i18n/cp1251.h"
 #include "support/temporary_directory.h"
+#include "support/worked_example.h"
 
 #include <gtest/gtest.h>
 
@@ -52,36 +53,6 @@ std::string crlfLines(const std::vector<std::string>& lines) {
     return text;
 }
 
-const std::vector<std::string> kFirstExampleReport = {
-    "РАСЧЕТ ТРАНСФОРМАТОРА С Ш-ОБРАЗНЫМ СЕРДЕЧНИКОМ",
-    "Частота тока, Гц - 50",
-    "Напряжение первичной обмотки, В - 220",
-    "Площадь сечения сердечника в месте распол. обмотки, мм.кв. - 1000",
-    "Мощность нагрузки, Вт - 24",
-    " ",
-    "ПЕРВИЧНАЯ ОБМОТКА :",
-    " ",
-    "Количество витков : 1210",
-    "Расчетный диаметр провода, мм.: 0,264",
-    " ",
-    "ВТОРИЧНЫЕ ОБМОТКИ :",
-    " ",
-    "Обмотка 1",
-    "Расчетное напряжение, В - 12",
-    "Расчетный ток, А - 2",
-    "Количество витков : 69",
-    "Расчетный диаметр провода, мм.: 1,129 мм.",
-    " ",
-};
-
-const std::vector<std::string> kFillExampleLines = {
-    "ЗАПОЛНЕНИЕ ОКНА СЕРДЕЧНИКА",
-    "Площадь окна сердечника :500 мм. кв.",
-    "Принятый диаметр провода первичной обмотки : 0,27 мм.",
-    "Принятый диаметр провода вторичной обмотки 1 : 1,12 мм.",
-    "Заполнение окна : 47,4 %",
-};
-
 class NavivorCalc : public ::testing::Test {
 protected:
     TemporaryCurrentDirectory directory;
@@ -90,7 +61,7 @@ protected:
 TEST_F(NavivorCalc, FirstWorkedExampleByteForByte) {
     const Outcome run = navivorCalc({"--separator", ",", "--core", "1000"});
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, crlfLines(kFirstExampleReport));
+    EXPECT_EQ(run.out, crlfLines(testing::kWorkedExampleReport));
     EXPECT_EQ(run.err, "");
 }
 
@@ -99,8 +70,9 @@ TEST_F(NavivorCalc, DiametersAddOneFillCheck) {
         navivorCalc({"--separator", ",", "--primary", "220", "--secondary", "12:2", "--frequency",
                      "50", "--core", "1000", "--window", "500", "--thickness", "0,35", "--diameter",
                      "0,27", "--diameter", "1,12"});
-    std::vector<std::string> lines = kFirstExampleReport;
-    lines.insert(lines.end(), kFillExampleLines.begin(), kFillExampleLines.end());
+    std::vector<std::string> lines = testing::kWorkedExampleReport;
+    lines.insert(lines.end(), testing::kWorkedExampleFill.begin(),
+                 testing::kWorkedExampleFill.end());
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, crlfLines(lines));
 }

@@ -1,5 +1,6 @@
 #include "i18n/cp1251.h"
 #include "main_window_fixture.h"
+#include "tests/support/worked_example.h"
 
 #include <QAction>
 #include <QFile>
@@ -12,35 +13,15 @@ namespace navivor::test {
 
 namespace {
 
-const QStringList kWorkedExample = {
-    "РАСЧЕТ ТРАНСФОРМАТОРА С Ш-ОБРАЗНЫМ СЕРДЕЧНИКОМ",
-    "Частота тока, Гц - 50",
-    "Напряжение первичной обмотки, В - 220",
-    "Площадь сечения сердечника в месте распол. обмотки, мм.кв. - 1000",
-    "Мощность нагрузки, Вт - 24",
-    " ",
-    "ПЕРВИЧНАЯ ОБМОТКА :",
-    " ",
-    "Количество витков : 1210",
-    "Расчетный диаметр провода, мм.: 0,264",
-    " ",
-    "ВТОРИЧНЫЕ ОБМОТКИ :",
-    " ",
-    "Обмотка 1",
-    "Расчетное напряжение, В - 12",
-    "Расчетный ток, А - 2",
-    "Количество витков : 69",
-    "Расчетный диаметр провода, мм.: 1,129 мм.",
-    " ",
-};
+QStringList lines(const std::vector<std::string>& texts) {
+    QStringList list;
+    for (const std::string& text : texts)
+        list << QString::fromStdString(text);
+    return list;
+}
 
-const QStringList kFillBlock = {
-    "ЗАПОЛНЕНИЕ ОКНА СЕРДЕЧНИКА",
-    "Площадь окна сердечника :500 мм. кв.",
-    "Принятый диаметр провода первичной обмотки : 0,27 мм.",
-    "Принятый диаметр провода вторичной обмотки 1 : 1,12 мм.",
-    "Заполнение окна : 47,4 %",
-};
+const QStringList kWorkedExample = lines(navivor::testing::kWorkedExampleReport);
+const QStringList kFillBlock = lines(navivor::testing::kWorkedExampleFill);
 
 QString crlf(const QStringList& lines) {
     return lines.join("\r\n") + "\r\n";
@@ -170,7 +151,8 @@ private slots:
         form().SG1->setCell(2, 2, "-1"); // pasted: a minus cannot be typed
         press();
         QCOMPARE(fixture.desktop().messages().size(), 1);
-        QCOMPARE(fixture.desktop().messages()[0].text, QString("Invalid floating point operation."));
+        QCOMPARE(fixture.desktop().messages()[0].text,
+                 QString("Invalid floating point operation."));
         QVERIFY(results().reportText().endsWith("Количество витков : 29\r\n"));
         QCOMPARE(form().cycle.mode(), CycleMode::Calculation);
         QCOMPARE(form().Button1->text(), QString("Расчитать"));
