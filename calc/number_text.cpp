@@ -3,9 +3,8 @@
 #include "calc_error.h"
 #include "decimal_separator.h"
 
-#include <cerrno>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 namespace navivor {
@@ -86,7 +85,6 @@ Extended textToNumber(std::string_view text) {
         // strtold rounds M x 10^X correctly to extended; the text handed to it has no
         // decimal point, so the C locale's own separator plays no part.
         const std::string scientific = digits + 'e' + std::to_string(exponent - fractionDigits);
-        errno = 0;
         value = std::strtold(scientific.c_str(), nullptr);
         if (std::isinf(value))
             throwNotAFloat(text);
@@ -104,8 +102,11 @@ std::string numberToText(Extended value) {
         return sign + "INF";
 
     // Eighteen significant digits rounded to nearest, then rounded again to fifteen.
+    // "d.ddddddddddddddddde+XX", whatever locale the C library is set to.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.17Le", std::fabs(value));
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                       std::chars_format::scientific, 17);
+    *written.ptr = '\0';
     std::string digits = std::string(1, buffer[0]) + std::string(buffer + 2, 17);
     int exponent = std::atoi(buffer + 20) + 1; // |value| = 0.D1D2... x 10^exponent
     const bool roundUp = digits[15] >= '5';
