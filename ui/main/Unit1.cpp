@@ -10,6 +10,7 @@
 #include "ui/widgets/string_grid.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,7 +32,7 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, QRect geom
     created->setObjectName(name);
     created->setGeometry(geometry);
     created->setWordWrap(wrapped);
-    created->setAlignment(wrapped ? Qt::AlignLeft | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
+    created->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return created;
 }
 
@@ -57,8 +58,7 @@ TMainForm::TMainForm(QWidget* parent)
     , client_(new QWidget(this)) {
     setObjectName("MainForm");
     setWindowTitle("Расчет трансформатора");
-    QFont font = designFont("Arial", pixelsForPoints(8), true);
-    setFont(font);
+    setFont(designFont("Arial", pixelsForPoints(8), true));
     QPalette colours = palette();
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         colours.setColor(role, kNavy);
@@ -209,6 +209,9 @@ void TMainForm::createToolBar(QWidget* client) {
 void TMainForm::createMenu() {
     QMenuBar* bar = menuBar();
     bar->setNativeMenuBar(false);
+    // The menu keeps the desktop's own font and colours, not the window's.
+    bar->setFont(QApplication::font());
+    bar->setPalette(QApplication::palette());
 
     Menu1 = bar->addMenu("Меню");
     Menu1->setObjectName("Menu1");
