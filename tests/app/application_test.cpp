@@ -1,7 +1,7 @@
 #include "app/navivor_application.h"
 #include "app/navivor_windows.h"
 #include "calc/calc_error.h"
-#include "tests/ui/support/ui_test_fixture.h"
+#include "tests/ui/support/ui_test.h"
 #include "ui/widgets/spin_field.h"
 #include "ui/widgets/string_grid.h"
 
@@ -29,16 +29,10 @@ private:
 
 } // namespace
 
-class ApplicationTest : public QObject {
+class ApplicationTest : public navivor::test::UiTest {
     Q_OBJECT
-    UiTestFixture fixture;
 
 private slots:
-    void initTestCase() { fixture.initTestCase(); }
-    void init() { fixture.init(); }
-    void cleanup() { fixture.cleanup(); }
-    void cleanupTestCase() { fixture.cleanupTestCase(); }
-
     void failuresLeavingAHandlerAreShownAndTheProgramGoesOn_data() {
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("shown");
@@ -67,8 +61,8 @@ private slots:
         FailingObject failing(message.toStdString());
         QEvent event(QEvent::User);
         QVERIFY(QCoreApplication::sendEvent(&failing, &event));
-        QCOMPARE(fixture.desktop().messages().size(), 1);
-        const ScriptedDesktop::Message& box = fixture.desktop().messages()[0];
+        QCOMPARE(fixture().desktop().messages().size(), 1);
+        const ScriptedDesktop::Message& box = fixture().desktop().messages()[0];
         QCOMPARE(box.caption, QString("Navivor"));
         QCOMPARE(box.text, shown);
         QCOMPARE(box.icon, MessageIcon::Error);
@@ -112,8 +106,8 @@ private slots:
         windows.MainForm->SG1->setCell(2, 1, "-2");
         windows.MainForm->SE4->setValue(1000);
         QTest::mouseClick(windows.MainForm->Button1, Qt::LeftButton);
-        QCOMPARE(fixture.desktop().messages().size(), 1);
-        QCOMPARE(fixture.desktop().messages()[0].text,
+        QCOMPARE(fixture().desktop().messages().size(), 1);
+        QCOMPARE(fixture().desktop().messages()[0].text,
                  QString("Invalid floating point operation."));
         QCOMPARE(windows.Result->reportText(), QString()); // cleared before the failure
         QCOMPARE(windows.MainForm->Button1->text(), QString("Расчитать"));

@@ -29,12 +29,14 @@ QString crlf(const QStringList& lines) {
 
 } // namespace
 
-class CalculatePressTest : public QObject {
+class CalculatePressTest : public UiTest {
     Q_OBJECT
-    MainWindowFixture fixture;
+    MainWindowFixture mainWindow;
 
-    TMainForm& form() { return fixture.form(); }
-    TResult& results() { return *fixture.windows->Result; }
+    UiTestFixture& fixture() override { return mainWindow; }
+
+    TMainForm& form() { return mainWindow.form(); }
+    TResult& results() { return *mainWindow.windows->Result; }
 
     void typeWorkedExample() {
         MainWindowFixture::typeInto(form().SG1, 1, 1, "12");
@@ -49,11 +51,6 @@ class CalculatePressTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { fixture.initTestCase(); }
-    void init() { fixture.init(); }
-    void cleanup() { fixture.cleanup(); }
-    void cleanupTestCase() { fixture.cleanupTestCase(); }
-
     void wholeRoadOfOneCalculation() {
         typeWorkedExample();
         press();
@@ -78,8 +75,8 @@ private slots:
         press();
         typeDiametersAndWindow();
         press();
-        const QString path = fixture.directory() + "/report.txt";
-        fixture.desktop().answerSave(path);
+        const QString path = mainWindow.directory() + "/report.txt";
+        mainWindow.desktop().answerSave(path);
         QTest::keyClick(&form(), Qt::Key_S, Qt::ControlModifier);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -122,11 +119,11 @@ private slots:
         form().Edit1->setText(thickness);
         MainWindowFixture::typeInto(form().SG2, 0, 0, "0");
         press();
-        QCOMPARE(fixture.desktop().messages().size(), 1);
-        QCOMPARE(fixture.desktop().messages()[0].caption, QString("Ошибка !"));
-        QCOMPARE(fixture.desktop().messages()[0].text,
+        QCOMPARE(mainWindow.desktop().messages().size(), 1);
+        QCOMPARE(mainWindow.desktop().messages()[0].caption, QString("Ошибка !"));
+        QCOMPARE(mainWindow.desktop().messages()[0].text,
                  QString("Введите значение толщины пластин сердечника !"));
-        QCOMPARE(fixture.desktop().messages()[0].icon, MessageIcon::None);
+        QCOMPARE(mainWindow.desktop().messages()[0].icon, MessageIcon::None);
         QCOMPARE(results().reportText(), report);
         QCOMPARE(results().isVisible(), visible);
         QCOMPARE(form().SG2->cell(0, 0), QString("0"));
@@ -150,8 +147,8 @@ private slots:
         MainWindowFixture::typeInto(form().SG1, 1, 2, "5");
         form().SG1->setCell(2, 2, "-1"); // pasted: a minus cannot be typed
         press();
-        QCOMPARE(fixture.desktop().messages().size(), 1);
-        QCOMPARE(fixture.desktop().messages()[0].text,
+        QCOMPARE(mainWindow.desktop().messages().size(), 1);
+        QCOMPARE(mainWindow.desktop().messages()[0].text,
                  QString("Invalid floating point operation."));
         QVERIFY(results().reportText().endsWith("Количество витков : 29\r\n"));
         QCOMPARE(form().cycle.mode(), CycleMode::Calculation);
@@ -196,14 +193,14 @@ private slots:
         QTest::keyClick(&form(), Qt::Key_P, Qt::ControlModifier);
         QVERIFY(!form().Save->isEnabled());
         QVERIFY(!form().Print->isEnabled());
-        QCOMPARE(fixture.desktop().saveRequests().size(), 0);
-        QCOMPARE(fixture.desktop().printDialogs(), 0);
+        QCOMPARE(mainWindow.desktop().saveRequests().size(), 0);
+        QCOMPARE(mainWindow.desktop().printDialogs(), 0);
 
         typeWorkedExample();
         press();
-        fixture.desktop().cancelPrint();
+        mainWindow.desktop().cancelPrint();
         QTest::keyClick(&form(), Qt::Key_P, Qt::ControlModifier);
-        QCOMPARE(fixture.desktop().printDialogs(), 1);
+        QCOMPARE(mainWindow.desktop().printDialogs(), 1);
         QVERIFY(form().Print->isEnabled());
     }
 };

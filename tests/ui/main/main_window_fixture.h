@@ -1,10 +1,10 @@
 // The five windows of the program made afresh for each test, with the main window shown,
-// in a fresh current directory, on the scripted desktop.
+// in a fresh current directory, on the scripted desktop, with a comma as the separator.
 #pragma once
 
 #include "app/navivor_windows.h"
 #include "calc/decimal_separator.h"
-#include "tests/ui/support/ui_test_fixture.h"
+#include "tests/ui/support/ui_test.h"
 #include "ui/widgets/spin_field.h"
 #include "ui/widgets/string_grid.h"
 
@@ -17,14 +17,14 @@ namespace navivor::test {
 
 class MainWindowFixture : public UiTestFixture {
 public:
-    void init(const std::string& separator = ",") {
+    void init() override {
         UiTestFixture::init();
-        setDecimalSeparator(separator);
+        setDecimalSeparator(",");
         windows = std::make_unique<NavivorWindows>();
         form().show();
         QVERIFY(QTest::qWaitForWindowExposed(&form()));
     }
-    void cleanup() {
+    void cleanup() override {
         windows.reset();
         UiTestFixture::cleanup();
     }

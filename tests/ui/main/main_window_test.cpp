@@ -10,18 +10,15 @@
 
 namespace navivor::test {
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public UiTest {
     Q_OBJECT
-    MainWindowFixture fixture;
+    MainWindowFixture mainWindow;
 
-    TMainForm& form() { return fixture.form(); }
+    UiTestFixture& fixture() override { return mainWindow; }
+
+    TMainForm& form() { return mainWindow.form(); }
 
 private slots:
-    void initTestCase() { fixture.initTestCase(); }
-    void init() { fixture.init(); }
-    void cleanup() { fixture.cleanup(); }
-    void cleanupTestCase() { fixture.cleanupTestCase(); }
-
     void startsWithTheDesignedTextsAndSizes() {
         QCOMPARE(form().windowTitle(), QString("Расчет трансформатора"));
         QCOMPARE(form().centralWidget()->size(), QSize(447, 294));
@@ -137,7 +134,7 @@ private slots:
             MainWindowFixture::typeInto(grid, column, field == "SG1" ? 1 : 0, keys);
             QCOMPARE(grid->cell(column, field == "SG1" ? 1 : 0), text);
         }
-        QCOMPARE(fixture.desktop().beeps(), 0);
+        QCOMPARE(mainWindow.desktop().beeps(), 0);
     }
 
     void keyFiltersDropEnterEscapeAndClipboardKeys() {
@@ -156,7 +153,7 @@ private slots:
     void spinFieldsBeepAndClampWhenLeft() {
         MainWindowFixture::typeInto(form().SE4, "12a-3");
         QCOMPARE(form().SE4->text(), QString("12-3"));
-        QCOMPARE(fixture.desktop().beeps(), 1);
+        QCOMPARE(mainWindow.desktop().beeps(), 1);
         QCOMPARE(form().SE4->value(), 1);
         MainWindowFixture::typeInto(form().SE2, "2000");
         QCOMPARE(form().SE2->value(), 2000);
@@ -266,7 +263,7 @@ private slots:
         form().N10->trigger();
         form().N12->trigger();
         form().N14->trigger();
-        const QList<QUrl>& opened = fixture.desktop().openedUrls();
+        const QList<QUrl>& opened = mainWindow.desktop().openedUrls();
         QCOMPARE(opened.size(), 3);
         QCOMPARE(opened[0].fileName(), QString("wiresize.htm"));
         QCOMPARE(opened[1].fileName(), QString("wiretype.htm"));

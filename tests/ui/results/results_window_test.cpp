@@ -1,5 +1,5 @@
 // The results window: its report as a file and on paper, and how it opens and closes.
-#include "tests/ui/support/ui_test_fixture.h"
+#include "tests/ui/support/ui_test.h"
 #include "ui/results/Unit3.h"
 
 #include <QDir>
@@ -74,16 +74,10 @@ void typeInto(QWidget* widget, const QString& text) {
 
 } // namespace
 
-class ResultsWindowTest : public QObject {
+class ResultsWindowTest : public navivor::test::UiTest {
     Q_OBJECT
-    navivor::test::UiTestFixture fixture_;
 
 private slots:
-    void initTestCase() { fixture_.initTestCase(); }
-    void init() { fixture_.init(); }
-    void cleanup() { fixture_.cleanup(); }
-    void cleanupTestCase() { fixture_.cleanupTestCase(); }
-
     void savesTheReportAsTheFieldHoldsIt_data() {
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<QString>("typed");
@@ -113,7 +107,7 @@ private slots:
         QCOMPARE(window.reportHasText(), !expected.isEmpty());
         // The old, longer file is replaced without a question.
         writeFile("result.txt", QByteArray(1000, 'z'));
-        fixture_.desktop().answerSave(QDir::current().filePath("result.txt"));
+        fixture().desktop().answerSave(QDir::current().filePath("result.txt"));
         window.saveReport(&window);
         QCOMPARE(contentOf("result.txt"), expected);
     }
@@ -130,24 +124,24 @@ private slots:
     void proposesTheLastSavedPathAndKeepsTheCurrentDirectory() {
         TResult window;
         window.appendLine("a");
-        const QString elsewhere = fixture_.directory() + "/elsewhere";
+        const QString elsewhere = fixture().directory() + "/elsewhere";
         QVERIFY(QDir().mkdir(elsewhere));
-        fixture_.desktop().cancelSave();
-        fixture_.desktop().answerSave(elsewhere + "/report.txt");
-        fixture_.desktop().answerSave(elsewhere + "/report.txt");
+        fixture().desktop().cancelSave();
+        fixture().desktop().answerSave(elsewhere + "/report.txt");
+        fixture().desktop().answerSave(elsewhere + "/report.txt");
         window.saveReport(&window);
         QVERIFY(QDir::current().isEmpty(QDir::NoDotAndDotDot | QDir::Files));
         window.saveReport(&window);
         window.saveReport(&window);
 
-        const QList<navivor::SaveFileRequest>& requests = fixture_.desktop().saveRequests();
+        const QList<navivor::SaveFileRequest>& requests = fixture().desktop().saveRequests();
         QCOMPARE(requests.size(), 3);
         QCOMPARE(requests[0].proposedPath, "result.txt");
         QCOMPARE(requests[0].filter, "Text files (*.txt)");
         QCOMPARE(requests[0].defaultSuffix, "txt");
         QCOMPARE(requests[1].proposedPath, "result.txt");
         QCOMPARE(requests[2].proposedPath, elsewhere + "/report.txt");
-        QCOMPARE(QDir::currentPath(), fixture_.directory());
+        QCOMPARE(QDir::currentPath(), fixture().directory());
         QCOMPARE(contentOf(elsewhere + "/report.txt"), "a\r\n");
     }
 
@@ -184,7 +178,7 @@ private slots:
         }
         TResult window;
         window.appendLine("new");
-        fixture_.desktop().answerSave(path);
+        fixture().desktop().answerSave(path);
         const QString message = failureOf([&] { window.saveReport(&window); });
         // Where the file system has no unnamed temporary files, the second case fails early.
         const QString cannotCreate = "Cannot create file " + QDir::toNativeSeparators(path);
@@ -215,7 +209,7 @@ private slots:
         TResult window;
         for (int line = 1; line <= lines; ++line)
             window.appendLine(QStringLiteral("Строка %1").arg(line));
-        fixture_.desktop().answerPrint("printed.pdf");
+        fixture().desktop().answerPrint("printed.pdf");
         window.printReport(&window);
         const QByteArray pdf = contentOf("printed.pdf");
         QCOMPARE(pdfPageCount(pdf), pages);
@@ -227,7 +221,7 @@ private slots:
         TResult window;
         // One word, so that only breaking inside it keeps it on the paper.
         window.appendLine(QString(linesPerPage() * 200, QChar(0x0416)));
-        fixture_.desktop().answerPrint("printed.pdf");
+        fixture().desktop().answerPrint("printed.pdf");
         window.printReport(&window);
         QVERIFY(pdfPageCount(contentOf("printed.pdf")) > 1);
     }
@@ -247,11 +241,11 @@ private slots:
         TResult window;
         window.appendLine("a");
         window.Memo1->appendPlainText("edited");
-        fixture_.desktop().setPrinterAvailable(printer);
+        fixture().desktop().setPrinterAvailable(printer);
         if (printer)
-            fixture_.desktop().cancelPrint();
+            fixture().desktop().cancelPrint();
         QCOMPARE(failureOf([&] { window.printReport(&window); }), failure);
-        QCOMPARE(fixture_.desktop().printDialogs(), dialogs);
+        QCOMPARE(fixture().desktop().printDialogs(), dialogs);
         QCOMPARE(window.printBufferText(), "a\n\nedited");
         QVERIFY(QDir::current().isEmpty());
     }

@@ -1,5 +1,5 @@
 // The Qt desktop against the real dialogs, each answered from the test while it is open.
-#include "tests/ui/support/ui_test_fixture.h"
+#include "tests/ui/support/ui_test.h"
 #include "ui/desktop/font_colour_dialog.h"
 #include "ui/desktop/qt_desktop.h"
 
@@ -16,17 +16,11 @@ using navivor::MessageIcon;
 using navivor::QtDesktop;
 using navivor::SaveFileRequest;
 
-class QtDesktopTest : public QObject {
+class QtDesktopTest : public navivor::test::UiTest {
     Q_OBJECT
-    navivor::test::UiTestFixture fixture_;
     QtDesktop desktop_;
 
 private slots:
-    void initTestCase() { fixture_.initTestCase(); }
-    void init() { fixture_.init(); }
-    void cleanup() { fixture_.cleanup(); }
-    void cleanupTestCase() { fixture_.cleanupTestCase(); }
-
     void messageBoxHasOnlyOk_data() {
         QTest::addColumn<MessageIcon>("icon");
         QTest::addColumn<QMessageBox::Icon>("shown");
@@ -38,7 +32,7 @@ private slots:
         QFETCH(MessageIcon, icon);
         QFETCH(QMessageBox::Icon, shown);
         bool seen = false;
-        fixture_.onNextModal([&](QWidget* window) {
+        fixture().onNextModal([&](QWidget* window) {
             auto* box = qobject_cast<QMessageBox*>(window);
             QVERIFY(box);
             seen = true;
@@ -75,7 +69,7 @@ private slots:
         QVERIFY(existing.open(QIODevice::WriteOnly));
         existing.close();
 
-        fixture_.onNextModal([&](QWidget* window) {
+        fixture().onNextModal([&](QWidget* window) {
             auto* dialog = qobject_cast<QFileDialog*>(window);
             QVERIFY(dialog);
             QCOMPARE(dialog->nameFilters(), QStringList{QStringLiteral("Text files (*.txt)")});
@@ -101,7 +95,7 @@ private slots:
             QSKIP("The font of this test is not installed");
         QFont font(family, 12);
         font.setBold(true);
-        fixture_.onNextModal([](QWidget* window) {
+        fixture().onNextModal([](QWidget* window) {
             QVERIFY(qobject_cast<navivor::FontColourDialog*>(window));
             qobject_cast<QDialog*>(window)->accept();
         });

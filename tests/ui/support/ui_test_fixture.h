@@ -31,10 +31,12 @@ class UiTestFixture {
 public:
     static constexpr int kModalTimeoutMs = 2000;
 
-    void initTestCase();
-    void init();
-    void cleanup();
-    void cleanupTestCase();
+    virtual ~UiTestFixture() = default;
+
+    virtual void initTestCase();
+    virtual void init();
+    virtual void cleanup();
+    virtual void cleanupTestCase();
 
     ScriptedDesktop& desktop() const;
     // The current directory of the running test.

@@ -1,6 +1,6 @@
 // The spin field driven with real key and mouse events.
 #include "calc/decimal_separator.h"
-#include "tests/ui/support/ui_test_fixture.h"
+#include "tests/ui/support/ui_test.h"
 #include "ui/widgets/spin_field.h"
 
 #include <QElapsedTimer>
@@ -34,16 +34,10 @@ struct FieldWindow {
 
 } // namespace
 
-class SpinFieldTest : public QObject {
+class SpinFieldTest : public navivor::test::UiTest {
     Q_OBJECT
-    navivor::test::UiTestFixture fixture_;
 
 private slots:
-    void initTestCase() { fixture_.initTestCase(); }
-    void init() { fixture_.init(); }
-    void cleanup() { fixture_.cleanup(); }
-    void cleanupTestCase() { fixture_.cleanupTestCase(); }
-
     // Typed into the emptied field of 1 to 1000000.
     void typingBeepsOnRefusedCharacters_data() {
         QTest::addColumn<QString>("separator");
@@ -85,7 +79,7 @@ private slots:
         QVERIFY(view.ready());
         QTest::keyClicks(view.field->editor(), typed);
         QCOMPARE(view.field->text(), text);
-        QCOMPARE(fixture_.desktop().beeps(), beeps);
+        QCOMPARE(fixture().desktop().beeps(), beeps);
         QCOMPARE(view.field->value(), value);
     }
 

@@ -1,6 +1,6 @@
 // The string grid driven with real key and mouse events.
 #include "calc/decimal_separator.h"
-#include "tests/ui/support/ui_test_fixture.h"
+#include "tests/ui/support/ui_test.h"
 #include "ui/widgets/string_grid.h"
 
 #include <QClipboard>
@@ -44,16 +44,10 @@ struct GridWindow {
 
 } // namespace
 
-class StringGridTest : public QObject {
+class StringGridTest : public navivor::test::UiTest {
     Q_OBJECT
-    navivor::test::UiTestFixture fixture_;
 
 private slots:
-    void initTestCase() { fixture_.initTestCase(); }
-    void init() { fixture_.init(); }
-    void cleanup() { fixture_.cleanup(); }
-    void cleanupTestCase() { fixture_.cleanupTestCase(); }
-
     void typingPassesTheKeyFilter_data() {
         QTest::addColumn<QString>("separator");
         QTest::addColumn<QString>("typed");
