@@ -158,6 +158,9 @@ void TMainForm::createInputs(QWidget* client) {
     Button2 = new QPushButton("Сброс", client);
     Button2->setObjectName("Button2");
     Button2->setGeometry(132, 262, 104, 25);
+    // Enter presses a focused button, as Space does.
+    for (QPushButton* button : {Button1, Button2})
+        button->setAutoDefault(true);
 
     // Created after the titles and the picture, so that it grows over them.
     SG1 = new StringGrid(3, 2, 1, 1, client);
