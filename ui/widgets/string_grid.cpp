@@ -38,6 +38,7 @@ StringGrid::StringGrid(int columns, int rows, int fixedColumns, int fixedRows, Q
     , rows_(std::max(rows, fixedRows_ + 1))
     , currentColumn_(fixedColumns_)
     , currentRow_(fixedRows_)
+    , selectionEnd_(currentColumn_, currentRow_)
     , cellColour_(Qt::white)
     , fixedColour_(palette().color(QPalette::Button))
     , editor_(new QLineEdit(viewport()))
@@ -55,6 +56,7 @@ StringGrid::StringGrid(int columns, int rows, int fixedColumns, int fixedRows, Q
     connect(editor_, &QLineEdit::textChanged, this, &StringGrid::storeEditorText);
     connect(editor_, &QLineEdit::textEdited, this, [this] {
         storeEditorText();
+        collapseSelection();
         emit cellEdited(currentColumn_, currentRow_);
     });
 
@@ -124,8 +126,13 @@ void StringGrid::setCurrentCell(int column, int row) {
         editor_->setText(cell(currentColumn_, currentRow_));
         editor_->selectAll();
     }
-    scrollToCurrentCell();
+    scrollToRow(currentRow_);
     placeEditor();
+    collapseSelection();
+}
+
+QRect StringGrid::selection() const {
+    return QRect(currentColumn_, currentRow_, 1, 1).united(QRect(selectionEnd_, QSize(1, 1)));
 }
 
 QColor StringGrid::cellColour() const {
@@ -162,11 +169,20 @@ QSize StringGrid::sizeHint() const {
 }
 
 bool StringGrid::viewportEvent(QEvent* event) {
-    // Handled here rather than in mousePressEvent, which also gets presses on the frame in
-    // other coordinates.
-    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
-        selectCellAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+    // Handled here rather than in the mouse event handlers, which also get events on the frame
+    // in other coordinates.
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        pressCellAt(*static_cast<QMouseEvent*>(event));
         return true;
+    case QEvent::MouseMove: {
+        const auto& move = *static_cast<QMouseEvent*>(event);
+        dragTo(move, move.position().toPoint());
+        break;
+    }
+    default:
+        break;
     }
     return QAbstractScrollArea::viewportEvent(event);
 }
@@ -174,7 +190,7 @@ bool StringGrid::viewportEvent(QEvent* event) {
 void StringGrid::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
     painter.fillRect(event->rect(), cellColour_);
-    painter.setPen(palette().color(QPalette::Text));
+    const QRect selected = selection();
     const QColor lineColour = palette().color(QPalette::Mid);
     for (int row = 0; row < rows_; ++row) {
         if (!isRowInView(row))
@@ -184,7 +200,14 @@ void StringGrid::paintEvent(QPaintEvent* event) {
             // The lines right of and below each cell.
             painter.fillRect(box.adjusted(0, 0, kGridLineWidth, kGridLineWidth), lineColour);
             const bool fixed = column < fixedColumns_ || row < fixedRows_;
-            painter.fillRect(box, fixed ? fixedColour_ : cellColour_);
+            // The current cell shows the editor instead.
+            const bool highlighted =
+                selected.contains(column, row) && (column != currentColumn_ || row != currentRow_);
+            painter.fillRect(box, fixed         ? fixedColour_
+                                  : highlighted ? palette().color(QPalette::Highlight)
+                                                : cellColour_);
+            painter.setPen(
+                palette().color(highlighted ? QPalette::HighlightedText : QPalette::Text));
             painter.drawText(box.adjusted(kTextMargin, 0, -kTextMargin, 0),
                              Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                              cell(column, row));
@@ -205,30 +228,25 @@ void StringGrid::scrollContentsBy(int, int) {
 }
 
 bool StringGrid::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != editor_ || event->type() != QEvent::KeyPress)
+    if (watched != editor_)
         return QAbstractScrollArea::eventFilter(watched, event);
-    const auto* press = static_cast<QKeyEvent*>(event);
-    if ((press->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return arrowPressed(*static_cast<QKeyEvent*>(event));
+    // The editor keeps its own clicks and text selection; only a drag out of its cell selects
+    // other cells.
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        collapseSelection();
+        dragging_ = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
         return false;
-    switch (press->key()) {
-    case Qt::Key_Up:
-        moveCurrentCell(0, -1);
-        return true;
-    case Qt::Key_Down:
-        moveCurrentCell(0, 1);
-        return true;
-    case Qt::Key_Left:
-        if (!caretAtStart())
-            return false;
-        moveCurrentCell(-1, 0);
-        return true;
-    case Qt::Key_Right:
-        if (!caretAtEnd())
-            return false;
-        moveCurrentCell(1, 0);
-        return true;
+    case QEvent::MouseMove: {
+        const auto& move = *static_cast<QMouseEvent*>(event);
+        dragTo(move, editor_->mapToParent(move.position().toPoint()));
+        return false;
+    }
     default:
-        return false;
+        return QAbstractScrollArea::eventFilter(watched, event);
     }
 }
 
@@ -269,20 +287,79 @@ bool StringGrid::caretAtEnd() const {
     return start + selected == length && (selected == 0 || start == 0);
 }
 
-void StringGrid::moveCurrentCell(int columnStep, int rowStep) {
-    const int column = currentColumn_ + columnStep;
-    const int row = currentRow_ + rowStep;
-    if (column >= fixedColumns_ && column < columns_ && row >= fixedRows_ && row < rows_)
-        setCurrentCell(column, row);
+// Shift+arrows extend the selection where the plain arrows would leave the cell, so Shift+Left
+// and Shift+Right inside the text still select text.
+bool StringGrid::arrowPressed(const QKeyEvent& press) {
+    const Qt::KeyboardModifiers chord = press.modifiers() & ~Qt::KeypadModifier;
+    const bool extend = chord == Qt::ShiftModifier;
+    if (chord != Qt::NoModifier && !extend)
+        return false;
+    switch (press.key()) {
+    case Qt::Key_Up:
+        moveCurrentCell(0, -1, extend);
+        return true;
+    case Qt::Key_Down:
+        moveCurrentCell(0, 1, extend);
+        return true;
+    case Qt::Key_Left:
+        if (!caretAtStart())
+            return false;
+        moveCurrentCell(-1, 0, extend);
+        return true;
+    case Qt::Key_Right:
+        if (!caretAtEnd())
+            return false;
+        moveCurrentCell(1, 0, extend);
+        return true;
+    default:
+        return false;
+    }
 }
 
-void StringGrid::selectCellAt(QPoint position) {
+// Steps past the edge of the editable cells go nowhere.
+void StringGrid::moveCurrentCell(int columnStep, int rowStep, bool extend) {
+    if (extend)
+        extendSelectionTo(selectionEnd_ + QPoint(columnStep, rowStep));
+    else
+        setCurrentCell(currentColumn_ + columnStep, currentRow_ + rowStep);
+}
+
+void StringGrid::pressCellAt(const QMouseEvent& press) {
+    const QPoint position = press.position().toPoint();
     const int column = position.x() / kColumnPitch;
     const int line = position.y() / kRowPitch;
     const int row = line < fixedRows_ ? line : line + verticalScrollBar()->value();
-    if (column >= fixedColumns_ && column < columns_ && row >= fixedRows_ && row < rows_)
+    const bool editable =
+        column >= fixedColumns_ && column < columns_ && row >= fixedRows_ && row < rows_;
+    if (editable && press.modifiers().testFlag(Qt::ShiftModifier))
+        extendSelectionTo({column, row});
+    else if (editable)
         setCurrentCell(column, row);
+    dragging_ = editable && press.button() == Qt::LeftButton;
     editor_->setFocus(Qt::MouseFocusReason);
+}
+
+// While dragging, the heading row stands for the row scrolled away above it, so dragging up
+// scrolls back a row at a time as dragging below the view scrolls on.
+void StringGrid::dragTo(const QMouseEvent& move, QPoint position) {
+    if (!dragging_ || !move.buttons().testFlag(Qt::LeftButton))
+        return;
+    extendSelectionTo(
+        {position.x() / kColumnPitch, position.y() / kRowPitch + verticalScrollBar()->value()});
+}
+
+void StringGrid::extendSelectionTo(QPoint cell) {
+    const QPoint end(std::clamp(cell.x(), fixedColumns_, columns_ - 1),
+                     std::clamp(cell.y(), fixedRows_, rows_ - 1));
+    if (end == selectionEnd_)
+        return;
+    selectionEnd_ = end;
+    scrollToRow(end.y());
+    viewport()->update();
+}
+
+void StringGrid::collapseSelection() {
+    extendSelectionTo({currentColumn_, currentRow_});
 }
 
 void StringGrid::updateScrollRange() {
@@ -292,8 +369,8 @@ void StringGrid::updateScrollRange() {
     bar->setRange(0, std::max(0, rows_ - fixedRows_ - inView));
 }
 
-void StringGrid::scrollToCurrentCell() {
-    const int index = currentRow_ - fixedRows_;
+void StringGrid::scrollToRow(int row) {
+    const int index = row - fixedRows_;
     const int inView = std::max(1, rowsInView());
     QScrollBar* bar = verticalScrollBar();
     if (index < bar->value())

@@ -1,17 +1,21 @@
 // A grid of text cells addressed as (column, row), with an optional fixed heading row and
-// number column, an editor always open on the current cell, and a hook that filters the
-// characters typed into it.
+// number column, an editor always open on the current cell, a selectable range of cells, and a
+// hook that filters the characters typed into the editor.
 #pragma once
 
 #include <QAbstractScrollArea>
 #include <QColor>
+#include <QPoint>
+#include <QRect>
 #include <QString>
 
 #include <functional>
 #include <map>
 #include <utility>
 
+class QKeyEvent;
 class QLineEdit;
+class QMouseEvent;
 
 namespace navivor {
 
@@ -47,6 +51,12 @@ public:
     int currentRow() const;
     void setCurrentCell(int column, int row);
 
+    // The selected cells, columns by rows: the rectangle from the current cell to the cell the
+    // selection was extended to, by dragging, Shift+click or Shift+arrows. Never holds a fixed
+    // cell; just the current cell when nothing more is selected. Setting the current cell or the
+    // size of the grid, a plain click or arrow, and typing leave only the current cell selected.
+    QRect selection() const;
+
     // Colour of the editable cells and of the fixed cells.
     QColor cellColour() const;
     void setCellColour(const QColor& colour);
@@ -81,10 +91,14 @@ private:
     QRect cellRect(int column, int row) const;
     bool caretAtStart() const;
     bool caretAtEnd() const;
-    void moveCurrentCell(int columnStep, int rowStep);
-    void selectCellAt(QPoint position);
+    bool arrowPressed(const QKeyEvent& press);
+    void moveCurrentCell(int columnStep, int rowStep, bool extend);
+    void pressCellAt(const QMouseEvent& press);
+    void dragTo(const QMouseEvent& move, QPoint position);
+    void extendSelectionTo(QPoint cell);
+    void collapseSelection();
     void updateScrollRange();
-    void scrollToCurrentCell();
+    void scrollToRow(int row);
     void placeEditor();
     void storeEditorText();
 
@@ -94,6 +108,10 @@ private:
     int rows_;
     int currentColumn_;
     int currentRow_;
+    // The corner of the selection across from the current cell.
+    QPoint selectionEnd_;
+    // A left press on an editable cell, whose drag extends the selection.
+    bool dragging_ = false;
     // Texts of every cell ever set, also of rows and columns out of view.
     std::map<std::pair<int, int>, QString> texts_;
     QColor cellColour_;

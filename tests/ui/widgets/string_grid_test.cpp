@@ -4,6 +4,7 @@
 #include "ui/widgets/string_grid.h"
 
 #include <QClipboard>
+#include <QImage>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -42,7 +43,45 @@ struct GridWindow {
     bool ready() { return QTest::qWaitForWindowActive(&window); }
 };
 
+// A step of a gesture: a mouse action over the middle of a cell, or where key is set, a key
+// pressed in the focused editor.
+struct Step {
+    QTest::MouseAction action;
+    QPoint cell;
+    Qt::KeyboardModifiers modifiers;
+    int key = 0;
+};
+using Gesture = QList<Step>;
+
+Step mouse(QTest::MouseAction action, QPoint cell, Qt::KeyboardModifiers modifiers = {}) {
+    return {action, cell, modifiers};
+}
+
+Step key(int key, Qt::KeyboardModifiers modifiers = {}) {
+    return {QTest::MouseClick, {}, modifiers, key};
+}
+
+QPoint middleOf(QPoint cell) {
+    return {cell.x() * kColumnPitch + kColumnPitch / 2, cell.y() * kRowPitch + kRowPitch / 2};
+}
+
+// Mouse events go through the window, so the widget under the press takes the drag as it
+// would for a user.
+void perform(GridWindow& view, const Gesture& gesture) {
+    for (const Step& step : gesture) {
+        if (step.key != 0) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(step.key), step.modifiers);
+            continue;
+        }
+        const QPoint at = view.grid->viewport()->mapTo(&view.window, middleOf(step.cell));
+        QTest::mouseEvent(step.action, view.window.windowHandle(), Qt::LeftButton, step.modifiers,
+                          at);
+    }
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Gesture)
 
 class StringGridTest : public navivor::test::UiTest {
     Q_OBJECT
@@ -274,6 +313,98 @@ private slots:
         QTest::mouseClick(view.grid->viewport(), Qt::LeftButton, {}, at);
         QCOMPARE(QPoint(view.grid->currentColumn(), view.grid->currentRow()), current);
         QVERIFY(view.grid->editor()->hasFocus());
+    }
+
+    // From cell (column, row) of a grid of four data rows, with the cell's text and the caret
+    // where given (-1: the whole text selected, as on arriving in the cell).
+    void rangeOfCellsSelected_data() {
+        using QTest::MouseClick, QTest::MouseMove, QTest::MousePress, QTest::MouseRelease;
+        QTest::addColumn<QPoint>("from");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("caret");
+        QTest::addColumn<Gesture>("gesture");
+        QTest::addColumn<QRect>("selection");
+        QTest::addColumn<QPoint>("current");
+        QTest::newRow("drag out of the current cell")
+            << QPoint(1, 1) << "12" << -1
+            << Gesture{mouse(MousePress, {1, 1}), mouse(MouseMove, {2, 3}),
+                       mouse(MouseRelease, {2, 3})}
+            << QRect(1, 1, 2, 3) << QPoint(1, 1);
+        QTest::newRow("drag up from another cell")
+            << QPoint(1, 1) << "" << -1
+            << Gesture{mouse(MousePress, {2, 4}), mouse(MouseMove, {1, 2}),
+                       mouse(MouseRelease, {1, 2})}
+            << QRect(1, 2, 2, 3) << QPoint(2, 4);
+        QTest::newRow("drag onto fixed cells")
+            << QPoint(1, 1) << "" << -1
+            << Gesture{mouse(MousePress, {2, 2}), mouse(MouseMove, {0, 0}),
+                       mouse(MouseRelease, {0, 0})}
+            << QRect(1, 1, 2, 2) << QPoint(2, 2);
+        QTest::newRow("Shift+click")
+            << QPoint(2, 3) << "" << -1 << Gesture{mouse(MouseClick, {1, 1}, Qt::ShiftModifier)}
+            << QRect(1, 1, 2, 3) << QPoint(2, 3);
+        QTest::newRow("Shift+arrows over selected text")
+            << QPoint(1, 1) << "12" << -1
+            << Gesture{key(Qt::Key_Down, Qt::ShiftModifier), key(Qt::Key_Down, Qt::ShiftModifier),
+                       key(Qt::Key_Right, Qt::ShiftModifier)}
+            << QRect(1, 1, 2, 3) << QPoint(1, 1);
+        QTest::newRow("Shift+Left at the text's start")
+            << QPoint(2, 2) << "12" << 0 << Gesture{key(Qt::Key_Left, Qt::ShiftModifier)}
+            << QRect(1, 2, 2, 1) << QPoint(2, 2);
+        QTest::newRow("Shift+Right selects text inside it")
+            << QPoint(1, 2) << "12" << 1 << Gesture{key(Qt::Key_Right, Qt::ShiftModifier)}
+            << QRect(1, 2, 1, 1) << QPoint(1, 2);
+        QTest::newRow("Shift+Up not into headings")
+            << QPoint(1, 1) << "" << -1 << Gesture{key(Qt::Key_Up, Qt::ShiftModifier)}
+            << QRect(1, 1, 1, 1) << QPoint(1, 1);
+        QTest::newRow("plain arrow collapses")
+            << QPoint(1, 1) << "" << -1
+            << Gesture{key(Qt::Key_Down, Qt::ShiftModifier), key(Qt::Key_Right, Qt::ShiftModifier),
+                       key(Qt::Key_Down)}
+            << QRect(1, 2, 1, 1) << QPoint(1, 2);
+        QTest::newRow("typing collapses")
+            << QPoint(1, 1) << "" << -1
+            << Gesture{key(Qt::Key_Down, Qt::ShiftModifier), key(Qt::Key_5)} << QRect(1, 1, 1, 1)
+            << QPoint(1, 1);
+        QTest::newRow("plain click collapses")
+            << QPoint(1, 1) << "" << -1
+            << Gesture{mouse(MouseClick, {2, 4}, Qt::ShiftModifier), mouse(MouseClick, {2, 2})}
+            << QRect(2, 2, 1, 1) << QPoint(2, 2);
+    }
+
+    void rangeOfCellsSelected() {
+        QFETCH(QPoint, from);
+        QFETCH(QString, text);
+        QFETCH(int, caret);
+        QFETCH(Gesture, gesture);
+        QFETCH(QRect, selection);
+        QFETCH(QPoint, current);
+        GridWindow view(3, 5, 1, {187, 99});
+        QVERIFY(view.ready());
+        view.grid->setCell(from.x(), from.y(), text);
+        view.grid->setCurrentCell(from.x(), from.y());
+        if (caret >= 0)
+            view.grid->editor()->setCursorPosition(caret);
+
+        perform(view, gesture);
+        QCOMPARE(view.grid->selection(), selection);
+        QCOMPARE(QPoint(view.grid->currentColumn(), view.grid->currentRow()), current);
+        QVERIFY(view.grid->editor()->hasFocus());
+        // Every selected cell is drawn highlighted but the current one, which shows the editor.
+        const QImage shown = view.grid->viewport()->grab().toImage();
+        const QColor highlight = view.grid->palette().color(QPalette::Highlight);
+        QList<QPoint> highlighted;
+        QList<QPoint> expected;
+        for (int row = 0; row < view.grid->rowCount(); ++row) {
+            for (int column = 0; column < view.grid->columnCount(); ++column) {
+                const QPoint cell(column, row);
+                if (shown.pixelColor(middleOf(cell)) == highlight)
+                    highlighted.append(cell);
+                if (selection.contains(cell) && cell != current)
+                    expected.append(cell);
+            }
+        }
+        QCOMPARE(highlighted, expected);
     }
 
     void editorFollowsTheCurrentCellIntoView() {
