@@ -46,6 +46,12 @@ Outcome navivorCalc(const std::vector<std::string>& arguments) {
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, contents("out.bin"), contents("err.bin")};
 }
 
+std::vector<std::string> joined(std::vector<std::string> first,
+                                const std::vector<std::string>& second) {
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
+}
+
 std::string crlfLines(const std::vector<std::string>& lines) {
     std::string text;
     for (const std::string& line : lines)
@@ -70,11 +76,9 @@ TEST_F(NavivorCalc, DiametersAddOneFillCheck) {
         navivorCalc({"--separator", ",", "--primary", "220", "--secondary", "12:2", "--frequency",
                      "50", "--core", "1000", "--window", "500", "--thickness", "0,35", "--diameter",
                      "0,27", "--diameter", "1,12"});
-    std::vector<std::string> lines = testing::kWorkedExampleReport;
-    lines.insert(lines.end(), testing::kWorkedExampleFill.begin(),
-                 testing::kWorkedExampleFill.end());
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, crlfLines(lines));
+    EXPECT_EQ(run.out,
+              crlfLines(joined(testing::kWorkedExampleReport, testing::kWorkedExampleFill)));
 }
 
 TEST_F(NavivorCalc, Cp1251Output) {
@@ -137,31 +141,14 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{
             {"--secondary", "1,2,3:1"}, 1, "", "'1,2,3' is not a valid floating point value.\n"},
         FailureCase{{"--primary", ""}, 1, "", "'' is not a valid floating point value.\n"},
-        FailureCase{{"--core", "1000", "--diameter", "0.3", "--diameter", "x"},
-                    1,
-                    crlfLines({"РАСЧЕТ ТРАНСФОРМАТОРА С Ш-ОБРАЗНЫМ СЕРДЕЧНИКОМ",
-                               "Частота тока, Гц - 50",
-                               "Напряжение первичной обмотки, В - 220",
-                               "Площадь сечения сердечника в месте распол. обмотки, мм.кв. - 1000",
-                               "Мощность нагрузки, Вт - 24",
-                               " ",
-                               "ПЕРВИЧНАЯ ОБМОТКА :",
-                               " ",
-                               "Количество витков : 1210",
-                               "Расчетный диаметр провода, мм.: 0.264",
-                               " ",
-                               "ВТОРИЧНЫЕ ОБМОТКИ :",
-                               " ",
-                               "Обмотка 1",
-                               "Расчетное напряжение, В - 12",
-                               "Расчетный ток, А - 2",
-                               "Количество витков : 69",
-                               "Расчетный диаметр провода, мм.: 1.129 мм.",
-                               " ",
-                               "ЗАПОЛНЕНИЕ ОКНА СЕРДЕЧНИКА",
-                               "Площадь окна сердечника :1 мм. кв.",
-                               "Принятый диаметр провода первичной обмотки : 0.3 мм."}),
-                    "'x' is not a valid floating point value.\n"},
+        // A failure in the fill check: the winding report and the fill lines before it.
+        FailureCase{
+            {"--separator", ",", "--core", "1000", "--diameter", "0,3", "--diameter", "x"},
+            1,
+            crlfLines(joined(testing::kWorkedExampleReport,
+                             {"ЗАПОЛНЕНИЕ ОКНА СЕРДЕЧНИКА", "Площадь окна сердечника :1 мм. кв.",
+                              "Принятый диаметр провода первичной обмотки : 0,3 мм."})),
+            "'x' is not a valid floating point value.\n"},
         FailureCase{{"--bogus"}, 2, "", "navivor-calc: unknown option '--bogus'"},
         FailureCase{{"--secondary", "12"}, 2, "", "navivor-calc: --secondary takes"},
         FailureCase{{"--primary"}, 2, "", "navivor-calc: --primary needs a value"},
