@@ -28,8 +28,6 @@ public:
     // A key of [MainForm] read by fixed code: Kol1 to Kol3, Label4, Button1, Button1_.
     std::string mainForm(std::string_view key) const;
 
-    const ProfileFile& file() const { return file_; }
-
 private:
     ProfileFile file_;
 };

@@ -135,7 +135,7 @@ void TMainForm::createInputs(QWidget* client) {
     SE2->setObjectName("SE2");
     SE2->setGeometry(169, 88, 49, 23);
     SE2->setColour(Qt::white);
-    SE1 = new SpinField(1, kMaxSecondaries, 1, client);
+    SE1 = new SpinField(1, static_cast<int>(kMaxSecondaries), 1, client);
     SE1->setObjectName("SE1");
     SE1->setGeometry(176, 124, 42, 23);
     SE4 = new SpinField(1, 1000000, 1, client);

@@ -32,7 +32,6 @@ class TMainForm : public QMainWindow {
 public:
     static constexpr int kDesignClientWidth = 447;
     static constexpr int kClientHeight = 294;
-    static constexpr int kMaxSecondaries = 50;
 
     explicit TMainForm(QWidget* parent = nullptr);
 
