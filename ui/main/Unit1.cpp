@@ -43,6 +43,15 @@ QAction* separator(QObject* parent, const char* name) {
     return action;
 }
 
+// A menu whose item carries the name too, as the other items do.
+template <typename Parent>
+QMenu* submenu(Parent* parent, const char* name, const QString& caption) {
+    QMenu* menu = parent->addMenu(caption);
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(name);
+    return menu;
+}
+
 QAction* menuItem(QObject* parent, const char* name, const QString& caption) {
     auto* action = new QAction(caption, parent);
     action->setObjectName(name);
@@ -216,9 +225,7 @@ void TMainForm::createMenu() {
     bar->setFont(QApplication::font());
     bar->setPalette(QApplication::palette());
 
-    Menu1 = bar->addMenu("Меню");
-    Menu1->setObjectName("Menu1");
-    Menu1->menuAction()->setObjectName("Menu1");
+    Menu1 = submenu(bar, "Menu1", "Меню");
     Save = menuItem(Menu1, "Save", "Сохр. результаты");
     Print = menuItem(Menu1, "Print", "Печать результатов");
     N8 = separator(Menu1, "N8");
@@ -231,9 +238,7 @@ void TMainForm::createMenu() {
         item->setShortcutContext(Qt::WidgetShortcut);
     }
 
-    N7 = bar->addMenu("Сервис");
-    N7->setObjectName("N7");
-    N7->menuAction()->setObjectName("N7");
+    N7 = submenu(bar, "N7", "Сервис");
     N3 = menuItem(N7, "N3", "Шрифт...");
     N5 = menuItem(N7, "N5", "Цвет фона...");
     N6 = menuItem(N7, "N6", "Цвет фона таблицы");
@@ -246,9 +251,7 @@ void TMainForm::createMenu() {
     Lang = menuItem(N7, "Lang", "Язык");
     N2 = separator(N7, "N2");
     N7->addActions({N3, N5, N6, N1, N4, N13, Lang, N2});
-    N9 = N7->addMenu("Справка");
-    N9->setObjectName("N9");
-    N9->menuAction()->setObjectName("N9");
+    N9 = submenu(N7, "N9", "Справка");
     N10 = menuItem(N9, "N10", "Размеры проводки");
     N12 = menuItem(N9, "N12", "Размеры проводов");
     N14 = menuItem(N9, "N14", "Размеры сердечников");
