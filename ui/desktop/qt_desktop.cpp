@@ -8,11 +8,19 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPageRanges>
 #include <QPrintDialog>
+#include <QPrintEngine>
 #include <QPrinter>
 #include <QPrinterInfo>
 
 namespace navivor {
+namespace {
+
+// The job options a CUPS printer passes with the job, as alternating names and values.
+constexpr auto kCupsJobOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+
+} // namespace
 
 void QtDesktop::beep() {
     QApplication::beep();
@@ -62,7 +70,28 @@ bool QtDesktop::choosePrinterSettings(QWidget* parent, QPrinter& printer) {
     // The whole report is always printed, on a real printer.
     dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize |
                       QAbstractPrintDialog::PrintCollateCopies);
-    return dialog.exec() == QDialog::Accepted;
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    keepEveryPage(printer);
+    return true;
+}
+
+void keepEveryPage(QPrinter& printer) {
+    printer.setPrintRange(QPrinter::AllPages);
+    printer.setPageRanges(QPageRanges());
+    // The print system's own job options can still name pages (a range, odd or even ones).
+    QPrintEngine* engine = printer.printEngine();
+    const QVariant jobOptions = engine->property(kCupsJobOptions);
+    if (!jobOptions.isValid())
+        return;
+    const QStringList namesAndValues = jobOptions.toStringList();
+    QStringList kept;
+    for (qsizetype i = 0; i + 1 < namesAndValues.size(); i += 2) {
+        if (namesAndValues[i] != QLatin1String("page-ranges") &&
+            namesAndValues[i] != QLatin1String("page-set"))
+            kept << namesAndValues[i] << namesAndValues[i + 1];
+    }
+    engine->setProperty(kCupsJobOptions, kept);
 }
 
 std::optional<FontChoice> QtDesktop::chooseFont(QWidget* parent, const FontChoice& initial) {

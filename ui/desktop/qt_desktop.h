@@ -19,4 +19,8 @@ public:
     void openUrl(const QUrl& url) override;
 };
 
+// Undoes every choice of a print dialog that would print less than the whole document: a page
+// range, the current page or the selection, odd or even pages.
+void keepEveryPage(QPrinter& printer);
+
 } // namespace navivor

@@ -17,6 +17,9 @@
 #include <QTextDocument>
 #include <QTextOption>
 
+#include <cerrno>
+#include <unistd.h>
+
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -52,13 +55,18 @@ QTextDocument* makeHiddenField(const QString& name, QObject* parent) {
 }
 
 void writeFile(const QString& path, const std::string& bytes) {
-    // A failed write leaves the previous file as it was.
+    // The new file replaces the old one only once every byte is on the disk; where the folder
+    // takes no temporary file beside it, the file is written in place.
     QSaveFile file(path);
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
         throw std::runtime_error("Cannot create file " +
                                  QDir::toNativeSeparators(path).toStdString());
     const auto size = static_cast<qint64>(bytes.size());
-    if (file.write(bytes.data(), size) != size || !file.commit())
+    // The buffered write reports a full disk only at the flush, and commit() would not.
+    const bool written = file.write(bytes.data(), size) == size && file.flush() &&
+                         (::fsync(file.handle()) == 0 || errno == EINVAL);
+    if (!written || !file.commit())
         throw std::runtime_error("Stream write error");
 }
 
@@ -137,6 +145,8 @@ TResult::TResult(QWidget* parent)
     RichEdit1->setPlainText(kJobName);
 }
 
+TResult::~TResult() = default;
+
 void TResult::clearReport() {
     Memo1->clear();
 }
@@ -199,13 +209,15 @@ void TResult::printReport(QWidget* dialogParent) {
     RxRichEdit1->setPlainText(reportText());
 
     Desktop& desktop = Desktop::instance();
-    const std::unique_ptr<QPrinter> printer = desktop.defaultPrinter();
-    if (!printer)
+    // The printer chosen once, with its settings, is the one printed on for the rest of the run.
+    if (!printer_)
+        printer_ = desktop.defaultPrinter();
+    if (!printer_)
         throw std::runtime_error("There is no default printer currently selected");
-    if (!desktop.choosePrinterSettings(dialogParent, *printer))
+    if (!desktop.choosePrinterSettings(dialogParent, *printer_))
         return;
-    printer->setDocName(RichEdit1->toPlainText());
-    printDocument(*RxRichEdit1, *printer, palette().color(QPalette::WindowText));
+    printer_->setDocName(RichEdit1->toPlainText());
+    printDocument(*RxRichEdit1, *printer_, palette().color(QPalette::WindowText));
 }
 
 void TResult::closeEvent(QCloseEvent* event) {

@@ -5,7 +5,10 @@
 #include <QString>
 #include <QWidget>
 
+#include <memory>
+
 class QPlainTextEdit;
+class QPrinter;
 class QPushButton;
 class QTextDocument;
 
@@ -18,6 +21,7 @@ public:
     static constexpr int kClientHeight = 268;
 
     explicit TResult(QWidget* parent = nullptr);
+    ~TResult() override;
 
     void clearReport();
     // One report line; the line break goes after it.
@@ -53,6 +57,7 @@ protected:
 
 private:
     QString lastSavePath_;
+    std::unique_ptr<QPrinter> printer_;
 };
 
 } // namespace navivor

@@ -17,6 +17,9 @@
 #include <functional>
 #include <stdexcept>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using navivor::TResult;
 
 namespace {
@@ -41,6 +44,26 @@ void writeFile(const QString& path, const QByteArray& content) {
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(content);
 }
+
+// Limits the size of every file this process writes while it lives; 0 sets no limit.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        if (bytes == 0)
+            return;
+        // The write then fails with EFBIG instead of ending the process.
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, saved_.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit saved_{};
+};
 
 int pdfPageCount(const QByteArray& pdf) {
     const QByteArray pageType("/Type /Page");
@@ -149,18 +172,25 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("oldFile");
         QTest::addColumn<bool>("readOnlyFolder");
+        QTest::addColumn<int>("sizeLimit"); // bytes a file may grow to, 0 for no limit
         QTest::addColumn<QString>("failure");
-        QTest::newRow("missing folder") << "missing/result.txt" << false << false << "create";
-        QTest::newRow("name of a folder") << "folder.txt" << false << false << "create";
-        QTest::newRow("read-only folder") << "locked/result.txt" << true << true << "create";
+        QTest::newRow("missing folder") << "missing/result.txt" << false << false << 0 << "create";
+        QTest::newRow("name of a folder") << "folder.txt" << false << false << 0 << "create";
+        QTest::newRow("read-only folder") << "locked/result.txt" << false << true << 0 << "create";
+        // The folder takes no temporary file, so the file the user may write is written in place.
+        QTest::newRow("writable file in a read-only folder")
+            << "locked/result.txt" << true << true << 0 << "";
         // The file itself can be named, a temporary one beside it cannot.
         QTest::newRow("no room for a temporary name")
-            << "locked/" + QString(250, 'n') << true << false << "write";
+            << "locked/" + QString(250, 'n') << true << false << 0 << "write or create";
+        QTest::newRow("disk full, new file") << "full.txt" << false << false << 2 << "write";
+        QTest::newRow("disk full, old report") << "full.txt" << true << false << 2 << "write";
     }
     void saveFailureLeavesTheOldFile() {
         QFETCH(QString, name);
         QFETCH(bool, oldFile);
         QFETCH(bool, readOnlyFolder);
+        QFETCH(int, sizeLimit);
         QFETCH(QString, failure);
         QVERIFY(QDir().mkdir("folder.txt"));
         QVERIFY(QDir().mkdir("locked"));
@@ -179,18 +209,27 @@ private slots:
         TResult window;
         window.appendLine("new");
         fixture().desktop().answerSave(path);
-        const QString message = failureOf([&] { window.saveReport(&window); });
-        // Where the file system has no unnamed temporary files, the second case fails early.
+        QString message;
+        {
+            // A full disk, as the file size limit makes every write past it fail.
+            const FileSizeLimit limit(sizeLimit);
+            message = failureOf([&] { window.saveReport(&window); });
+        }
         const QString cannotCreate = "Cannot create file " + QDir::toNativeSeparators(path);
         if (failure == "create")
             QCOMPARE(message, cannotCreate);
-        else
+        else if (failure == "write")
+            QCOMPARE(message, QString("Stream write error"));
+        else if (failure == "write or create") // unnamed temporary files fail later
             QVERIFY2(message == "Stream write error" || message == cannotCreate,
                      qPrintable(message));
+        else
+            QCOMPARE(message, QString());
+        const bool fileThere = oldFile || failure.isEmpty();
         QCOMPARE(QDir(folder).entryList(QDir::Files),
-                 oldFile ? QStringList{QFileInfo(path).fileName()} : QStringList{});
-        if (oldFile)
-            QCOMPARE(contentOf(path), "old");
+                 fileThere ? QStringList{QFileInfo(path).fileName()} : QStringList{});
+        if (fileThere)
+            QCOMPARE(contentOf(path), failure.isEmpty() ? "new\r\n" : "old");
     }
 
     void printsEveryLineOnFullPages_data() {
@@ -224,6 +263,22 @@ private slots:
         fixture().desktop().answerPrint("printed.pdf");
         window.printReport(&window);
         QVERIFY(pdfPageCount(contentOf("printed.pdf")) > 1);
+    }
+
+    void printsOnThePrinterChosenBefore() {
+        TResult window;
+        window.appendLine("a");
+        fixture().desktop().answerPrint("first.pdf");
+        fixture().desktop().cancelPrint();
+        fixture().desktop().answerPrint("second.pdf");
+        window.printReport(&window);
+        // The printer chosen once stays, even when the desktop has no default printer any more.
+        fixture().desktop().setPrinterAvailable(false);
+        window.printReport(&window);
+        window.printReport(&window);
+        QCOMPARE(fixture().desktop().printersShown(),
+                 QStringList({"default-printer.pdf", "first.pdf", "first.pdf"}));
+        QCOMPARE(pdfPageCount(contentOf("second.pdf")), 1);
     }
 
     void printWithoutAChosenPrinterKeepsTheCopy_data() {

@@ -10,6 +10,7 @@
 #include <QFontDatabase>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrinter>
 
 using navivor::FontChoice;
 using navivor::MessageIcon;
@@ -87,6 +88,16 @@ private slots:
                                      QStringLiteral("Text files (*.txt)"), QStringLiteral("txt")});
         QCOMPARE(path.value_or(QStringLiteral("(cancelled)")), folder + QLatin1Char('/') + chosen);
         QCOMPARE(QDir::currentPath(), start);
+    }
+
+    void printerKeepsEveryPageWhateverTheDialogChose() {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setFromTo(1, 1);
+        navivor::keepEveryPage(printer);
+        QCOMPARE(printer.printRange(), QPrinter::AllPages);
+        QVERIFY(printer.pageRanges().isEmpty());
+        QCOMPARE(printer.fromPage(), 0);
     }
 
     void fontDialogConfirmedUnchangedGivesTheSameFontAndColour() {

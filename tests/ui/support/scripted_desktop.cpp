@@ -93,6 +93,7 @@ std::unique_ptr<QPrinter> ScriptedDesktop::defaultPrinter() {
 
 bool ScriptedDesktop::choosePrinterSettings(QWidget*, QPrinter& printer) {
     ++printDialogs_;
+    printersShown_.append(printer.outputFileName());
     const std::optional<QString> pdfPath = takeAnswer(printAnswers_, "print");
     if (!pdfPath)
         return false;

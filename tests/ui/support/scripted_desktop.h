@@ -6,6 +6,7 @@
 #include "ui/desktop/desktop.h"
 
 #include <QList>
+#include <QStringList>
 
 #include <deque>
 
@@ -40,6 +41,8 @@ public:
     const QList<FontChoice>& fontRequests() const { return fontRequests_; }
     const QList<QColor>& colourRequests() const { return colourRequests_; }
     int printDialogs() const { return printDialogs_; }
+    // The output file of the printer each print dialog was shown with.
+    const QStringList& printersShown() const { return printersShown_; }
     const QList<QUrl>& openedUrls() const { return openedUrls_; }
 
     // Answers queued and never taken.
@@ -64,6 +67,7 @@ private:
     QList<FontChoice> fontRequests_;
     QList<QColor> colourRequests_;
     int printDialogs_ = 0;
+    QStringList printersShown_;
     QList<QUrl> openedUrls_;
     bool printerAvailable_ = true;
 
