@@ -28,7 +28,9 @@ QChar typedCharacter(const QKeyEvent& event) {
         event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (chord == Qt::ControlModifier && event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)
         return QChar(static_cast<char16_t>(event.key() - Qt::Key_A + 1));
-    if (chord != Qt::NoModifier || event.text().isEmpty())
+    // An Alt, Super or Meta chord that types a character passes the filter as that character:
+    // the edit would insert it all the same.
+    if (event.text().isEmpty())
         return {};
     // A character outside the basic plane comes as a surrogate pair; its first half stands for
     // it, so that a filter allowing only digits rejects it.

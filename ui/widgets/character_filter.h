@@ -13,8 +13,9 @@ class QLineEdit;
 namespace navivor {
 
 // The character a key press types: the text of the key, or the control character of Backspace
-// (8), Enter (13), Escape (27) and Ctrl+letter (Ctrl+C 3, Ctrl+V 22, Ctrl+X 24). QChar() for
-// keys that type nothing: arrows, Delete, Home, End, Tab and other chords.
+// (8), Enter (13), Escape (27) and Ctrl+letter (Ctrl+C 3, Ctrl+V 22, Ctrl+X 24); a chord with
+// Alt, Super or Meta types the character of its text. QChar() for keys that type nothing:
+// arrows, Delete, Home, End, Tab and other chords.
 QChar typedCharacter(const QKeyEvent& event);
 
 // Runs the hook on every character typed into the edit before the edit sees it. The hook may

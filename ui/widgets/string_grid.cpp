@@ -49,6 +49,8 @@ StringGrid::StringGrid(int columns, int rows, int fixedColumns, int fixedRows, Q
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     editor_->setFrame(false);
+    // Dropped text would pass the key filter by.
+    editor_->setAcceptDrops(false);
     editor_->installEventFilter(this);
     // The grid takes the focus through its editor, so Tab goes on to the next control.
     setFocusPolicy(Qt::StrongFocus);

@@ -160,6 +160,9 @@ private slots:
         QTest::newRow("Ctrl+C") << int(Qt::Key_C) << int(Qt::ControlModifier) << 3;
         QTest::newRow("Ctrl+V") << int(Qt::Key_V) << int(Qt::ControlModifier) << 22;
         QTest::newRow("Ctrl+X") << int(Qt::Key_X) << int(Qt::ControlModifier) << 24;
+        QTest::newRow("Alt+A") << int(Qt::Key_A) << int(Qt::AltModifier) << int('a');
+        QTest::newRow("Alt+minus") << int(Qt::Key_Minus) << int(Qt::AltModifier) << int('-');
+        QTest::newRow("Super+Z") << int(Qt::Key_Z) << int(Qt::MetaModifier) << int('z');
         QTest::newRow("Delete") << int(Qt::Key_Delete) << 0 << -1;
         QTest::newRow("Left") << int(Qt::Key_Left) << 0 << -1;
         QTest::newRow("Tab") << int(Qt::Key_Tab) << 0 << -1;
