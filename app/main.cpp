@@ -1,11 +1,21 @@
 // Navivor: calculates small mains power transformers on an E-shaped laminated core.
 #include "app/navivor_application.h"
 #include "app/navivor_windows.h"
+#include "ui/desktop/failure_box.h"
+
+#include <exception>
+#include <memory>
 
 int main(int argc, char** argv) {
     navivor::NavivorApplication application(argc, argv);
-    navivor::NavivorWindows windows;
-    windows.MainForm->show();
+    std::unique_ptr<navivor::NavivorWindows> windows;
+    try {
+        windows = std::make_unique<navivor::NavivorWindows>();
+    } catch (const std::exception& failure) {
+        navivor::showFailureBox(QString::fromUtf8(failure.what()));
+        return 1;
+    }
+    windows->MainForm->show();
     application.exec();
     return 0;
 }

@@ -7,10 +7,11 @@
 namespace navivor {
 namespace {
 
-// A failure while a window is created is shown like any other, and start-up goes on.
-template <typename Create> void creating(Create create) {
+// A failure in a window's creation step is shown like any other, and start-up goes on: the
+// window itself exists all the same.
+template <typename Step> void runCreationStep(Step step) {
     try {
-        create();
+        step();
     } catch (const std::exception& failure) {
         showFailureBox(QString::fromUtf8(failure.what()));
     }
@@ -18,12 +19,14 @@ template <typename Create> void creating(Create create) {
 
 } // namespace
 
-NavivorWindows::NavivorWindows() {
-    creating([&] { MainForm = std::make_unique<TMainForm>(); });
-    creating([&] { AboutBox = std::make_unique<TAboutBox>(MainForm.get()); });
-    creating([&] { Result = std::make_unique<TResult>(); });
-    creating([&] { LangForm = std::make_unique<TLangForm>(MainForm.get()); });
-    creating([&] { Info = std::make_unique<TInfo>(); });
+NavivorWindows::NavivorWindows()
+    : MainForm(std::make_unique<TMainForm>()) {
+    runCreationStep([this] { MainForm->FormCreate(); });
+    AboutBox = std::make_unique<TAboutBox>(MainForm.get());
+    Result = std::make_unique<TResult>();
+    LangForm = std::make_unique<TLangForm>(MainForm.get());
+    runCreationStep([this] { LangForm->FormCreate(); });
+    Info = std::make_unique<TInfo>();
     MainForm->connectWindows(AboutBox.get(), Result.get(), LangForm.get(), Info.get());
 }
 

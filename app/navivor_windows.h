@@ -1,5 +1,6 @@
 // The five windows of the program, created in a fixed order at start-up and destroyed in the
 // reverse order at the end. Each window's creation may use the windows made before it.
+// A window that cannot be built fails the whole construction: there is no program without it.
 #pragma once
 
 #include "i18n/Unit5.h"

@@ -30,7 +30,6 @@ TLangForm::TLangForm(QWidget* parent)
     Button2->setObjectName("Button2");
     Button2->setGeometry(131, 63, 75, 25);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
-    FormCreate();
 }
 
 void TLangForm::FormCreate() {

@@ -83,7 +83,6 @@ TMainForm::TMainForm(QWidget* parent)
     setTabOrder();
     setClientWidth(kDesignClientWidth);
     move(295, 175);
-    FormCreate();
     SG1->setFocus();
 }
 
@@ -314,6 +313,8 @@ void TMainForm::installKeyFilters() {
     SG1->setKeyFilter([this](QChar& key) { SG1KeyPress(key); });
     SG2->setKeyFilter([this](QChar& key) { SG2KeyPress(key); });
     new CharacterFilter(Edit1, [this](QChar& key) { SG2KeyPress(key); });
+    // Dropped text would pass the key filter by.
+    Edit1->setAcceptDrops(false);
 }
 
 void TMainForm::connectWindows(TAboutBox* aboutBox, TResult* result, TLangForm* langForm,
