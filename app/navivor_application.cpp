@@ -11,7 +11,6 @@ namespace navivor {
 NavivorApplication::NavivorApplication(int& argc, char** argv)
     : QApplication(argc, argv) {
     setApplicationName("Navivor");
-    setApplicationDisplayName("Navivor");
     QIcon icon;
     for (int size : {16, 32, 48, 64, 128, 256})
         icon.addFile(QString(":/images/app/navivor-%1.png").arg(size));
