@@ -6,6 +6,7 @@
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPageRanges>
@@ -19,6 +20,18 @@ namespace {
 
 // The job options a CUPS printer passes with the job, as alternating names and values.
 constexpr auto kCupsJobOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+
+// Qt's own print dialog shows its page range, page list and odd or even pages whatever the
+// options say; they all sit in one group, hidden here once the dialog has laid itself out.
+class PageChoicesHider : public QObject {
+protected:
+    bool eventFilter(QObject* dialog, QEvent* event) override {
+        if (event->type() == QEvent::Show)
+            if (auto* group = dialog->findChild<QWidget*>(QStringLiteral("gbPrintRange")))
+                group->hide();
+        return false;
+    }
+};
 
 } // namespace
 
@@ -70,6 +83,8 @@ bool QtDesktop::choosePrinterSettings(QWidget* parent, QPrinter& printer) {
     // The whole report is always printed, on a real printer.
     dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize |
                       QAbstractPrintDialog::PrintCollateCopies);
+    PageChoicesHider hider;
+    dialog.installEventFilter(&hider);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     keepEveryPage(printer);
