@@ -155,6 +155,7 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{{"--encoding", "koi8-r"}, 2, "", "navivor-calc: --encoding takes"},
         FailureCase{{"--separator", "ab"}, 2, "", "navivor-calc: --separator takes"},
         FailureCase{{"--separator", "5"}, 2, "", "navivor-calc: --separator takes"},
+        FailureCase{{"--separator", "\u0301"}, 2, "", "navivor-calc: --separator takes"},
         FailureCase{{"--diameter", "1", "--diameter", "2", "--diameter", "3"},
                     2,
                     "",
