@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -36,9 +38,11 @@ std::string contents(const char* path) {
     return bytes.str();
 }
 
-// Runs in the current directory with a locale whose separator is the full stop.
-Outcome navivorCalc(const std::vector<std::string>& arguments) {
-    std::string command = "LC_ALL=C " + quoted(NAVIVOR_CALC);
+// Runs in the current directory with a locale whose separator is the full stop; a run that
+// outlasts the time allowed is stopped and fails with status 124.
+Outcome navivorCalc(const std::vector<std::string>& arguments, int secondsAllowed = 60) {
+    std::string command =
+        "LC_ALL=C timeout " + std::to_string(secondsAllowed) + " " + quoted(NAVIVOR_CALC);
     for (const std::string& argument : arguments)
         command += " " + quoted(argument);
     command += " >out.bin 2>err.bin </dev/null";
@@ -110,6 +114,15 @@ TEST_F(NavivorCalc, TextsFromALanguageFile) {
                                          "least\nMes5=\" mm2\"\n"));
     const Outcome run = navivorCalc({"--lang", "English", "--core", "400"});
     EXPECT_EQ(run.out, crlfLines({"Core section too small!!!", "Use at least 491  mm2"}));
+}
+
+TEST_F(NavivorCalc, LanguageFileThatIsAFifoGivesTheBuiltInTexts) {
+    std::filesystem::create_directory("lang");
+    ASSERT_EQ(::mkfifo("lang/fifo.ini", 0600), 0);
+    const Outcome run = navivorCalc({"--lang", "fifo", "--core", "400"}, 1);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, crlfLines({"Недостаточное сечение сердечника !!!",
+                                  "Требуемое сечение сердечника не менее 491  мм. кв."}));
 }
 
 struct FailureCase {

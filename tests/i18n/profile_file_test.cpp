@@ -5,6 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
 namespace navivor {
 namespace {
 
@@ -60,6 +65,24 @@ TEST(ProfileFileText, LongValuesAreCutTo2047Characters) {
     TemporaryCurrentDirectory::write("long.ini", "[A]\nkey=" + std::string(3000, '\xC0') + "\n");
     const std::string value = ProfileFile("long.ini").text("A", "key", "");
     EXPECT_EQ(value.size(), 2047u * 2); // each А is two bytes of UTF-8
+}
+
+TEST(ProfileFileText, OnlyARegularFileOfAtMostOneMebibyteIsRead) {
+    TemporaryCurrentDirectory directory;
+    const auto holdingKey = [](std::size_t size) {
+        const std::string start = "[A]\nkey=read\n";
+        return start + std::string(size - start.size(), ';');
+    };
+    ASSERT_EQ(::mkfifo("fifo.ini", 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", "zero.ini");
+    std::filesystem::create_directory("folder.ini");
+    TemporaryCurrentDirectory::write("over.ini", holdingKey((1u << 20) + 1));
+    TemporaryCurrentDirectory::write("limit.ini", holdingKey(1u << 20));
+    ::alarm(10); // a read that blocks or never ends kills the test program instead
+    for (const char* path : {"fifo.ini", "zero.ini", "folder.ini", "over.ini"})
+        EXPECT_EQ(ProfileFile(path).text("A", "key", "default"), "default") << path;
+    EXPECT_EQ(ProfileFile("limit.ini").text("A", "key", "default"), "read");
+    ::alarm(0);
 }
 
 struct NumberCase {
