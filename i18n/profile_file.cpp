@@ -88,13 +88,17 @@ std::optional<std::string> regularFileBytes(const std::string& path) {
     return std::nullopt;
 }
 
-// The next line and what follows it; a CR before the LF belongs to the line end.
+// The next line and what follows it. A line ends at CR, at LF or at CR LF: a lone CR
+// written by some editor must not carry the next key into a value.
 std::string_view nextLine(std::string_view& rest) {
-    const auto end = rest.find('\n');
-    std::string_view line = rest.substr(0, end);
-    rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
-    if (line.ends_with('\r'))
-        line.remove_suffix(1);
+    const auto end = rest.find_first_of("\r\n");
+    const std::string_view line = rest.substr(0, end);
+    if (end == std::string_view::npos) {
+        rest = {};
+        return line;
+    }
+    const bool crlf = rest[end] == '\r' && rest.substr(end + 1).starts_with('\n');
+    rest.remove_prefix(end + (crlf ? 2 : 1));
     return line;
 }
 

@@ -40,6 +40,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         TextCase{"[Messages]\r\nMes10=Load power, W -\r\n", "Messages", "Mes10", "x",
                  "Load power, W -"},
+        TextCase{"[Messages]\rMes10=Power\rMes11=x\n", "Messages", "Mes10", "", "Power"},
+        TextCase{"[Messages]\rMes10=Power\rMes11=x\n", "Messages", "Mes11", "", "x"},
+        TextCase{"[Messages]\n\rMes10=Power\r", "Messages", "Mes10", "", "Power"},
         TextCase{"[messages]\nmes10=found\n", "Messages", "Mes10", "x", "found"},
         TextCase{"[Messages]\nMes9=other\n", "Messages", "Mes10", "Мощность -", "Мощность -"},
         TextCase{"[Other]\nMes10=other\n", "Messages", "Mes10", "default ", "default"},
