@@ -154,6 +154,11 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{
             {"--secondary", "1,2,3:1"}, 1, "", "'1,2,3' is not a valid floating point value.\n"},
         FailureCase{{"--primary", ""}, 1, "", "'' is not a valid floating point value.\n"},
+        // The smallest section is out of Round's range after its first line went out.
+        FailureCase{{"--secondary", "1e40:2"},
+                    1,
+                    crlfLines({"Недостаточное сечение сердечника !!!"}),
+                    "Invalid floating point operation.\n"},
         // A failure in the fill check: the winding report and the fill lines before it.
         FailureCase{
             {"--separator", ",", "--core", "1000", "--diameter", "0,3", "--diameter", "x"},
