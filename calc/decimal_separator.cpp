@@ -1,8 +1,10 @@
 #include "decimal_separator.h"
 
+#include <algorithm>
 #include <clocale>
 #include <langinfo.h>
 #include <locale.h>
+#include <optional>
 
 namespace navivor {
 namespace {
@@ -12,6 +14,80 @@ std::string& separatorStorage() {
     return separator;
 }
 
+// The code point when the text is exactly one well-formed UTF-8 sequence: the shortest
+// form, no surrogate, nothing above U+10FFFF. Anything looser would let a separator
+// decode differently in whatever reads the report.
+std::optional<char32_t> soleCodePoint(std::string_view text) {
+    if (text.empty())
+        return std::nullopt;
+    const auto lead = static_cast<unsigned char>(text[0]);
+    std::size_t length = 1;
+    char32_t codePoint = lead;
+    char32_t shortestFrom = 0;
+    if ((lead & 0xE0) == 0xC0) {
+        length = 2;
+        codePoint = lead & 0x1Fu;
+        shortestFrom = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3;
+        codePoint = lead & 0x0Fu;
+        shortestFrom = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4;
+        codePoint = lead & 0x07u;
+        shortestFrom = 0x10000;
+    } else if (lead >= 0x80) {
+        return std::nullopt; // a continuation byte or no UTF-8 lead at all
+    }
+    if (text.size() != length)
+        return std::nullopt;
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if ((byte & 0xC0) != 0x80)
+            return std::nullopt;
+        codePoint = (codePoint << 6) | (byte & 0x3Fu);
+    }
+    if (codePoint < shortestFrom || codePoint > 0x10FFFF ||
+        (codePoint >= 0xD800 && codePoint <= 0xDFFF))
+        return std::nullopt;
+    return codePoint;
+}
+
+struct CodePointRange {
+    char32_t first;
+    char32_t last;
+};
+
+// Characters that would break or hide the text around them in a report line: controls,
+// blanks, marks that combine with the digit before them, invisible format characters and
+// noncharacters. Noncharacters at the end of every plane are tested apart.
+constexpr CodePointRange kUnfitCharacters[] = {
+    {0x0000, 0x0020}, // C0 controls and the space
+    {0x007F, 0x00A0}, // DEL, C1 controls and the no-break space
+    {0x00AD, 0x00AD}, // soft hyphen
+    {0x0300, 0x036F}, // combining diacritical marks
+    {0x1680, 0x1680}, // ogham space mark
+    {0x1AB0, 0x1AFF}, // combining diacritical marks extended
+    {0x1DC0, 0x1DFF}, // combining diacritical marks supplement
+    {0x2000, 0x200F}, // spaces of set widths, zero-width characters, direction marks
+    {0x2028, 0x202F}, // line and paragraph separators, embeddings, narrow no-break space
+    {0x205F, 0x206F}, // medium mathematical space, invisible operators, isolates
+    {0x20D0, 0x20FF}, // combining marks for symbols
+    {0x3000, 0x3000}, // ideographic space
+    {0xFDD0, 0xFDEF}, // noncharacters
+    {0xFE00, 0xFE0F}, // variation selectors
+    {0xFE20, 0xFE2F}, // combining half marks
+    {0xFEFF, 0xFEFF}, // zero-width no-break space, the byte order mark
+};
+
+bool isUnfitCharacter(char32_t codePoint) {
+    if ((codePoint & 0xFFFE) == 0xFFFE)
+        return true;
+    return std::ranges::any_of(kUnfitCharacters, [codePoint](const CodePointRange& range) {
+        return range.first <= codePoint && codePoint <= range.last;
+    });
+}
+
 } // namespace
 
 const std::string& decimalSeparator() {
@@ -19,7 +95,7 @@ const std::string& decimalSeparator() {
 }
 
 void setDecimalSeparator(std::string_view separator) {
-    separatorStorage() = isSingleCharacter(separator) ? std::string(separator) : ".";
+    separatorStorage() = isValidDecimalSeparator(separator) ? std::string(separator) : ".";
 }
 
 std::string localeDecimalSeparator() {
@@ -28,28 +104,17 @@ std::string localeDecimalSeparator() {
         return ".";
     std::string symbol = nl_langinfo_l(RADIXCHAR, userLocale);
     freelocale(userLocale);
-    return isSingleCharacter(symbol) ? symbol : ".";
+    return isValidDecimalSeparator(symbol) ? symbol : ".";
 }
 
-bool isSingleCharacter(std::string_view text) {
-    if (text.empty())
+bool isValidDecimalSeparator(std::string_view text) {
+    const std::optional<char32_t> codePoint = soleCodePoint(text);
+    if (!codePoint || isUnfitCharacter(*codePoint))
         return false;
-    const auto lead = static_cast<unsigned char>(text[0]);
-    std::size_t length = 1;
-    if (lead >= 0xF0)
-        length = 4;
-    else if (lead >= 0xE0)
-        length = 3;
-    else if (lead >= 0xC0)
-        length = 2;
-    else if (lead >= 0x80)
-        return false; // a continuation byte cannot start a character
-    if (text.size() != length)
-        return false;
-    for (std::size_t i = 1; i < length; ++i)
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
-            return false;
-    return true;
+    // Digits, signs and the exponent letter would make number texts ambiguous.
+    constexpr std::string_view partsOfNumbers = "0123456789+-eE";
+    return *codePoint >= 0x80 ||
+           partsOfNumbers.find(static_cast<char>(*codePoint)) == std::string_view::npos;
 }
 
 } // namespace navivor

@@ -9,14 +9,16 @@ namespace navivor {
 
 const std::string& decimalSeparator();
 
-// Sets the separator; a text that is not exactly one character gives ".".
+// Sets the separator; a text that is not a valid separator gives ".".
 void setDecimalSeparator(std::string_view separator);
 
 // The decimal symbol of the user's locale (LC_ALL, LC_NUMERIC, LANG), or "." when it cannot
-// be read or is longer than one character.
+// be read or is not a valid separator.
 std::string localeDecimalSeparator();
 
-// True when the text is exactly one UTF-8 encoded character.
-bool isSingleCharacter(std::string_view text);
+// True when the text is exactly one well-formed UTF-8 encoded character that shows as itself
+// in a number text: printable, not combining, not blank, and none of the digits, signs or
+// exponent letters.
+bool isValidDecimalSeparator(std::string_view text);
 
 } // namespace navivor

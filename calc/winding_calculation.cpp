@@ -54,10 +54,12 @@ WindingOutcome runWindingCalculation(WindingDesign& design, TurnStore& store,
     const double induction = inductionFactor(loadPower);
     const double rootOfPower = toDouble(squareRoot(loadPower));
     if (!(quotient(design.coreSection, 100) >= rootOfPower)) {
+        // As everywhere in the report, a line's numbers are worked out as the line is
+        // composed, so a failure among them leaves the lines before it in the report.
+        report.append(text("Mes3"));
         // Round(R x 100) + 1: every 64-bit integer is exact in extended, so the sum is too.
         const Extended smallestSection =
             static_cast<Extended>(Round(product(rootOfPower, 100))) + 1;
-        report.append(text("Mes3"));
         report.append(text("Mes4") + " " + numberToText(smallestSection) + " " + text("Mes5"));
         return WindingOutcome::CoreInsufficient;
     }

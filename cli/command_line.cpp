@@ -32,9 +32,19 @@ const char* const kUsage =
 
 namespace {
 
-bool isReservedSeparator(std::string_view separator) {
-    // These would make number texts ambiguous.
-    return separator.find_first_of("0123456789+-eE \t") != std::string_view::npos;
+// A refused separator may hold the very control or escape bytes it was refused for; show
+// those as \xNN so that the message itself stays readable.
+std::string visibleBytes(std::string_view text) {
+    constexpr char hexDigits[] = "0123456789ABCDEF";
+    std::string shown;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte > ' ' && byte < 0x7F)
+            shown += c;
+        else
+            shown += {'\\', 'x', hexDigits[byte >> 4], hexDigits[byte & 0xF]};
+    }
+    return shown;
 }
 
 } // namespace
@@ -84,10 +94,10 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             line.language = value();
         } else if (option == "--separator") {
             const std::string separator = value();
-            if (!isSingleCharacter(separator) || isReservedSeparator(separator))
-                throw UsageError{"--separator takes one character other than a digit, sign, "
-                                 "blank or e, got '" +
-                                 separator + "'"};
+            if (!isValidDecimalSeparator(separator))
+                throw UsageError{"--separator takes one printable character other than a digit, "
+                                 "sign, blank or e, got '" +
+                                 visibleBytes(separator) + "'"};
             line.separator = separator;
         } else if (option == "--encoding") {
             const std::string encoding = value();

@@ -4,13 +4,21 @@
 #include "calc/number_text.h"
 #include "i18n/cp1251.h"
 
-#include <fstream>
-#include <sstream>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <optional>
 
 namespace navivor {
 namespace {
 
 constexpr std::size_t kLongestValue = 2047;
+// Far above any language or settings file; a larger one is not a profile and reading it
+// would only fill memory.
+constexpr std::size_t kLargestFile = 1024 * 1024;
 
 std::string foldCase(std::string_view name) {
     std::string folded(name);
@@ -38,18 +46,72 @@ std::string_view unquoted(std::string_view value) {
     return value;
 }
 
+class Descriptor {
+public:
+    explicit Descriptor(int value)
+        : value_(value) {}
+    ~Descriptor() {
+        if (value_ >= 0)
+            ::close(value_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int value() const { return value_; }
+
+private:
+    int value_;
+};
+
+// The whole file, or nothing when it is not a regular file of at most kLargestFile bytes.
+// A FIFO, a device or a directory may stand at the path; opening without blocking and
+// looking at what was opened keeps any of them from stalling the program. The file may
+// still grow after fstat, so the reading stops one byte past the limit.
+std::optional<std::string> regularFileBytes(const std::string& path) {
+    const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    struct stat status {};
+    if (file.value() < 0 || ::fstat(file.value(), &status) != 0 || !S_ISREG(status.st_mode) ||
+        static_cast<std::uintmax_t>(status.st_size) > kLargestFile)
+        return std::nullopt;
+    std::string bytes;
+    char chunk[16384];
+    while (bytes.size() <= kLargestFile) {
+        const std::size_t wanted = std::min(sizeof chunk, kLargestFile + 1 - bytes.size());
+        const ssize_t got = ::read(file.value(), chunk, wanted);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return std::nullopt;
+        if (got == 0)
+            return bytes;
+        bytes.append(chunk, static_cast<std::size_t>(got));
+    }
+    return std::nullopt;
+}
+
+// The next line and what follows it. A line ends at CR, at LF or at CR LF: a lone CR
+// written by some editor must not carry the next key into a value.
+std::string_view nextLine(std::string_view& rest) {
+    const auto end = rest.find_first_of("\r\n");
+    const std::string_view line = rest.substr(0, end);
+    if (end == std::string_view::npos) {
+        rest = {};
+        return line;
+    }
+    const bool crlf = rest[end] == '\r' && rest.substr(end + 1).starts_with('\n');
+    rest.remove_prefix(end + (crlf ? 2 : 1));
+    return line;
+}
+
 } // namespace
 
 ProfileFile::ProfileFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
+    const std::optional<std::string> bytes = regularFileBytes(path);
+    if (!bytes)
         return;
     std::string section;
     bool inSection = false;
-    for (std::string line; std::getline(file, line);) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        const std::string_view trimmed = trimBlanks(line);
+    for (std::string_view rest = *bytes; !rest.empty();) {
+        const std::string_view trimmed = trimBlanks(nextLine(rest));
         if (trimmed.starts_with('[')) {
             const auto close = trimmed.find(']');
             inSection = close != std::string_view::npos;

@@ -13,7 +13,8 @@ class ProfileFile {
 public:
     // No file at all: every look-up gives its default.
     ProfileFile() = default;
-    // A missing or unreadable file behaves as an empty one. The bytes are Windows-1251.
+    // A file that is missing, unreadable, not a regular file or larger than 1 MiB behaves as
+    // an empty one. The bytes are Windows-1251.
     explicit ProfileFile(const std::string& path);
 
     // The value of the key: blanks around it removed, then one matching pair of double or

@@ -94,6 +94,27 @@ TEST(NumberToText, FollowsTheSeparatorInForce) {
     EXPECT_EQ(decimalSeparator(), ".");
 }
 
+TEST(DecimalSeparator, IsOnePrintableWellFormedCharacter) {
+    const std::string_view valid[] = {",", ".", "·", "٫", "¡", "\u2030"};
+    // Parts of numbers, blanks, controls, combining marks, format characters, noncharacters.
+    const std::string_view unfit[] = {
+        "",         ",,",     "5",      "e",      "E",      "-",         "+",
+        " ",        "\t",     "\x0A",   "\x0D",   "\x1B",   "\x7F",      "\x01",
+        "\xC2\x85", "\u00A0", "\u2000", "\u200A", "\u202F", "\u205F",    "\u3000",
+        "\u0301",   "\u1AB0", "\u1DFF", "\u20D0", "\uFE2F", "\u200B",    "\u2028",
+        "\u202E",   "\u2060", "\uFEFF", "\uFDD0", "\uFFFE", "\U0010FFFF"};
+    // A lone continuation byte, a sequence cut short, an overlong ".", a surrogate and a code
+    // point above U+10FFFF.
+    const std::string_view malformed[] = {"\x80", "\xCC", "\xC0\xAE", "\xED\xA0\x80",
+                                          "\xF4\x90\x80\x80"};
+    for (const std::string_view separator : valid)
+        EXPECT_TRUE(isValidDecimalSeparator(separator)) << ::testing::PrintToString(separator);
+    for (const std::string_view separator : unfit)
+        EXPECT_FALSE(isValidDecimalSeparator(separator)) << ::testing::PrintToString(separator);
+    for (const std::string_view separator : malformed)
+        EXPECT_FALSE(isValidDecimalSeparator(separator)) << ::testing::PrintToString(separator);
+}
+
 struct RoundCase {
     Extended value;
     std::int64_t rounded;

@@ -195,7 +195,9 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{
             {{"12", "1", ""}, {"5", "-1", ""}}, "Invalid floating point operation", 13 + 6 + 4},
         FailureCase{{{"1e499", "1", ""}}, "Floating point overflow", 0},
-        FailureCase{{{"1e300", "1e300", ""}}, "Floating point overflow", 0}));
+        FailureCase{{{"1e300", "1e300", ""}}, "Floating point overflow", 0},
+        // the smallest section is beyond Round's range: the first line is written already
+        FailureCase{{{"1e40", "2", ""}}, "Invalid floating point operation", 1}));
 
 TEST_F(WindingCalculation, NegativeCurrentKeepsTheTurnsWrittenBeforeIt) {
     WindingDesign d = design("220", {{"12", "2", ""}, {"5", "-1", ""}, {"6", "1", ""}}, 50, 1000);

@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -36,9 +38,11 @@ std::string contents(const char* path) {
     return bytes.str();
 }
 
-// Runs in the current directory with a locale whose separator is the full stop.
-Outcome navivorCalc(const std::vector<std::string>& arguments) {
-    std::string command = "LC_ALL=C " + quoted(NAVIVOR_CALC);
+// Runs in the current directory with a locale whose separator is the full stop; a run that
+// outlasts the time allowed is stopped and fails with status 124.
+Outcome navivorCalc(const std::vector<std::string>& arguments, int secondsAllowed = 60) {
+    std::string command =
+        "LC_ALL=C timeout " + std::to_string(secondsAllowed) + " " + quoted(NAVIVOR_CALC);
     for (const std::string& argument : arguments)
         command += " " + quoted(argument);
     command += " >out.bin 2>err.bin </dev/null";
@@ -112,6 +116,15 @@ TEST_F(NavivorCalc, TextsFromALanguageFile) {
     EXPECT_EQ(run.out, crlfLines({"Core section too small!!!", "Use at least 491  mm2"}));
 }
 
+TEST_F(NavivorCalc, LanguageFileThatIsAFifoGivesTheBuiltInTexts) {
+    std::filesystem::create_directory("lang");
+    ASSERT_EQ(::mkfifo("lang/fifo.ini", 0600), 0);
+    const Outcome run = navivorCalc({"--lang", "fifo", "--core", "400"}, 1);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, crlfLines({"Недостаточное сечение сердечника !!!",
+                                  "Требуемое сечение сердечника не менее 491  мм. кв."}));
+}
+
 struct FailureCase {
     std::vector<std::string> arguments;
     int status;
@@ -141,6 +154,11 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{
             {"--secondary", "1,2,3:1"}, 1, "", "'1,2,3' is not a valid floating point value.\n"},
         FailureCase{{"--primary", ""}, 1, "", "'' is not a valid floating point value.\n"},
+        // The smallest section is out of Round's range after its first line went out.
+        FailureCase{{"--secondary", "1e40:2"},
+                    1,
+                    crlfLines({"Недостаточное сечение сердечника !!!"}),
+                    "Invalid floating point operation.\n"},
         // A failure in the fill check: the winding report and the fill lines before it.
         FailureCase{
             {"--separator", ",", "--core", "1000", "--diameter", "0,3", "--diameter", "x"},
@@ -155,6 +173,7 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{{"--encoding", "koi8-r"}, 2, "", "navivor-calc: --encoding takes"},
         FailureCase{{"--separator", "ab"}, 2, "", "navivor-calc: --separator takes"},
         FailureCase{{"--separator", "5"}, 2, "", "navivor-calc: --separator takes"},
+        FailureCase{{"--separator", "\u0301"}, 2, "", "navivor-calc: --separator takes"},
         FailureCase{{"--diameter", "1", "--diameter", "2", "--diameter", "3"},
                     2,
                     "",

@@ -5,6 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
 namespace navivor {
 namespace {
 
@@ -35,6 +40,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         TextCase{"[Messages]\r\nMes10=Load power, W -\r\n", "Messages", "Mes10", "x",
                  "Load power, W -"},
+        TextCase{"[Messages]\rMes10=Power\rMes11=x\n", "Messages", "Mes10", "", "Power"},
+        TextCase{"[Messages]\rMes10=Power\rMes11=x\n", "Messages", "Mes11", "", "x"},
+        TextCase{"[Messages]\n\rMes10=Power\r", "Messages", "Mes10", "", "Power"},
         TextCase{"[messages]\nmes10=found\n", "Messages", "Mes10", "x", "found"},
         TextCase{"[Messages]\nMes9=other\n", "Messages", "Mes10", "Мощность -", "Мощность -"},
         TextCase{"[Other]\nMes10=other\n", "Messages", "Mes10", "default ", "default"},
@@ -60,6 +68,24 @@ TEST(ProfileFileText, LongValuesAreCutTo2047Characters) {
     TemporaryCurrentDirectory::write("long.ini", "[A]\nkey=" + std::string(3000, '\xC0') + "\n");
     const std::string value = ProfileFile("long.ini").text("A", "key", "");
     EXPECT_EQ(value.size(), 2047u * 2); // each А is two bytes of UTF-8
+}
+
+TEST(ProfileFileText, OnlyARegularFileOfAtMostOneMebibyteIsRead) {
+    TemporaryCurrentDirectory directory;
+    const auto holdingKey = [](std::size_t size) {
+        const std::string start = "[A]\nkey=read\n";
+        return start + std::string(size - start.size(), ';');
+    };
+    ASSERT_EQ(::mkfifo("fifo.ini", 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", "zero.ini");
+    std::filesystem::create_directory("folder.ini");
+    TemporaryCurrentDirectory::write("over.ini", holdingKey((1u << 20) + 1));
+    TemporaryCurrentDirectory::write("limit.ini", holdingKey(1u << 20));
+    ::alarm(10); // a read that blocks or never ends kills the test program instead
+    for (const char* path : {"fifo.ini", "zero.ini", "folder.ini", "over.ini"})
+        EXPECT_EQ(ProfileFile(path).text("A", "key", "default"), "default") << path;
+    EXPECT_EQ(ProfileFile("limit.ini").text("A", "key", "default"), "read");
+    ::alarm(0);
 }
 
 struct NumberCase {

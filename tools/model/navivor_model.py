@@ -436,8 +436,8 @@ class _Calculator:
         tr["R"] = r
         s, f = self.d.core, self.d.frequency
         if not e_div(s, 100) >= r:
-            smin = self.round(e_mul(r, 100)) + 1
             self.emit(text(MES3))
+            smin = self.round(e_mul(r, 100)) + 1
             self.emit(text(MES4) + " " + format_number(smin, sep) + " "
                       + text(MES5))
             return False
