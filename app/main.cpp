@@ -3,18 +3,14 @@
 #include "app/navivor_windows.h"
 #include "ui/desktop/failure_box.h"
 
-#include <exception>
 #include <memory>
 
 int main(int argc, char** argv) {
     navivor::NavivorApplication application(argc, argv);
     std::unique_ptr<navivor::NavivorWindows> windows;
-    try {
-        windows = std::make_unique<navivor::NavivorWindows>();
-    } catch (const std::exception& failure) {
-        navivor::showFailureBox(QString::fromUtf8(failure.what()));
+    // Without its windows there is no program to run.
+    if (!navivor::showingFailures([&] { windows = std::make_unique<navivor::NavivorWindows>(); }))
         return 1;
-    }
     windows->MainForm->show();
     application.exec();
     return 0;

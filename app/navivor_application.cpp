@@ -4,8 +4,6 @@
 
 #include <QIcon>
 
-#include <exception>
-
 namespace navivor {
 
 NavivorApplication::NavivorApplication(int& argc, char** argv)
@@ -18,13 +16,10 @@ NavivorApplication::NavivorApplication(int& argc, char** argv)
 }
 
 bool NavivorApplication::notify(QObject* receiver, QEvent* event) {
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const std::exception& failure) {
-        showFailureBox(QString::fromUtf8(failure.what()));
-    }
-    // Nothing is rolled back: what the handler did before the failure stays done.
-    return true;
+    // Nothing is rolled back: what the handler did before a failure stays done.
+    bool handled = true;
+    showingFailures([&] { handled = QApplication::notify(receiver, event); });
+    return handled;
 }
 
 } // namespace navivor

@@ -1,33 +1,23 @@
 #include "app/navivor_windows.h"
 
+#include "ui/desktop/desktop.h"
 #include "ui/desktop/failure_box.h"
 
-#include <exception>
-
 namespace navivor {
-namespace {
 
 // A failure in a window's creation step is shown like any other, and start-up goes on: the
 // window itself exists all the same.
-template <typename Step> void runCreationStep(Step step) {
-    try {
-        step();
-    } catch (const std::exception& failure) {
-        showFailureBox(QString::fromUtf8(failure.what()));
-    }
-}
-
-} // namespace
-
-NavivorWindows::NavivorWindows()
-    : MainForm(std::make_unique<TMainForm>()) {
-    runCreationStep([this] { MainForm->FormCreate(); });
-    AboutBox = std::make_unique<TAboutBox>(MainForm.get());
-    Result = std::make_unique<TResult>();
-    LangForm = std::make_unique<TLangForm>(MainForm.get());
-    runCreationStep([this] { LangForm->FormCreate(); });
-    Info = std::make_unique<TInfo>();
-    MainForm->connectWindows(AboutBox.get(), Result.get(), LangForm.get(), Info.get());
+NavivorWindows::NavivorWindows() {
+    create(MainForm, windows_.MainForm, windows_, Desktop::instance());
+    showingFailures([this] { MainForm->FormCreate(); });
+    create(AboutBox, windows_.AboutBox, MainForm.get());
+    create(Result, windows_.Result, Desktop::instance());
+    // Closing the results window is the main window's results-close reset.
+    QObject::connect(Result.get(), &TResult::closing, MainForm.get(),
+                     reportingFailures([this] { MainForm->ResultFormClose(); }));
+    create(LangForm, windows_.LangForm, MainForm.get());
+    showingFailures([this] { LangForm->FormCreate(); });
+    create(Info, windows_.Info);
 }
 
 } // namespace navivor

@@ -3,8 +3,9 @@
 // A window that cannot be built fails the whole construction: there is no program without it.
 #pragma once
 
-#include "i18n/Unit5.h"
+#include "ui/language/Unit5.h"
 #include "ui/main/Unit1.h"
+#include "ui/program_windows.h"
 #include "ui/reference/Unit2.h"
 #include "ui/reference/Unit4.h"
 #include "ui/results/Unit3.h"
@@ -13,8 +14,12 @@
 
 namespace navivor {
 
-struct NavivorWindows {
+class NavivorWindows {
+public:
     NavivorWindows();
+
+    // The windows in the order they were made.
+    const QList<QWidget*>& inCreationOrder() const { return windows_.inCreationOrder; }
 
     // Declared in creation order, so they are destroyed last first.
     std::unique_ptr<TMainForm> MainForm;
@@ -22,6 +27,17 @@ struct NavivorWindows {
     std::unique_ptr<TResult> Result;
     std::unique_ptr<TLangForm> LangForm;
     std::unique_ptr<TInfo> Info;
+
+private:
+    // Makes the window, keeps it, and lists it in the program's windows.
+    template <typename Window, typename... Arguments>
+    void create(std::unique_ptr<Window>& owner, Window*& listed, Arguments&&... arguments) {
+        owner = std::make_unique<Window>(std::forward<Arguments>(arguments)...);
+        listed = owner.get();
+        windows_.inCreationOrder.append(owner.get());
+    }
+
+    ProgramWindows windows_;
 };
 
 } // namespace navivor

@@ -1,10 +1,10 @@
 // Speed of one press of the calculate button with 50 secondaries, and of the two number
 // conversions every report line goes through.
-#include "calc/decimal_separator.h"
-#include "calc/number_text.h"
 #include "calc/winding_calculation.h"
 #include "calc/window_fill_check.h"
 #include "i18n/language_file.h"
+#include "text/decimal_separator.h"
+#include "text/number_text.h"
 
 #include <benchmark/benchmark.h>
 

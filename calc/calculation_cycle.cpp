@@ -1,6 +1,6 @@
 #include "calculation_cycle.h"
 
-#include "number_text.h"
+#include "text/number_text.h"
 #include "window_fill_check.h"
 
 namespace navivor {

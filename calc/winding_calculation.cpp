@@ -1,8 +1,6 @@
 #include "winding_calculation.h"
 
-#include "number_text.h"
-
-#include <stdexcept>
+#include "text/number_text.h"
 
 namespace navivor {
 namespace {
@@ -40,8 +38,7 @@ double wireDiameter(Extended doubledCurrent) {
 
 WindingOutcome runWindingCalculation(WindingDesign& design, TurnStore& store,
                                      const MessageLookup& text, ReportLines& report) {
-    if (design.secondaries.size() > kMaxSecondaries)
-        throw std::length_error("at most 50 secondary windings");
+    requireAtMostMaxSecondaries(design.secondaries.size());
     report.clear();
 
     double loadPower = 0;

@@ -2,6 +2,8 @@
 // winding grids' cells and the values of the spin fields.
 #pragma once
 
+#include "text/failure.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -15,6 +17,12 @@ struct SecondaryCells {
     std::string current;
     std::string diameter; // the chosen wire diameter, once the diameter column exists
 };
+
+// Both calculations refuse a design of more windings than the turn store holds.
+inline void requireAtMostMaxSecondaries(std::size_t secondaries) {
+    if (secondaries > kMaxSecondaries)
+        throw Failure("at most 50 secondary windings");
+}
 
 struct WindingDesign {
     std::string primaryVoltage;

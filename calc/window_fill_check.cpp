@@ -1,8 +1,6 @@
 #include "window_fill_check.h"
 
-#include "number_text.h"
-
-#include <stdexcept>
+#include "text/number_text.h"
 
 namespace navivor {
 namespace {
@@ -22,8 +20,7 @@ double addWinding(double copperSum, Extended diameter, double turns) {
 } // namespace
 
 void runWindowFillCheck(WindingDesign& design, const TurnStore& store, ReportLines& report) {
-    if (design.secondaries.size() > kMaxSecondaries)
-        throw std::length_error("at most 50 secondary windings");
+    requireAtMostMaxSecondaries(design.secondaries.size());
     if (design.primaryDiameter.empty())
         design.primaryDiameter = "0";
     report.append("ЗАПОЛНЕНИЕ ОКНА СЕРДЕЧНИКА");

@@ -1,7 +1,7 @@
 #include "command_line.h"
 
-#include "calc/decimal_separator.h"
 #include "calc/winding_design.h"
+#include "text/decimal_separator.h"
 
 #include <string_view>
 

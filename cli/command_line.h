@@ -2,6 +2,8 @@
 // read and write numbers and texts.
 #pragma once
 
+#include "text/failure.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,8 +30,8 @@ struct CommandLine {
 };
 
 // Raised for a command line that cannot be run; the message explains it.
-struct UsageError {
-    std::string message;
+struct UsageError : Failure {
+    using Failure::Failure;
 };
 
 CommandLine parseCommandLine(const std::vector<std::string>& arguments);

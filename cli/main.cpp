@@ -1,12 +1,12 @@
 // navivor-calc: the calculations of the calculate button from the command line. One run is
 // one press, followed by a second press when chosen diameters are given.
-#include "calc/calc_error.h"
 #include "calc/calculation_cycle.h"
-#include "calc/decimal_separator.h"
-#include "calc/number_text.h"
 #include "cli/command_line.h"
-#include "i18n/cp1251.h"
 #include "i18n/language_file.h"
+#include "text/cp1251.h"
+#include "text/decimal_separator.h"
+#include "text/failure.h"
+#include "text/number_text.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -24,7 +24,7 @@ std::int32_t spinFieldValue(const std::string& text, std::int32_t minimum, std::
     std::int32_t value = minimum;
     try {
         value = textToInteger(text);
-    } catch (const CalcError&) {
+    } catch (const Failure&) {
     }
     return std::clamp(value, minimum, maximum);
 }
@@ -111,7 +111,7 @@ int run(const CommandLine& line) {
             enterDiameters(line.diameters, design);
             press();
         }
-    } catch (const CalcError& failure) {
+    } catch (const Failure& failure) {
         output.printReport(report);
         output.printError(withClosingFullStop(failure.what()));
         return kCalculationFailed;
@@ -133,7 +133,7 @@ int main(int argc, char** argv) {
         }
         return run(line);
     } catch (const UsageError& error) {
-        std::fprintf(stderr, "navivor-calc: %s\n%s", error.message.c_str(), kUsage);
+        std::fprintf(stderr, "navivor-calc: %s\n%s", error.what(), kUsage);
         return kUsageError;
     } catch (const std::exception& error) {
         std::fprintf(stderr, "navivor-calc: %s\n", error.what());

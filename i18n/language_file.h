@@ -2,7 +2,7 @@
 // calculate button look up in it, with the built-in Russian texts as defaults.
 #pragma once
 
-#include "i18n/profile_file.h"
+#include "text/profile_file.h"
 
 #include <string>
 #include <string_view>

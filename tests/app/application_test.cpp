@@ -1,7 +1,7 @@
 #include "app/navivor_application.h"
 #include "app/navivor_windows.h"
-#include "calc/calc_error.h"
 #include "tests/ui/support/ui_test.h"
+#include "text/failure.h"
 #include "ui/widgets/spin_field.h"
 #include "ui/widgets/string_grid.h"
 
@@ -21,7 +21,7 @@ class FailingObject : public QObject {
 public:
     explicit FailingObject(std::string message)
         : message_(std::move(message)) {}
-    bool event(QEvent*) override { throw CalcError(message_); }
+    bool event(QEvent*) override { throw Failure(message_); }
 
 private:
     std::string message_;

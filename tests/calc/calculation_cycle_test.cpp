@@ -1,7 +1,7 @@
-#include "calc/calc_error.h"
 #include "calc/calculation_cycle.h"
-#include "comma_separator.h"
 #include "i18n/language_file.h"
+#include "support/comma_separator.h"
+#include "text/failure.h"
 
 #include <gmock/gmock.h>
 
@@ -80,7 +80,7 @@ TEST_P(ThicknessCheck, MissingOrNotPositiveChangesNothingInEitherMode) {
 INSTANTIATE_TEST_SUITE_P(Texts, ThicknessCheck, ::testing::Values("", "0", "-0", "-1", ",", "0e5"));
 
 TEST_F(Cycle, ThicknessThatIsNoNumberIsAConversionFailure) {
-    EXPECT_THROW(press("0.1"), CalcError);
+    EXPECT_THROW(press("0.1"), Failure);
     EXPECT_EQ(cycle.mode(), CycleMode::Calculation);
 }
 
@@ -106,7 +106,7 @@ INSTANTIATE_TEST_SUITE_P(Voltages, PrimaryFloor,
 
 TEST_F(Cycle, FailureInTheWindingCalculationKeepsCalculationMode) {
     design.secondaries = {{"12", "-2", ""}};
-    EXPECT_THROW(press(), CalcError);
+    EXPECT_THROW(press(), Failure);
     EXPECT_EQ(cycle.mode(), CycleMode::Calculation);
     EXPECT_EQ(design.primaryDiameter, "  ----------");
 }
@@ -116,7 +116,7 @@ TEST_F(Cycle, EmptyPrimaryVoltageIsAConversionFailure) {
     try {
         press();
         FAIL();
-    } catch (const CalcError& error) {
+    } catch (const Failure& error) {
         EXPECT_STREQ(error.what(), "'' is not a valid floating point value");
     }
 }

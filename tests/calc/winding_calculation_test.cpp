@@ -1,8 +1,8 @@
-#include "calc/calc_error.h"
 #include "calc/winding_calculation.h"
-#include "comma_separator.h"
 #include "i18n/language_file.h"
+#include "support/comma_separator.h"
 #include "support/worked_example.h"
+#include "text/failure.h"
 
 #include <gmock/gmock.h>
 
@@ -178,7 +178,7 @@ TEST_P(WindingFailures, StopWhereTheyOccur) {
     try {
         run(d);
         FAIL() << "no failure";
-    } catch (const CalcError& error) {
+    } catch (const Failure& error) {
         EXPECT_STREQ(error.what(), GetParam().message);
     }
     EXPECT_TRUE(report.cleared);
@@ -202,7 +202,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(WindingCalculation, NegativeCurrentKeepsTheTurnsWrittenBeforeIt) {
     WindingDesign d = design("220", {{"12", "2", ""}, {"5", "-1", ""}, {"6", "1", ""}}, 50, 1000);
     store.secondary[2] = 42;
-    EXPECT_THROW(run(d), CalcError);
+    EXPECT_THROW(run(d), Failure);
     EXPECT_EQ(store.primary, 1210);
     EXPECT_EQ(store.secondary[1], 29); // 5 x 5,5 x 1,05 = 28,875
     EXPECT_EQ(store.secondary[2], 42);

@@ -1,7 +1,7 @@
-#include "calc/calc_error.h"
 #include "calc/window_fill_check.h"
-#include "comma_separator.h"
+#include "support/comma_separator.h"
 #include "support/worked_example.h"
+#include "text/failure.h"
 
 #include <gmock/gmock.h>
 
@@ -102,7 +102,7 @@ TEST_P(WindowFillFailures, StopAfterTheLinesBeforeTheBadCell) {
     try {
         runWindowFillCheck(design, store, report);
         FAIL() << "no failure";
-    } catch (const CalcError& error) {
+    } catch (const Failure& error) {
         EXPECT_STREQ(error.what(), c.message);
     }
     EXPECT_EQ(report.lines.back(), c.lastLine);

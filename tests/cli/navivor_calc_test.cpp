@@ -1,7 +1,7 @@
 // navivor-calc run as a separate process: its output bytes and exit status.
-#include "i18n/cp1251.h"
 #include "support/temporary_directory.h"
 #include "support/worked_example.h"
+#include "text/cp1251.h"
 
 #include <gtest/gtest.h>
 

@@ -5,22 +5,19 @@
 
 #include <QString>
 
-#include <exception>
+#include <functional>
 
 namespace navivor {
 
 void showFailureBox(const QString& message);
 
-// The handler as a slot that shows its failures in the failure box. Failures must not travel
-// through Qt's event dispatch, which does not unwind cleanly.
+// Runs the action and shows a failure that leaves it in the failure box; false when one did.
+// Failures must not travel through Qt's event dispatch, which does not unwind cleanly.
+bool showingFailures(const std::function<void()>& action);
+
+// The handler as a slot that shows its failures in the failure box.
 template <typename Handler> auto reportingFailures(Handler handler) {
-    return [handler] {
-        try {
-            handler();
-        } catch (const std::exception& failure) {
-            showFailureBox(QString::fromUtf8(failure.what()));
-        }
-    };
+    return [handler] { showingFailures(handler); };
 }
 
 } // namespace navivor

@@ -1,6 +1,6 @@
 #include "ui/main/Unit1.h"
 
-#include "calc/number_text.h"
+#include "text/number_text.h"
 #include "ui/desktop/failure_box.h"
 #include "ui/main/main_window_fonts.h"
 #include "ui/resources/images.h"
@@ -60,10 +60,12 @@ QAction* menuItem(QObject* parent, const char* name, const QString& caption) {
 
 } // namespace
 
-TMainForm::TMainForm(QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                              Qt::MSWindowsFixedSizeDialogHint)
+TMainForm::TMainForm(const ProgramWindows& windows, Desktop& desktop)
+    : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                               Qt::MSWindowsFixedSizeDialogHint)
+    , windows_(windows)
+    , desktop_(desktop)
     , client_(new QWidget(this)) {
     setObjectName("MainForm");
     setWindowTitle("Расчет трансформатора");
@@ -317,15 +319,6 @@ void TMainForm::installKeyFilters() {
     Edit1->setAcceptDrops(false);
 }
 
-void TMainForm::connectWindows(TAboutBox* aboutBox, TResult* result, TLangForm* langForm,
-                               TInfo* info) {
-    AboutBox = aboutBox;
-    Result = result;
-    LangForm = langForm;
-    Info = info;
-    connect(Result, &TResult::closing, this, reportingFailures([this] { ResultFormClose(); }));
-}
-
 void TMainForm::setTabOrder() {
     QWidget* order[] = {SG1, SE1, Button1, SE4, SE5, Button2, SE2, SG2, Edit1};
     for (std::size_t i = 1; i < std::size(order); ++i)
@@ -340,9 +333,8 @@ void TMainForm::FormCreate() {
     SG2->setCell(1, 0, "  ----------");
     for (int row = 1; row < SG1->rowCount(); ++row)
         SG1->setCell(0, row, QString::number(row));
-    ToolButton1->setEnabled(false);
-    ToolButton2->setEnabled(false);
-    cycle.returnToCalculationMode();
+    enableSaveAndPrintButtons(false);
+    cycle_.returnToCalculationMode();
 }
 
 } // namespace navivor

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "calc/calculation_cycle.h"
+#include "ui/program_windows.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -20,12 +21,9 @@ class QToolButton;
 
 namespace navivor {
 
+class Desktop;
 class SpinField;
 class StringGrid;
-class TAboutBox;
-class TInfo;
-class TLangForm;
-class TResult;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -33,7 +31,7 @@ public:
     static constexpr int kDesignClientWidth = 447;
     static constexpr int kClientHeight = 294;
 
-    explicit TMainForm(QWidget* parent = nullptr);
+    TMainForm(const ProgramWindows& windows, Desktop& desktop);
 
     // The width of the area below the menu bar; the window's height never changes.
     int clientWidth() const;
@@ -106,44 +104,47 @@ public:
     QAction* About1;
     QAction* N16;
 
-    CalculationCycle cycle;
+    // Where the cycle stands: what the caption of the calculate button shows.
+    CycleMode cycleMode() const { return cycle_.mode(); }
 
-    // The windows created after this one, which its commands use.
-    void connectWindows(TAboutBox* aboutBox, TResult* result, TLangForm* langForm, TInfo* info);
-    TAboutBox* AboutBox = nullptr;
-    TResult* Result = nullptr;
-    TLangForm* LangForm = nullptr;
-    TInfo* Info = nullptr;
-
-    // Handlers
+    // Creation step (Unit1.cpp): headings, defaults, calculation mode.
     void FormCreate();
-    void SE1Change();
-    void SG1KeyPress(QChar& key);
-    void SG2KeyPress(QChar& key);
-    void Menu1Click();
-    void SaveClick();
-    void PrintClick();
-    void Exit1Click();
-    void N3Click();
-    void N5Click();
-    void N6Click();
-    void N4Click();
-    void N13Click();
-    void LangClick();
-    void N10Click();
-    void N12Click();
-    void N14Click();
-    void About1Click();
-    void N16Click();
-    void Button1Click();
-    void Button2Click();
-    // The results window was closed: back to calculation mode with an empty report.
+    // The results window was closed (calculate_press.cpp): back to calculation mode with an
+    // empty report.
     void ResultFormClose();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // calculate_press.cpp
+    void Button1Click(); // "Расчитать" / "Заполнение"
+    void Button2Click(); // "Сброс"
+
+    // windings_grid_sizing.cpp
+    void SE1Change(); // the count of secondaries changed or was entered
+
+    // key_filters.cpp
+    void SG1KeyPress(QChar& key); // a character typed into the windings grid
+    void SG2KeyPress(QChar& key); // a character typed into the primary grid or the thickness
+
+    // commands.cpp
+    void Menu1Click(); // "Меню" opens
+    void SaveClick(); // "Сохр. результаты", Ctrl+S, toolbar "Сохранить результаты"
+    void PrintClick(); // "Печать результатов", Ctrl+P, toolbar "Распечатать результаты"
+    void Exit1Click(); // "Выход"
+    void N3Click();    // "Шрифт..."
+    void N5Click();    // "Цвет фона..."
+    void N6Click();    // "Цвет фона таблицы"
+    void N4Click();    // "Плоские кнопки"
+    void N13Click();   // "Всегда наверху"
+    void LangClick();  // "Язык"
+    void N10Click();   // "Размеры проводки"
+    void N12Click();   // "Размеры проводов"
+    void N14Click();   // "Размеры сердечников"
+    void About1Click(); // "О программе"
+    void N16Click();    // "Инфо"
+
     void createInputs(QWidget* client);
     void createLabels(QWidget* client);
     void createToolBar(QWidget* client);
@@ -154,9 +155,16 @@ private:
 
     WindingDesign readDesign() const;
     void showPressResults(const WindingDesign& design, const ReportLines& report);
+    bool hasDiameterColumn() const;
     void addDiameterColumn(const QString& heading);
-    void showCalculationCaption();
+    // Calculation mode, and the calculate button's caption for it.
+    void returnToCalculationMode();
+    void enableSaveAndPrintItems(bool enabled);
+    void enableSaveAndPrintButtons(bool enabled);
 
+    const ProgramWindows& windows_;
+    Desktop& desktop_;
+    CalculationCycle cycle_;
     QWidget* client_;
     // The language of the most recent press of the calculate button.
     std::optional<QString> lastPressLanguage_;

@@ -1,9 +1,9 @@
 // The calculate and reset buttons: the main window reads its fields into a design, lets the
 // calculation cycle run on it, and shows what the press changed.
-#include "calc/number_text.h"
-#include "i18n/Unit5.h"
 #include "i18n/language_file.h"
+#include "text/number_text.h"
 #include "ui/desktop/desktop.h"
+#include "ui/language/Unit5.h"
 #include "ui/main/Unit1.h"
 #include "ui/results/Unit3.h"
 #include "ui/widgets/spin_field.h"
@@ -38,7 +38,7 @@ WindingDesign TMainForm::readDesign() const {
     WindingDesign design;
     design.primaryVoltage = cellText(SG2, 0, 0);
     design.primaryDiameter = cellText(SG2, 1, 0);
-    const bool hasDiameters = SG1->columnCount() > kDiameterColumn;
+    const bool hasDiameters = hasDiameterColumn();
     for (int row = 1; row < SG1->rowCount(); ++row)
         design.secondaries.push_back(
             {cellText(SG1, 1, row), cellText(SG1, 2, row),
@@ -52,7 +52,7 @@ WindingDesign TMainForm::readDesign() const {
 void TMainForm::showPressResults(const WindingDesign& design, const ReportLines& report) {
     updateCell(SG2, 0, 0, design.primaryVoltage);
     updateCell(SG2, 1, 0, design.primaryDiameter);
-    const bool hasDiameters = SG1->columnCount() > kDiameterColumn;
+    const bool hasDiameters = hasDiameterColumn();
     for (std::size_t k = 1; k <= design.secondaries.size(); ++k) {
         const SecondaryCells& row = design.secondaries[k - 1];
         const int gridRow = static_cast<int>(k);
@@ -62,13 +62,13 @@ void TMainForm::showPressResults(const WindingDesign& design, const ReportLines&
             updateCell(SG1, kDiameterColumn, gridRow, row.diameter);
     }
     if (report.cleared)
-        Result->clearReport();
+        windows_.Result->clearReport();
     for (const std::string& line : report.lines)
-        Result->appendLine(QString::fromStdString(line));
+        windows_.Result->appendLine(QString::fromStdString(line));
 }
 
 void TMainForm::Button1Click() {
-    lastPressLanguage_ = LangForm->languageName();
+    lastPressLanguage_ = windows_.LangForm->languageName();
     const LanguageTexts texts(lastPressLanguage_->toStdString());
     const MessageLookup lookup = [&texts](std::string_view key) { return texts.message(key); };
 
@@ -78,14 +78,13 @@ void TMainForm::Button1Click() {
     {
         // What the press changed shows even when it fails part way.
         const auto show = qScopeGuard([&] { showPressResults(design, report); });
-        result = cycle.press(design, Edit1->text().toStdString(), lookup, report);
+        result = cycle_.press(design, Edit1->text().toStdString(), lookup, report);
     }
 
     switch (result) {
     case PressResult::ThicknessMissing:
-        Desktop::instance().showMessage(this, QString::fromStdString(texts.message("Mes2")),
-                                        QString::fromStdString(texts.message("Mes1")),
-                                        MessageIcon::None);
+        desktop_.showMessage(this, QString::fromStdString(texts.message("Mes2")),
+                             QString::fromStdString(texts.message("Mes1")), MessageIcon::None);
         return;
     case PressResult::FillChecked:
         return;
@@ -96,10 +95,9 @@ void TMainForm::Button1Click() {
         break;
     }
 
-    Result->showResults();
-    ToolButton1->setEnabled(true);
-    ToolButton2->setEnabled(true);
-    if (SG1->columnCount() <= kDiameterColumn)
+    windows_.Result->showResults();
+    enableSaveAndPrintButtons(true);
+    if (!hasDiameterColumn())
         addDiameterColumn(QString::fromStdString(texts.mainForm("Label4")));
 }
 
@@ -115,31 +113,42 @@ void TMainForm::addDiameterColumn(const QString& heading) {
         moved->move(moved->x() + width / 2, moved->y());
 }
 
-void TMainForm::showCalculationCaption() {
-    const QString language = lastPressLanguage_.value_or(LangForm->languageName());
+bool TMainForm::hasDiameterColumn() const {
+    return SG1->columnCount() > kDiameterColumn;
+}
+
+void TMainForm::returnToCalculationMode() {
+    cycle_.returnToCalculationMode();
+    const QString language = lastPressLanguage_.value_or(windows_.LangForm->languageName());
     Button1->setText(
         QString::fromStdString(LanguageTexts(language.toStdString()).mainForm("Button1")));
 }
 
+void TMainForm::enableSaveAndPrintItems(bool enabled) {
+    Save->setEnabled(enabled);
+    Print->setEnabled(enabled);
+}
+
+void TMainForm::enableSaveAndPrintButtons(bool enabled) {
+    ToolButton1->setEnabled(enabled);
+    ToolButton2->setEnabled(enabled);
+}
+
+// The reset button and the close of the results window share their steps, each in its own
+// order.
 void TMainForm::Button2Click() {
-    Result->clearReport();
-    cycle.returnToCalculationMode();
-    showCalculationCaption();
-    Save->setEnabled(false);
-    Print->setEnabled(false);
-    ToolButton1->setEnabled(false);
-    ToolButton2->setEnabled(false);
+    windows_.Result->clearReport();
+    returnToCalculationMode();
+    enableSaveAndPrintItems(false);
+    enableSaveAndPrintButtons(false);
 }
 
 void TMainForm::ResultFormClose() {
-    Result->clearPrintBuffer();
-    Result->clearReport();
-    ToolButton1->setEnabled(false);
-    ToolButton2->setEnabled(false);
-    cycle.returnToCalculationMode();
-    showCalculationCaption();
-    Save->setEnabled(false);
-    Print->setEnabled(false);
+    windows_.Result->clearPrintBuffer();
+    windows_.Result->clearReport();
+    enableSaveAndPrintButtons(false);
+    returnToCalculationMode();
+    enableSaveAndPrintItems(false);
 }
 
 } // namespace navivor

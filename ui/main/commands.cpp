@@ -1,6 +1,6 @@
 // The commands of the main window's menu and toolbar.
-#include "i18n/Unit5.h"
 #include "ui/desktop/desktop.h"
+#include "ui/language/Unit5.h"
 #include "ui/main/Unit1.h"
 #include "ui/reference/Unit2.h"
 #include "ui/reference/Unit4.h"
@@ -17,17 +17,15 @@
 namespace navivor {
 
 void TMainForm::Menu1Click() {
-    const bool hasText = Result->reportHasText();
-    Save->setEnabled(hasText);
-    Print->setEnabled(hasText);
+    enableSaveAndPrintItems(windows_.Result->reportHasText());
 }
 
 void TMainForm::SaveClick() {
-    Result->saveReport(this);
+    windows_.Result->saveReport(this);
 }
 
 void TMainForm::PrintClick() {
-    Result->printReport(this);
+    windows_.Result->printReport(this);
 }
 
 void TMainForm::Exit1Click() {
@@ -59,22 +57,22 @@ void TMainForm::N13Click() {
 namespace {
 
 // The reference documents are named relative to the current directory.
-void openDocument(const QString& fileName) {
-    Desktop::instance().openUrl(QUrl::fromLocalFile(QDir::current().absoluteFilePath(fileName)));
+QUrl documentUrl(const QString& fileName) {
+    return QUrl::fromLocalFile(QDir::current().absoluteFilePath(fileName));
 }
 
 } // namespace
 
 void TMainForm::N10Click() {
-    openDocument("wiresize.htm");
+    desktop_.openUrl(documentUrl("wiresize.htm"));
 }
 
 void TMainForm::N12Click() {
-    openDocument("wiretype.htm");
+    desktop_.openUrl(documentUrl("wiretype.htm"));
 }
 
 void TMainForm::N14Click() {
-    openDocument("dimensions.htm");
+    desktop_.openUrl(documentUrl("dimensions.htm"));
 }
 
 } // namespace navivor
@@ -82,17 +80,17 @@ void TMainForm::N14Click() {
 namespace navivor {
 
 void TMainForm::LangClick() {
-    LangForm->exec();
+    windows_.LangForm->exec();
 }
 
 void TMainForm::About1Click() {
-    AboutBox->exec();
+    windows_.AboutBox->exec();
 }
 
 void TMainForm::N16Click() {
-    Info->show();
-    Info->raise();
-    Info->activateWindow();
+    windows_.Info->show();
+    windows_.Info->raise();
+    windows_.Info->activateWindow();
 }
 
 // The appearance commands come with the settings file that keeps what they change.

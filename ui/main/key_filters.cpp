@@ -1,14 +1,14 @@
 // The character filters of the number fields: digits, backspace and the decimal separator
 // pass; everything else typed is dropped without a sound.
-#include "calc/decimal_separator.h"
 #include "ui/main/Unit1.h"
+#include "ui/widgets/character_filter.h"
 
 namespace navivor {
 namespace {
 
 void keepNumberCharacter(QChar& key) {
-    const bool allowed = key == QChar(8) || (key >= '0' && key <= '9') ||
-                         QString(key) == QString::fromStdString(decimalSeparator());
+    const bool allowed =
+        key == QChar(8) || (key >= '0' && key <= '9') || isDecimalSeparatorKey(key);
     if (!allowed)
         key = QChar();
 }

@@ -9,12 +9,10 @@
 namespace navivor {
 namespace {
 
-constexpr int kRowPitch = StringGrid::kDefaultRowHeight + StringGrid::kGridLineWidth;
-constexpr int kColumnPitch = StringGrid::kDefaultColumnWidth + StringGrid::kGridLineWidth;
 constexpr int kMostVisibleRows = 12;
 
 constexpr int gridHeight(int rows) {
-    return rows * kRowPitch + 5;
+    return rows * StringGrid::kRowPitch + 5;
 }
 
 } // namespace
@@ -29,7 +27,7 @@ void TMainForm::SE1Change() {
     SG1->setRowCount(SE1->value() + 1);
 
     const bool scrolls = SE1->value() > 11;
-    const int extraColumn = SG1->columnCount() == 4 ? kColumnPitch : 0;
+    const int extraColumn = hasDiameterColumn() ? StringGrid::kColumnPitch : 0;
     SG1->resize((scrolls ? 204 : 187) + extraColumn, SG1->height());
     setClientWidth((scrolls ? 465 : kDesignClientWidth) + extraColumn);
 

@@ -1,6 +1,7 @@
 #include "ui/results/Unit3.h"
 
-#include "i18n/cp1251.h"
+#include "text/cp1251.h"
+#include "text/failure.h"
 #include "ui/desktop/desktop.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -21,7 +22,6 @@
 #include <unistd.h>
 
 #include <memory>
-#include <stdexcept>
 #include <string>
 
 namespace navivor {
@@ -60,14 +60,13 @@ void writeFile(const QString& path, const std::string& bytes) {
     QSaveFile file(path);
     file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
-        throw std::runtime_error("Cannot create file " +
-                                 QDir::toNativeSeparators(path).toStdString());
+        throw Failure("Cannot create file " + QDir::toNativeSeparators(path).toStdString());
     const auto size = static_cast<qint64>(bytes.size());
     // The buffered write reports a full disk only at the flush, and commit() would not.
     const bool written = file.write(bytes.data(), size) == size && file.flush() &&
                          (::fsync(file.handle()) == 0 || errno == EINVAL);
     if (!written || !file.commit())
-        throw std::runtime_error("Stream write error");
+        throw Failure("Stream write error");
 }
 
 // Lays the buffer out on pages of the printer's printable area and draws them, each page
@@ -93,12 +92,12 @@ void printDocument(const QTextDocument& buffer, QPrinter& printer, const QColor&
 
     QPainter painter;
     if (!painter.begin(&printer))
-        throw std::runtime_error("Printing failed");
+        throw Failure("Printing failed");
     QAbstractTextDocumentLayout::PaintContext context;
     context.palette.setColor(QPalette::Text, colour);
     for (int index = 0; index < pageCount; ++index) {
         if (index > 0 && !printer.newPage())
-            throw std::runtime_error("Printing failed");
+            throw Failure("Printing failed");
         const qreal top = index * page.height();
         context.clip = QRectF(QPointF(0, top), page);
         painter.save();
@@ -108,15 +107,16 @@ void printDocument(const QTextDocument& buffer, QPrinter& printer, const QColor&
         painter.restore();
     }
     if (!painter.end())
-        throw std::runtime_error("Printing failed");
+        throw Failure("Printing failed");
 }
 
 } // namespace
 
-TResult::TResult(QWidget* parent)
+TResult::TResult(Desktop& desktop, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint) {
+                          Qt::WindowCloseButtonHint)
+    , desktop_(desktop) {
     setObjectName(QStringLiteral("Result"));
     setWindowTitle(QStringLiteral("Результаты расчета"));
     setFont(designFont());
@@ -198,7 +198,7 @@ void TResult::saveReport(QWidget* dialogParent) {
     const SaveFileRequest request{lastSavePath_.isEmpty() ? QStringLiteral("result.txt")
                                                           : lastSavePath_,
                                   QStringLiteral("Text files (*.txt)"), QStringLiteral("txt")};
-    const std::optional<QString> chosen = Desktop::instance().chooseSaveFile(dialogParent, request);
+    const std::optional<QString> chosen = desktop_.chooseSaveFile(dialogParent, request);
     if (!chosen)
         return;
     lastSavePath_ = QFileInfo(*chosen).absoluteFilePath();
@@ -208,13 +208,12 @@ void TResult::saveReport(QWidget* dialogParent) {
 void TResult::printReport(QWidget* dialogParent) {
     RxRichEdit1->setPlainText(reportText());
 
-    Desktop& desktop = Desktop::instance();
     // The printer chosen once, with its settings, is the one printed on for the rest of the run.
     if (!printer_)
-        printer_ = desktop.defaultPrinter();
+        printer_ = desktop_.defaultPrinter();
     if (!printer_)
-        throw std::runtime_error("There is no default printer currently selected");
-    if (!desktop.choosePrinterSettings(dialogParent, *printer_))
+        throw Failure("There is no default printer currently selected");
+    if (!desktop_.choosePrinterSettings(dialogParent, *printer_))
         return;
     printer_->setDocName(RichEdit1->toPlainText());
     printDocument(*RxRichEdit1, *printer_, palette().color(QPalette::WindowText));

@@ -2,6 +2,8 @@
 // is whatever the user has left in the editable field, so every command reads it from there.
 #pragma once
 
+#include "ui/desktop/desktop.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -20,7 +22,8 @@ public:
     static constexpr int kClientWidth = 385;
     static constexpr int kClientHeight = 268;
 
-    explicit TResult(QWidget* parent = nullptr);
+    // Dialogs and the printer come from the desktop.
+    explicit TResult(Desktop& desktop = Desktop::instance(), QWidget* parent = nullptr);
     ~TResult() override;
 
     void clearReport();
@@ -36,7 +39,7 @@ public:
     // What the last Print command copied from the report.
     QString printBufferText() const;
 
-    // Both throw std::runtime_error with the message the user reads; cancelling a dialog is
+    // Both raise a Failure with the message the user reads; cancelling a dialog is
     // not a failure.
     void saveReport(QWidget* dialogParent);
     void printReport(QWidget* dialogParent);
@@ -56,6 +59,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    Desktop& desktop_;
     QString lastSavePath_;
     std::unique_ptr<QPrinter> printer_;
 };

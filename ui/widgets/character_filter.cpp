@@ -1,5 +1,7 @@
 #include "ui/widgets/character_filter.h"
 
+#include "text/decimal_separator.h"
+
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -36,6 +38,10 @@ QChar typedCharacter(const QKeyEvent& event) {
     // it, so that a filter allowing only digits rejects it.
     const QChar first = event.text().front();
     return first.isPrint() || first.isSurrogate() ? first : QChar();
+}
+
+bool isDecimalSeparatorKey(QChar key) {
+    return QString(key) == QString::fromStdString(decimalSeparator());
 }
 
 CharacterFilter::CharacterFilter(QLineEdit* edit, Hook hook)

@@ -1,8 +1,7 @@
 #include "ui/widgets/spin_field.h"
 
-#include "calc/calc_error.h"
-#include "calc/decimal_separator.h"
-#include "calc/number_text.h"
+#include "text/failure.h"
+#include "text/number_text.h"
 #include "ui/desktop/desktop.h"
 #include "ui/widgets/character_filter.h"
 
@@ -26,8 +25,7 @@ constexpr char16_t kEnter = 13;
 bool isAccepted(QChar key) {
     if (key.unicode() < u' ')
         return key != QChar(kEnter);
-    return (key >= u'0' && key <= u'9') || key == u'+' || key == u'-' ||
-           QString(key) == QString::fromStdString(decimalSeparator());
+    return (key >= u'0' && key <= u'9') || key == u'+' || key == u'-' || isDecimalSeparatorKey(key);
 }
 
 // Focus coming and going with the whole window or a popup menu is no entering or leaving of
@@ -188,7 +186,7 @@ QToolButton* SpinField::makeArrowButton(Qt::ArrowType arrow, int delta) {
 std::optional<int> SpinField::parsedValue() const {
     try {
         return textToInteger(editor_->text().toStdString());
-    } catch (const CalcError&) {
+    } catch (const Failure&) {
         return std::nullopt;
     }
 }

@@ -14,8 +14,6 @@
 namespace navivor {
 namespace {
 
-constexpr int kColumnPitch = StringGrid::kDefaultColumnWidth + StringGrid::kGridLineWidth;
-constexpr int kRowPitch = StringGrid::kDefaultRowHeight + StringGrid::kGridLineWidth;
 // Matches the editor's own margin, so text does not jump when the editor moves on.
 constexpr int kTextMargin = 2;
 

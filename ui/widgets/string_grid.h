@@ -27,6 +27,9 @@ public:
     static constexpr int kDefaultColumnWidth = 60;
     static constexpr int kDefaultRowHeight = 18;
     static constexpr int kGridLineWidth = 1;
+    // From one column or row to the next: the cell and the line after it.
+    static constexpr int kColumnPitch = kDefaultColumnWidth + kGridLineWidth;
+    static constexpr int kRowPitch = kDefaultRowHeight + kGridLineWidth;
     // The sunken frame on each side, and the room the vertical scroll bar takes from the width
     // when the rows do not fit. So c columns and r rows show whole in
     // c * 61 + 4 by r * 19 + 4 pixels, plus 17 in width for the scroll bar.

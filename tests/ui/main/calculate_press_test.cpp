@@ -1,6 +1,6 @@
-#include "i18n/cp1251.h"
 #include "main_window_fixture.h"
 #include "tests/support/worked_example.h"
+#include "text/cp1251.h"
 
 #include <QAction>
 #include <QFile>
@@ -97,7 +97,7 @@ private slots:
         QCOMPARE(form().clientWidth(), 507);
         press();
         QCOMPARE(form().clientWidth(), 507);
-        QCOMPARE(form().cycle.mode(), CycleMode::Calculation);
+        QCOMPARE(form().cycleMode(), CycleMode::Calculation);
     }
 
     void missingThicknessShowsTheMessageOnly_data() {
@@ -127,7 +127,7 @@ private slots:
         QCOMPARE(results().reportText(), report);
         QCOMPARE(results().isVisible(), visible);
         QCOMPARE(form().SG2->cell(0, 0), QString("0"));
-        QCOMPARE(form().cycle.mode(), fillMode ? CycleMode::Fill : CycleMode::Calculation);
+        QCOMPARE(form().cycleMode(), fillMode ? CycleMode::Fill : CycleMode::Calculation);
     }
 
     void primaryVoltageBelowATenthIsRaised() {
@@ -151,7 +151,7 @@ private slots:
         QCOMPARE(mainWindow.desktop().messages()[0].text,
                  QString("Invalid floating point operation."));
         QVERIFY(results().reportText().endsWith("Количество витков : 29\r\n"));
-        QCOMPARE(form().cycle.mode(), CycleMode::Calculation);
+        QCOMPARE(form().cycleMode(), CycleMode::Calculation);
         QCOMPARE(form().Button1->text(), QString("Расчитать"));
         QCOMPARE(form().SG1->columnCount(), 3);
         QVERIFY(!results().isVisible());

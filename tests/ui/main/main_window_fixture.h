@@ -3,8 +3,8 @@
 #pragma once
 
 #include "app/navivor_windows.h"
-#include "calc/decimal_separator.h"
 #include "tests/ui/support/ui_test.h"
+#include "text/decimal_separator.h"
 #include "ui/widgets/spin_field.h"
 #include "ui/widgets/string_grid.h"
 

@@ -1,6 +1,6 @@
 #include "tests/ui/support/ui_test_fixture.h"
 
-#include "calc/decimal_separator.h"
+#include "text/decimal_separator.h"
 
 #include <QDialog>
 #include <QDir>

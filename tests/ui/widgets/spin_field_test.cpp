@@ -1,6 +1,6 @@
 // The spin field driven with real key and mouse events.
-#include "calc/decimal_separator.h"
 #include "tests/ui/support/ui_test.h"
+#include "text/decimal_separator.h"
 #include "ui/widgets/spin_field.h"
 
 #include <QElapsedTimer>

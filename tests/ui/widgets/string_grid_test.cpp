@@ -1,6 +1,7 @@
 // The string grid driven with real key and mouse events.
-#include "calc/decimal_separator.h"
 #include "tests/ui/support/ui_test.h"
+#include "text/decimal_separator.h"
+#include "ui/widgets/character_filter.h"
 #include "ui/widgets/string_grid.h"
 
 #include <QClipboard>
@@ -13,13 +14,9 @@ using navivor::StringGrid;
 
 namespace {
 
-constexpr int kColumnPitch = 61;
-constexpr int kRowPitch = 19;
-
 // The filter of the program's number grids.
 void numbersOnly(QChar& key) {
-    const QString separator = QString::fromStdString(navivor::decimalSeparator());
-    if (!(key.isDigit() || key == QChar(8) || QString(key) == separator))
+    if (!(key.isDigit() || key == QChar(8) || navivor::isDecimalSeparatorKey(key)))
         key = QChar();
 }
 
@@ -62,7 +59,8 @@ Step key(int key, Qt::KeyboardModifiers modifiers = {}) {
 }
 
 QPoint middleOf(QPoint cell) {
-    return {cell.x() * kColumnPitch + kColumnPitch / 2, cell.y() * kRowPitch + kRowPitch / 2};
+    return {cell.x() * StringGrid::kColumnPitch + StringGrid::kColumnPitch / 2,
+            cell.y() * StringGrid::kRowPitch + StringGrid::kRowPitch / 2};
 }
 
 // Mouse events go through the window, so the widget under the press takes the drag as it
@@ -234,7 +232,7 @@ private slots:
         QVERIFY(view.ready());
         QCOMPARE(view.grid->verticalScrollBar()->isVisible(), bar);
         QVERIFY(!view.grid->horizontalScrollBar()->isVisible());
-        QCOMPARE(view.grid->viewport()->width(), columns * kColumnPitch);
+        QCOMPARE(view.grid->viewport()->width(), columns * StringGrid::kColumnPitch);
     }
 
     void tabMovesFocusOutOfTheGrid() {
@@ -299,11 +297,14 @@ private slots:
         QTest::addColumn<QPoint>("at");
         QTest::addColumn<QPoint>("current");
         QTest::newRow("data cell")
-            << 0 << QPoint(2 * kColumnPitch + 5, 2 * kRowPitch + 5) << QPoint(2, 2);
-        QTest::newRow("heading refused") << 0 << QPoint(kColumnPitch + 5, 5) << QPoint(1, 1);
-        QTest::newRow("number refused") << 0 << QPoint(5, 3 * kRowPitch + 5) << QPoint(1, 1);
+            << 0 << QPoint(2 * StringGrid::kColumnPitch + 5, 2 * StringGrid::kRowPitch + 5)
+            << QPoint(2, 2);
+        QTest::newRow("heading refused")
+            << 0 << QPoint(StringGrid::kColumnPitch + 5, 5) << QPoint(1, 1);
+        QTest::newRow("number refused")
+            << 0 << QPoint(5, 3 * StringGrid::kRowPitch + 5) << QPoint(1, 1);
         QTest::newRow("scrolled rows")
-            << 5 << QPoint(kColumnPitch + 5, kRowPitch + 5) << QPoint(1, 6);
+            << 5 << QPoint(StringGrid::kColumnPitch + 5, StringGrid::kRowPitch + 5) << QPoint(1, 6);
     }
 
     void clickChoosesEditableCells() {
@@ -415,13 +416,13 @@ private slots:
         QVERIFY(view.ready());
         view.grid->setCurrentCell(2, 25);
         const QRect editor = view.grid->editor()->geometry();
-        QCOMPARE(editor.left(), 2 * kColumnPitch);
-        QVERIFY(editor.top() >= kRowPitch);
+        QCOMPARE(editor.left(), 2 * StringGrid::kColumnPitch);
+        QVERIFY(editor.top() >= StringGrid::kRowPitch);
         QVERIFY(editor.bottom() < view.grid->viewport()->height());
         for (int row = 25; row > 1; --row)
             QTest::keyClick(view.grid->editor(), Qt::Key_Up);
         QCOMPARE(view.grid->verticalScrollBar()->value(), 0);
-        QCOMPARE(view.grid->editor()->geometry().top(), kRowPitch);
+        QCOMPARE(view.grid->editor()->geometry().top(), StringGrid::kRowPitch);
     }
 };
 

@@ -1,6 +1,6 @@
-#include "calc/calc_error.h"
-#include "calc/number_text.h"
-#include "comma_separator.h"
+#include "support/comma_separator.h"
+#include "text/failure.h"
+#include "text/number_text.h"
 
 #include <cmath>
 #include <limits>
@@ -38,7 +38,7 @@ TEST_P(TextToNumberRejects, WithTheConversionMessage) {
     try {
         textToNumber(text);
         FAIL() << "accepted '" << text << "'";
-    } catch (const CalcError& error) {
+    } catch (const Failure& error) {
         EXPECT_EQ(std::string(error.what()), "'" + text + "' is not a valid floating point value");
     }
 }
@@ -86,7 +86,7 @@ TEST(NumberToText, FollowsTheSeparatorInForce) {
     setDecimalSeparator(".");
     EXPECT_EQ(numberToText(0.1L), "0.1");
     EXPECT_EQ(textToNumber("0.5"), 0.5L);
-    EXPECT_THROW(textToNumber("0,5"), CalcError);
+    EXPECT_THROW(textToNumber("0,5"), Failure);
     setDecimalSeparator("٫"); // one character of two bytes
     EXPECT_EQ(numberToText(2.5L), "2٫5");
     EXPECT_EQ(textToNumber("2٫5"), 2.5L);
@@ -140,7 +140,7 @@ TEST(Round, OutsideTheIntegerRangeIsAnInvalidOperation) {
         try {
             Round(value);
             FAIL() << "rounded " << static_cast<double>(value);
-        } catch (const CalcError& error) {
+        } catch (const Failure& error) {
             EXPECT_STREQ(error.what(), "Invalid floating point operation");
         }
     }
@@ -150,7 +150,7 @@ TEST(Arithmetic, FailuresCarryTheirMessages) {
     const auto message = [](auto operation) -> std::string {
         try {
             operation();
-        } catch (const CalcError& error) {
+        } catch (const Failure& error) {
             return error.what();
         }
         return "no failure";
@@ -188,7 +188,7 @@ TEST_P(TextToIntegerRejects, WithTheIntegerMessage) {
     try {
         textToInteger(text);
         FAIL() << "accepted '" << text << "'";
-    } catch (const CalcError& error) {
+    } catch (const Failure& error) {
         EXPECT_EQ(std::string(error.what()), "'" + text + "' is not a valid integer value");
     }
 }

@@ -1,4 +1,4 @@
-#include "decimal_separator.h"
+#include "text/decimal_separator.h"
 
 #include <algorithm>
 #include <clocale>

@@ -1,8 +1,7 @@
-#include "profile_file.h"
+#include "text/profile_file.h"
 
-#include "calc/calc_error.h"
-#include "calc/number_text.h"
-#include "i18n/cp1251.h"
+#include "text/cp1251.h"
+#include "text/number_text.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -146,11 +145,7 @@ std::int32_t ProfileFile::number(std::string_view section, std::string_view key,
     // The integer conversion would also take "x1F"; profile values do not.
     if (value.find_first_of("xX") != std::string::npos)
         return defaultValue;
-    try {
-        return textToInteger(value);
-    } catch (const CalcError&) {
-        return defaultValue;
-    }
+    return parseInteger(value).value_or(defaultValue);
 }
 
 } // namespace navivor

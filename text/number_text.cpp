@@ -1,14 +1,19 @@
-#include "number_text.h"
+#include "text/number_text.h"
 
-#include "calc_error.h"
-#include "decimal_separator.h"
+#include "text/decimal_separator.h"
+#include "text/failure.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 namespace navivor {
 namespace {
+
+[[noreturn]] void throwNotAFloat(std::string_view text) {
+    throw Failure("'" + std::string(text) + "' is not a valid floating point value");
+}
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -148,7 +153,7 @@ std::string integerToText(std::int32_t value) {
     return std::to_string(value);
 }
 
-std::int32_t textToInteger(std::string_view text) {
+std::optional<std::int32_t> parseInteger(std::string_view text) {
     std::size_t pos = 0;
     while (pos < text.size() && text[pos] == ' ')
         ++pos;
@@ -164,14 +169,14 @@ std::int32_t textToInteger(std::string_view text) {
         // A 32-bit pattern: eight digits starting with 8 or more are negative.
         std::uint64_t value = 0;
         if (rest.size() == hexStart)
-            throwNotAnInteger(text);
+            return std::nullopt;
         for (char c : rest.substr(hexStart)) {
             const int digit = hexDigitValue(c);
             if (digit < 0)
-                throwNotAnInteger(text);
+                return std::nullopt;
             value = value * 16 + static_cast<std::uint64_t>(digit);
             if (value > 0xFFFFFFFFu)
-                throwNotAnInteger(text);
+                return std::nullopt;
         }
         return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
     }
@@ -181,19 +186,26 @@ std::int32_t textToInteger(std::string_view text) {
     if (i < rest.size() && (rest[i] == '+' || rest[i] == '-'))
         ++i;
     if (i == rest.size())
-        throwNotAnInteger(text);
+        return std::nullopt;
     std::int64_t magnitude = 0;
     for (; i < rest.size(); ++i) {
         if (!isDigit(rest[i]))
-            throwNotAnInteger(text);
+            return std::nullopt;
         magnitude = magnitude * 10 + (rest[i] - '0');
         if (magnitude > 2147483648LL)
-            throwNotAnInteger(text);
+            return std::nullopt;
     }
     const std::int64_t value = negative ? -magnitude : magnitude;
     if (value > 2147483647LL)
-        throwNotAnInteger(text);
+        return std::nullopt;
     return static_cast<std::int32_t>(value);
+}
+
+std::int32_t textToInteger(std::string_view text) {
+    const std::optional<std::int32_t> value = parseInteger(text);
+    if (!value)
+        throw Failure("'" + std::string(text) + "' is not a valid integer value");
+    return *value;
 }
 
 } // namespace navivor

@@ -1,7 +1,6 @@
-#include "i18n/cp1251.h"
-#include "i18n/language_file.h"
-#include "i18n/profile_file.h"
 #include "support/temporary_directory.h"
+#include "text/cp1251.h"
+#include "text/profile_file.h"
 
 #include <gtest/gtest.h>
 
@@ -127,17 +126,6 @@ TEST(Cp1251, CharactersOutsideTheCodePageBecomeQuestionMarks) {
     EXPECT_EQ(encodeCp1251("a中b"), "a?b");
     EXPECT_EQ(encodeCp1251("Ω😀"), "??");
     EXPECT_EQ(encodeCp1251("\xFF\xC3"), "??"); // malformed UTF-8
-}
-
-TEST(LanguageFile, PathIsUnderLangAndFindsOtherLetterCase) {
-    TemporaryCurrentDirectory directory;
-    EXPECT_EQ(languageFilePath("English"), "lang/English.ini");
-    EXPECT_EQ(languageFilePath(""), "lang/.ini");
-    TemporaryCurrentDirectory::write("lang/English.ini", "[Messages]\nMes15=Winding\n");
-    EXPECT_EQ(languageFilePath("english"), "lang/English.ini");
-    EXPECT_EQ(LanguageTexts("ENGLISH").message("Mes15"), "Winding");
-    EXPECT_EQ(LanguageTexts("ENGLISH").message("Mes7"), "Частота тока, Гц -");
-    EXPECT_EQ(LanguageTexts().mainForm("Label4"), " Диам.пр.");
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // Test fixture: the worked examples are written with a comma as the decimal separator.
 #pragma once
 
-#include "calc/decimal_separator.h"
+#include "text/decimal_separator.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,10 @@
 // process-wide decimal separator and no thousands separator.
 #pragma once
 
-#include "extended_arithmetic.h"
+#include "text/extended_arithmetic.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,8 +22,9 @@ std::string numberToText(Extended value);
 std::string integerToText(std::int32_t value);
 
 // Leading blanks, then a signed decimal or an unsigned hexadecimal form ("$2A", "x2A",
-// "0x2A", up to eight digits taken as a 32-bit pattern). Raises the integer conversion
-// failure otherwise.
+// "0x2A", up to eight digits taken as a 32-bit pattern); nothing for any other text.
+std::optional<std::int32_t> parseInteger(std::string_view text);
+// The same, raising the integer conversion failure for any other text.
 std::int32_t textToInteger(std::string_view text);
 
 } // namespace navivor

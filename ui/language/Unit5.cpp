@@ -1,4 +1,4 @@
-#include "i18n/Unit5.h"
+#include "ui/language/Unit5.h"
 
 #include "i18n/language_file.h"
 

@@ -1,6 +1,6 @@
-#include "extended_arithmetic.h"
+#include "text/extended_arithmetic.h"
 
-#include "calc_error.h"
+#include "text/failure.h"
 
 #include <cmath>
 #include <string>
@@ -8,13 +8,17 @@
 namespace navivor {
 namespace {
 
+constexpr const char* kInvalidOperation = "Invalid floating point operation";
+constexpr const char* kDivisionByZero = "Floating point division by zero";
+constexpr const char* kOverflow = "Floating point overflow";
+
 // The operands of the calculations are always finite, so a NaN result is an invalid
 // operation and an infinite one an overflow.
 Extended checked(Extended result) {
     if (std::isnan(result))
-        throw CalcError(std::string(kInvalidOperation));
+        throw Failure(kInvalidOperation);
     if (std::isinf(result))
-        throw CalcError(std::string(kOverflow));
+        throw Failure(kOverflow);
     return result;
 }
 
@@ -31,15 +35,15 @@ Extended sum(Extended a, Extended b) {
 Extended quotient(Extended a, Extended b) {
     if (b == 0) {
         if (a == 0 || std::isnan(a))
-            throw CalcError(std::string(kInvalidOperation));
-        throw CalcError(std::string(kDivisionByZero));
+            throw Failure(kInvalidOperation);
+        throw Failure(kDivisionByZero);
     }
     return checked(a / b);
 }
 
 Extended squareRoot(Extended a) {
     if (a < 0)
-        throw CalcError(std::string(kInvalidOperation));
+        throw Failure(kInvalidOperation);
     return checked(std::sqrt(a));
 }
 
@@ -54,7 +58,7 @@ std::int64_t Round(Extended a) {
     constexpr Extended beyondHighest = 9223372036854775808.0L;
     const Extended nearest = std::nearbyint(a); // the default rounding: to nearest, ties to even
     if (!(nearest >= lowest && nearest < beyondHighest))
-        throw CalcError(std::string(kInvalidOperation));
+        throw Failure(kInvalidOperation);
     return static_cast<std::int64_t>(nearest);
 }
 

@@ -1,14 +1,6 @@
-#include "calc_error.h"
+#include "text/failure.h"
 
 namespace navivor {
-
-void throwNotAFloat(std::string_view text) {
-    throw CalcError("'" + std::string(text) + "' is not a valid floating point value");
-}
-
-void throwNotAnInteger(std::string_view text) {
-    throw CalcError("'" + std::string(text) + "' is not a valid integer value");
-}
 
 std::string withClosingFullStop(std::string message) {
     // Every byte of a multi-byte UTF-8 character is above '.', as is every non-ASCII
