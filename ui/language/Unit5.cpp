@@ -1,6 +1,7 @@
 #include "ui/language/Unit5.h"
 
 #include "i18n/language_file.h"
+#include "ui/widgets/window_builders.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -16,19 +17,13 @@ TLangForm::TLangForm(QWidget* parent)
     setWindowTitle("Выбор языка");
     setFixedSize(252, 96);
     move(348, 159);
-    Lang = new QLabel("Перечень доступных языков", this);
-    Lang->setObjectName("Lang");
-    Lang->setGeometry(15, 12, 193, 16);
+    Lang = makeLabel(this, "Lang", "Перечень доступных языков", {15, 12, 193, 16});
     LangList = new QComboBox(this);
     LangList->setObjectName("LangList");
     LangList->setEditable(true);
     LangList->setGeometry(17, 32, 217, 21);
-    Button1 = new QPushButton("Изменить", this);
-    Button1->setObjectName("Button1");
-    Button1->setGeometry(43, 63, 75, 25);
-    Button2 = new QPushButton("Закрыть", this);
-    Button2->setObjectName("Button2");
-    Button2->setGeometry(131, 63, 75, 25);
+    Button1 = makePushButton(this, "Button1", "Изменить", {43, 63, 75, 25});
+    Button2 = makePushButton(this, "Button2", "Закрыть", {131, 63, 75, 25});
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
 }
 

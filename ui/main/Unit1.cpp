@@ -2,12 +2,12 @@
 
 #include "text/number_text.h"
 #include "ui/desktop/failure_box.h"
-#include "ui/main/main_window_fonts.h"
 #include "ui/resources/images.h"
 #include "ui/results/Unit3.h"
 #include "ui/widgets/character_filter.h"
 #include "ui/widgets/spin_field.h"
 #include "ui/widgets/string_grid.h"
+#include "ui/widgets/window_builders.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,38 +25,6 @@ namespace navivor {
 namespace {
 
 const QColor kNavy(0x00, 0x00, 0x80);
-
-QLabel* label(QWidget* parent, const char* name, const QString& text, QRect geometry,
-              bool wrapped = false) {
-    auto* created = new QLabel(text, parent);
-    created->setObjectName(name);
-    created->setGeometry(geometry);
-    created->setWordWrap(wrapped);
-    created->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return created;
-}
-
-QAction* separator(QObject* parent, const char* name) {
-    auto* action = new QAction(parent);
-    action->setObjectName(name);
-    action->setSeparator(true);
-    return action;
-}
-
-// A menu whose item carries the name too, as the other items do.
-template <typename Parent>
-QMenu* submenu(Parent* parent, const char* name, const QString& caption) {
-    QMenu* menu = parent->addMenu(caption);
-    menu->setObjectName(name);
-    menu->menuAction()->setObjectName(name);
-    return menu;
-}
-
-QAction* menuItem(QObject* parent, const char* name, const QString& caption) {
-    auto* action = new QAction(caption, parent);
-    action->setObjectName(name);
-    return action;
-}
 
 } // namespace
 
@@ -99,32 +67,32 @@ void TMainForm::setClientWidth(int width) {
 }
 
 void TMainForm::createLabels(QWidget* client) {
-    Label2 = label(client, "Label2", "Первичная обмотка", {4, 47, 64, 28}, true);
+    Label2 = makeLabel(client, "Label2", "Первичная обмотка", {4, 47, 64, 28}, true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    Label3 = label(client, "Label3", "U (В)", {107, 37, 25, 14});
-    Label4 = label(client, "Label4", "Диам. пр.", {158, 37, 52, 14});
-    Label5 = label(client, "Label5", "Частота тока первичной обмотки", {4, 85, 149, 28}, true);
-    Label7 = label(client, "Label7", "Гц", {224, 92, 13, 14});
-    Label1 = label(client, "Label1", "Количество вторичных обмоток", {4, 123, 149, 28}, true);
-    Label6 = label(client, "Label6", "шт.", {224, 128, 17, 14});
-    Label9 = label(client, "Label9", "Площадь сечения сердеч ника в месте расп. обмоток",
-                   {4, 156, 154, 35}, true);
-    Label10 = label(client, "Label10", "мм. кв.", {224, 157, 19, 28}, true);
-    Label11 = label(client, "Label11", "Площадь окна сердечника", {4, 196, 157, 26}, true);
-    Label12 = label(client, "Label12", "мм. кв.", {223, 192, 19, 28}, true);
-    Label13 = label(client, "Label13", "Толщина пластины сердечника", {3, 224, 152, 28}, true);
-    Label14 = label(client, "Label14", "мм.", {221, 230, 19, 14});
+    Label3 = makeLabel(client, "Label3", "U (В)", {107, 37, 25, 14});
+    Label4 = makeLabel(client, "Label4", "Диам. пр.", {158, 37, 52, 14});
+    Label5 = makeLabel(client, "Label5", "Частота тока первичной обмотки", {4, 85, 149, 28}, true);
+    Label7 = makeLabel(client, "Label7", "Гц", {224, 92, 13, 14});
+    Label1 = makeLabel(client, "Label1", "Количество вторичных обмоток", {4, 123, 149, 28}, true);
+    Label6 = makeLabel(client, "Label6", "шт.", {224, 128, 17, 14});
+    Label9 = makeLabel(client, "Label9", "Площадь сечения сердеч ника в месте расп. обмоток",
+                       {4, 156, 154, 35}, true);
+    Label10 = makeLabel(client, "Label10", "мм. кв.", {224, 157, 19, 28}, true);
+    Label11 = makeLabel(client, "Label11", "Площадь окна сердечника", {4, 196, 157, 26}, true);
+    Label12 = makeLabel(client, "Label12", "мм. кв.", {223, 192, 19, 28}, true);
+    Label13 = makeLabel(client, "Label13", "Толщина пластины сердечника", {3, 224, 152, 28}, true);
+    Label14 = makeLabel(client, "Label14", "мм.", {221, 230, 19, 14});
 
-    ST1 = label(client, "ST1", "Navivor", {306, 106, 92, 22});
+    ST1 = makeLabel(client, "ST1", "Navivor", {306, 106, 92, 22});
     ST1->setFont(designFont("Arial", 15, true));
-    ST2 = label(client, "ST2", "Version 2.02", {316, 126, 75, 19});
+    ST2 = makeLabel(client, "ST2", "Version 2.02", {316, 126, 75, 19});
     ST2->setFont(designFont("Arial", 12, true));
     for (QLabel* title : {ST1, ST2}) {
         QPalette black = title->palette();
         black.setColor(QPalette::WindowText, Qt::black);
         title->setPalette(black);
     }
-    Image1 = label(client, "Image1", "", {264, 148, 177, 109});
+    Image1 = makeLabel(client, "Image1", "", {264, 148, 177, 109});
     Image1->setPixmap(QPixmap(":/images/transformer.png"));
     Image1->setScaledContents(true);
 
@@ -161,13 +129,9 @@ void TMainForm::createInputs(QWidget* client) {
     // The designed 0,1 written with the separator in force, so that it parses.
     Edit1->setText(QString::fromStdString(numberToText(0.1L)));
 
-    Button1 = new QPushButton("Расчитать", client);
-    Button1->setObjectName("Button1");
-    Button1->setGeometry(17, 262, 104, 25);
+    Button1 = makePushButton(client, "Button1", "Расчитать", {17, 262, 104, 25});
     Button1->setFont(designFont("Arial", 11, true));
-    Button2 = new QPushButton("Сброс", client);
-    Button2->setObjectName("Button2");
-    Button2->setGeometry(132, 262, 104, 25);
+    Button2 = makePushButton(client, "Button2", "Сброс", {132, 262, 104, 25});
     // Enter presses a focused button, as Space does.
     for (QPushButton* button : {Button1, Button2})
         button->setAutoDefault(true);
@@ -191,15 +155,7 @@ void TMainForm::createToolBar(QWidget* client) {
         " border-bottom: 1px solid palette(light); padding: 1px; spacing: 0px; }");
 
     const auto button = [this](const char* name, int image, const QString& hint) {
-        auto* created = new QToolButton(ToolBar1);
-        created->setObjectName(name);
-        created->setIcon(toolbarIcon(image));
-        created->setToolTip(hint);
-        created->setAutoRaise(true);
-        created->setFixedSize(23, 22);
-        created->setFocusPolicy(Qt::NoFocus);
-        ToolBar1->addWidget(created);
-        return created;
+        return makeToolButton(ToolBar1, name, toolbarIcon(image), hint);
     };
     const auto gap = [this](const char* name) {
         QAction* created = ToolBar1->addSeparator();
@@ -226,11 +182,11 @@ void TMainForm::createMenu() {
     bar->setFont(QApplication::font());
     bar->setPalette(QApplication::palette());
 
-    Menu1 = submenu(bar, "Menu1", "Меню");
-    Save = menuItem(Menu1, "Save", "Сохр. результаты");
-    Print = menuItem(Menu1, "Print", "Печать результатов");
-    N8 = separator(Menu1, "N8");
-    Exit1 = menuItem(Menu1, "Exit1", "Выход");
+    Menu1 = makeSubmenu(bar, "Menu1", "Меню");
+    Save = makeMenuItem(Menu1, "Save", "Сохр. результаты");
+    Print = makeMenuItem(Menu1, "Print", "Печать результатов");
+    N8 = makeMenuSeparator(Menu1, "N8");
+    Exit1 = makeMenuItem(Menu1, "Exit1", "Выход");
     Menu1->addActions({Save, Print, N8, Exit1});
     // Shown in the menu; the application-wide shortcuts run the menu check first.
     for (auto [item, keys] :
@@ -239,27 +195,27 @@ void TMainForm::createMenu() {
         item->setShortcutContext(Qt::WidgetShortcut);
     }
 
-    N7 = submenu(bar, "N7", "Сервис");
-    N3 = menuItem(N7, "N3", "Шрифт...");
-    N5 = menuItem(N7, "N5", "Цвет фона...");
-    N6 = menuItem(N7, "N6", "Цвет фона таблицы");
-    N1 = separator(N7, "N1");
-    N4 = menuItem(N7, "N4", "Плоские кнопки");
+    N7 = makeSubmenu(bar, "N7", "Сервис");
+    N3 = makeMenuItem(N7, "N3", "Шрифт...");
+    N5 = makeMenuItem(N7, "N5", "Цвет фона...");
+    N6 = makeMenuItem(N7, "N6", "Цвет фона таблицы");
+    N1 = makeMenuSeparator(N7, "N1");
+    N4 = makeMenuItem(N7, "N4", "Плоские кнопки");
     N4->setCheckable(true);
     N4->setChecked(true);
-    N13 = menuItem(N7, "N13", "Всегда наверху");
+    N13 = makeMenuItem(N7, "N13", "Всегда наверху");
     N13->setCheckable(true);
-    Lang = menuItem(N7, "Lang", "Язык");
-    N2 = separator(N7, "N2");
+    Lang = makeMenuItem(N7, "Lang", "Язык");
+    N2 = makeMenuSeparator(N7, "N2");
     N7->addActions({N3, N5, N6, N1, N4, N13, Lang, N2});
-    N9 = submenu(N7, "N9", "Справка");
-    N10 = menuItem(N9, "N10", "Размеры проводки");
-    N12 = menuItem(N9, "N12", "Размеры проводов");
-    N14 = menuItem(N9, "N14", "Размеры сердечников");
+    N9 = makeSubmenu(N7, "N9", "Справка");
+    N10 = makeMenuItem(N9, "N10", "Размеры проводки");
+    N12 = makeMenuItem(N9, "N12", "Размеры проводов");
+    N14 = makeMenuItem(N9, "N14", "Размеры сердечников");
     N9->addActions({N10, N12, N14});
-    N11 = separator(N7, "N11");
-    About1 = menuItem(N7, "About1", "О программе");
-    N16 = menuItem(N7, "N16", "Инфо");
+    N11 = makeMenuSeparator(N7, "N11");
+    About1 = makeMenuItem(N7, "About1", "О программе");
+    N16 = makeMenuItem(N7, "N16", "Инфо");
     N7->addActions({N11, About1, N16});
 }
 

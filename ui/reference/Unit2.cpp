@@ -1,6 +1,7 @@
 #include "ui/reference/Unit2.h"
 
-#include <QLabel>
+#include "ui/widgets/window_builders.h"
+
 #include <QPushButton>
 
 namespace navivor {
@@ -11,12 +12,8 @@ TAboutBox::TAboutBox(QWidget* parent)
     setObjectName("AboutBox");
     setWindowTitle("О программе");
     setFixedSize(279, 174);
-    auto* productName = new QLabel("Navivor", this);
-    productName->setObjectName("ProductName");
-    productName->setGeometry(137, 16, 120, 20);
-    OKButton = new QPushButton("OK", this);
-    OKButton->setObjectName("OKButton");
-    OKButton->setGeometry(102, 146, 75, 25);
+    makeLabel(this, "ProductName", "Navivor", {137, 16, 120, 20});
+    OKButton = makePushButton(this, "OKButton", "OK", {102, 146, 75, 25});
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
 }

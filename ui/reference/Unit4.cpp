@@ -1,5 +1,7 @@
 #include "ui/reference/Unit4.h"
 
+#include "ui/widgets/window_builders.h"
+
 #include <QPushButton>
 
 namespace navivor {
@@ -11,9 +13,7 @@ TInfo::TInfo(QWidget* parent)
     setWindowTitle("Как пользоваться программой.");
     setFixedSize(450, 326);
     move(294, 220);
-    Button1 = new QPushButton("Ok", this);
-    Button1->setObjectName("Button1");
-    Button1->setGeometry(187, 296, 75, 25);
+    Button1 = makePushButton(this, "Button1", "Ok", {187, 296, 75, 25});
     connect(Button1, &QPushButton::clicked, this, &QWidget::hide);
 }
 

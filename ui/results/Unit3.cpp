@@ -3,6 +3,7 @@
 #include "text/cp1251.h"
 #include "text/failure.h"
 #include "ui/desktop/desktop.h"
+#include "ui/widgets/window_builders.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QCloseEvent>
@@ -29,13 +30,6 @@ namespace {
 
 const QString kDesignFontFamily = QStringLiteral("MS Sans Serif");
 const QString kJobName = QStringLiteral("RichEdit1");
-
-QFont designFont() {
-    QFont font(kDesignFontFamily);
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
-    return font;
-}
 
 QFont printFont() {
     QFont font(kDesignFontFamily);
@@ -119,7 +113,7 @@ TResult::TResult(Desktop& desktop, QWidget* parent)
     , desktop_(desktop) {
     setObjectName(QStringLiteral("Result"));
     setWindowTitle(QStringLiteral("Результаты расчета"));
-    setFont(designFont());
+    setFont(designFont(kDesignFontFamily, 11));
     setFixedSize(kClientWidth, kClientHeight);
     // A results window left open must not keep the program alive once the main window closes.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -132,9 +126,7 @@ TResult::TResult(Desktop& desktop, QWidget* parent)
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo1->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
 
-    Button1 = new QPushButton(QStringLiteral("Ok"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(155, 239, 75, 25);
+    Button1 = makePushButton(this, "Button1", QStringLiteral("Ok"), {155, 239, 75, 25});
     QFont bold = Button1->font();
     bold.setBold(true);
     Button1->setFont(bold);

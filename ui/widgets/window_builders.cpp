@@ -1,0 +1,87 @@
+#include "ui/widgets/window_builders.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace navivor {
+namespace {
+
+QMenu* namedMenu(QMenu* menu, const char* name) {
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(name);
+    return menu;
+}
+
+} // namespace
+
+int pixelsForPoints(int points) {
+    return (points * 96 + 36) / 72;
+}
+
+QFont designFont(const QString& family, int pixelSize, bool bold) {
+    QFont font(family);
+    // Where the family is not installed, a sans face stands in for it.
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry,
+                  bool wrapped) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setWordWrap(wrapped);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QPushButton* makePushButton(QWidget* parent, const char* name, const QString& caption,
+                            QRect geometry) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    return button;
+}
+
+QToolButton* makeToolButton(QToolBar* toolBar, const char* name, const QIcon& icon,
+                            const QString& hint) {
+    auto* button = new QToolButton(toolBar);
+    button->setObjectName(name);
+    button->setIcon(icon);
+    button->setToolTip(hint);
+    button->setAutoRaise(true);
+    button->setFixedSize(23, 22);
+    button->setFocusPolicy(Qt::NoFocus);
+    toolBar->addWidget(button);
+    return button;
+}
+
+QAction* makeMenuItem(QObject* parent, const char* name, const QString& caption) {
+    auto* item = new QAction(caption, parent);
+    item->setObjectName(name);
+    return item;
+}
+
+QAction* makeMenuSeparator(QObject* parent, const char* name) {
+    auto* separator = new QAction(parent);
+    separator->setObjectName(name);
+    separator->setSeparator(true);
+    return separator;
+}
+
+QMenu* makeSubmenu(QMenuBar* bar, const char* name, const QString& caption) {
+    return namedMenu(bar->addMenu(caption), name);
+}
+
+QMenu* makeSubmenu(QMenu* menu, const char* name, const QString& caption) {
+    return namedMenu(menu->addMenu(caption), name);
+}
+
+} // namespace navivor

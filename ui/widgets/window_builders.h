@@ -1,0 +1,44 @@
+// What every window is built from: its fonts, sized in pixels as the windows were laid out at
+// 96 dots per inch, and named controls at their designed places. The language walk and the
+// appearance commands find controls by kind and object name, so every control gets its name.
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QAction;
+class QIcon;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QObject;
+class QPushButton;
+class QToolBar;
+class QToolButton;
+class QWidget;
+
+namespace navivor {
+
+// Points at 96 dots per inch, rounded as the layout was.
+int pixelsForPoints(int points);
+
+QFont designFont(const QString& family, int pixelSize, bool bold = false);
+
+// A label whose text starts at the top left of its box, wrapped at its width when asked.
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry,
+                  bool wrapped = false);
+QPushButton* makePushButton(QWidget* parent, const char* name, const QString& caption,
+                            QRect geometry);
+// A toolbar button of the designed 23 pixels, with the hint as its tooltip; it never takes
+// the keyboard focus.
+QToolButton* makeToolButton(QToolBar* toolBar, const char* name, const QIcon& icon,
+                            const QString& hint);
+
+QAction* makeMenuItem(QObject* parent, const char* name, const QString& caption);
+QAction* makeMenuSeparator(QObject* parent, const char* name);
+// A menu whose item carries the name too, as the other items do.
+QMenu* makeSubmenu(QMenuBar* bar, const char* name, const QString& caption);
+QMenu* makeSubmenu(QMenu* menu, const char* name, const QString& caption);
+
+} // namespace navivor
