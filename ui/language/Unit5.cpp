@@ -11,11 +11,8 @@
 namespace navivor {
 
 TLangForm::TLangForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint) {
-    setObjectName("LangForm");
-    setWindowTitle("Выбор языка");
-    setFixedSize(252, 96);
+    : QDialog(parent, Qt::Dialog | kCloseBoxOnly) {
+    setUpWindow(this, "LangForm", "Выбор языка", {252, 96});
     move(348, 159);
     Lang = makeLabel(this, "Lang", "Перечень доступных языков", {15, 12, 193, 16});
     LangList = new QComboBox(this);

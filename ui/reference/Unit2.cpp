@@ -7,11 +7,8 @@
 namespace navivor {
 
 TAboutBox::TAboutBox(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint) {
-    setObjectName("AboutBox");
-    setWindowTitle("О программе");
-    setFixedSize(279, 174);
+    : QDialog(parent, Qt::Dialog | kCloseBoxOnly) {
+    setUpWindow(this, "AboutBox", "О программе", {279, 174});
     makeLabel(this, "ProductName", "Navivor", {137, 16, 120, 20});
     OKButton = makePushButton(this, "OKButton", "OK", {102, 146, 75, 25});
     OKButton->setDefault(true);

@@ -7,11 +7,8 @@
 namespace navivor {
 
 TInfo::TInfo(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint) {
-    setObjectName("Info");
-    setWindowTitle("Как пользоваться программой.");
-    setFixedSize(450, 326);
+    : QWidget(parent, Qt::Window | kCloseBoxOnly) {
+    setUpWindow(this, "Info", "Как пользоваться программой.", {450, 326});
     move(294, 220);
     Button1 = makePushButton(this, "Button1", "Ok", {187, 296, 75, 25});
     connect(Button1, &QPushButton::clicked, this, &QWidget::hide);

@@ -111,10 +111,9 @@ TResult::TResult(Desktop& desktop, QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint)
     , desktop_(desktop) {
-    setObjectName(QStringLiteral("Result"));
-    setWindowTitle(QStringLiteral("Результаты расчета"));
+    setUpWindow(this, "Result", QStringLiteral("Результаты расчета"),
+                {kClientWidth, kClientHeight});
     setFont(designFont(kDesignFontFamily, 11));
-    setFixedSize(kClientWidth, kClientHeight);
     // A results window left open must not keep the program alive once the main window closes.
     setAttribute(Qt::WA_QuitOnClose, false);
 

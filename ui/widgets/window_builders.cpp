@@ -19,6 +19,12 @@ QMenu* namedMenu(QMenu* menu, const char* name) {
 
 } // namespace
 
+void setUpWindow(QWidget* window, const char* name, const QString& caption, QSize clientSize) {
+    window->setObjectName(name);
+    window->setWindowTitle(caption);
+    window->setFixedSize(clientSize);
+}
+
 int pixelsForPoints(int points) {
     return (points * 96 + 36) / 72;
 }

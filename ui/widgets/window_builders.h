@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 class QAction;
@@ -19,6 +20,13 @@ class QToolButton;
 class QWidget;
 
 namespace navivor {
+
+// The title bar of a fixed-size window that has a close box and nothing else.
+inline constexpr Qt::WindowFlags kCloseBoxOnly =
+    Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+
+// Names the window, gives it its caption and fixes the size of its client area.
+void setUpWindow(QWidget* window, const char* name, const QString& caption, QSize clientSize);
 
 // Points at 96 dots per inch, rounded as the layout was.
 int pixelsForPoints(int points);
