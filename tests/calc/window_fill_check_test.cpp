@@ -1,5 +1,6 @@
 #include "calc/window_fill_check.h"
 #include "support/comma_separator.h"
+#include "support/separator_scope.h"
 #include "support/worked_example.h"
 #include "text/failure.h"
 
@@ -51,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FillCase{"", 1210, "", 69, 500, "Заполнение окна : 2 %"}));
 
 TEST(WindowFillLines, WorkedExample) {
-    setDecimalSeparator(",");
+    const testing::SeparatorScope comma(",");
     WindingDesign design;
     design.primaryDiameter = "0,27";
     design.secondaries = {{"12", "2", "1,12"}};
@@ -66,7 +67,6 @@ TEST(WindowFillLines, WorkedExample) {
     expected.insert(expected.end(), testing::kWorkedExampleFill.begin(),
                     testing::kWorkedExampleFill.end());
     EXPECT_EQ(report.lines, expected);
-    setDecimalSeparator(".");
 }
 
 TEST(WindowFillLines, EmptyCellsShowZero) {

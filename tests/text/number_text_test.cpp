@@ -1,4 +1,5 @@
 #include "support/comma_separator.h"
+#include "support/separator_scope.h"
 #include "text/failure.h"
 #include "text/number_text.h"
 
@@ -83,11 +84,11 @@ INSTANTIATE_TEST_SUITE_P(
                       WriteCase{std::numeric_limits<Extended>::quiet_NaN(), "NAN"}));
 
 TEST(NumberToText, FollowsTheSeparatorInForce) {
-    setDecimalSeparator(".");
+    const testing::SeparatorScope point(".");
     EXPECT_EQ(numberToText(0.1L), "0.1");
     EXPECT_EQ(textToNumber("0.5"), 0.5L);
     EXPECT_THROW(textToNumber("0,5"), Failure);
-    setDecimalSeparator("٫"); // one character of two bytes
+    const testing::SeparatorScope arabic("٫"); // one character of two bytes
     EXPECT_EQ(numberToText(2.5L), "2٫5");
     EXPECT_EQ(textToNumber("2٫5"), 2.5L);
     setDecimalSeparator(",,"); // not one character: the full stop
