@@ -1,5 +1,6 @@
 #include "calc/window_fill_check.h"
 #include "support/comma_separator.h"
+#include "support/print_fields.h"
 #include "support/separator_scope.h"
 #include "support/worked_example.h"
 #include "text/failure.h"
@@ -19,6 +20,11 @@ struct FillCase {
     std::int32_t windowArea;
     const char* lastLine;
 };
+
+void PrintTo(const FillCase& c, std::ostream* os) {
+    testing::printFields(os, c.primaryDiameter, c.primaryTurns, c.secondaryDiameter,
+                         c.secondaryTurns, c.windowArea);
+}
 
 class WindowFill : public CommaSeparatorWithParam<FillCase> {};
 
@@ -86,6 +92,10 @@ struct FailureCase {
     const char* message;
     const char* lastLine;
 };
+
+void PrintTo(const FailureCase& c, std::ostream* os) {
+    testing::printFields(os, c.primary, c.secondaries);
+}
 
 class WindowFillFailures : public CommaSeparatorWithParam<FailureCase> {};
 

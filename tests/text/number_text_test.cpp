@@ -1,4 +1,5 @@
 #include "support/comma_separator.h"
+#include "support/print_fields.h"
 #include "support/separator_scope.h"
 #include "text/failure.h"
 #include "text/number_text.h"
@@ -13,6 +14,10 @@ struct ReadCase {
     const char* text;
     Extended value;
 };
+
+void PrintTo(const ReadCase& c, std::ostream* os) {
+    testing::printFields(os, c.text);
+}
 
 class TextToNumberReads : public CommaSeparatorWithParam<ReadCase> {};
 
@@ -59,6 +64,10 @@ struct WriteCase {
     Extended value;
     const char* text;
 };
+
+void PrintTo(const WriteCase& c, std::ostream* os) {
+    testing::printFields(os, c.value);
+}
 
 class NumberToTextWrites : public CommaSeparatorWithParam<WriteCase> {};
 
@@ -121,6 +130,10 @@ struct RoundCase {
     std::int64_t rounded;
 };
 
+void PrintTo(const RoundCase& c, std::ostream* os) {
+    testing::printFields(os, c.value);
+}
+
 class RoundGoesToEven : public ::testing::TestWithParam<RoundCase> {};
 
 TEST_P(RoundGoesToEven, Value) {
@@ -168,6 +181,10 @@ struct IntegerCase {
     const char* text;
     std::int32_t value;
 };
+
+void PrintTo(const IntegerCase& c, std::ostream* os) {
+    testing::printFields(os, c.text);
+}
 
 class TextToIntegerReads : public ::testing::TestWithParam<IntegerCase> {};
 
