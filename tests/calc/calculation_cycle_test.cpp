@@ -1,6 +1,7 @@
 #include "calc/calculation_cycle.h"
 #include "i18n/language_file.h"
 #include "support/comma_separator.h"
+#include "support/print_fields.h"
 #include "text/failure.h"
 
 #include <gmock/gmock.h>
@@ -88,6 +89,10 @@ struct FloorCase {
     const char* primary;
     const char* after;
 };
+
+void PrintTo(const FloorCase& c, std::ostream* os) {
+    testing::printFields(os, c.primary);
+}
 
 class PrimaryFloor : public Cycle, public ::testing::WithParamInterface<FloorCase> {};
 

@@ -1,10 +1,14 @@
 #include "calc/winding_calculation.h"
 #include "i18n/language_file.h"
 #include "support/comma_separator.h"
+#include "support/print_fields.h"
 #include "support/worked_example.h"
 #include "text/failure.h"
 
 #include <gmock/gmock.h>
+
+#include <array>
+#include <ranges>
 
 namespace navivor {
 namespace {
@@ -74,6 +78,10 @@ struct CoreCase {
     const char* smallestSection; // empty: the core is sufficient
 };
 
+void PrintTo(const CoreCase& c, std::ostream* os) {
+    testing::printFields(os, c.secondary, c.coreSection);
+}
+
 class CoreCheck : public WindingCalculation, public ::testing::WithParamInterface<CoreCase> {};
 
 TEST_P(CoreCheck, SufficientOrSmallestSection) {
@@ -106,6 +114,10 @@ struct BandCase {
     const char* voltage; // with a current of 1 A this is the load power
     const char* primaryTurns;
 };
+
+void PrintTo(const BandCase& c, std::ostream* os) {
+    testing::printFields(os, c.voltage);
+}
 
 class InductionBands : public WindingCalculation, public ::testing::WithParamInterface<BandCase> {};
 
@@ -168,6 +180,13 @@ struct FailureCase {
     const char* message;
     std::size_t linesLeft;
 };
+
+void PrintTo(const FailureCase& c, std::ostream* os) {
+    const auto cells = [](const SecondaryCells& row) {
+        return std::array{row.voltage, row.current, row.diameter};
+    };
+    testing::printFields(os, c.rows | std::views::transform(cells));
+}
 
 class WindingFailures : public WindingCalculation,
                         public ::testing::WithParamInterface<FailureCase> {};

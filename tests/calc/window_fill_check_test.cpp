@@ -1,5 +1,7 @@
 #include "calc/window_fill_check.h"
 #include "support/comma_separator.h"
+#include "support/print_fields.h"
+#include "support/separator_scope.h"
 #include "support/worked_example.h"
 #include "text/failure.h"
 
@@ -18,6 +20,11 @@ struct FillCase {
     std::int32_t windowArea;
     const char* lastLine;
 };
+
+void PrintTo(const FillCase& c, std::ostream* os) {
+    testing::printFields(os, c.primaryDiameter, c.primaryTurns, c.secondaryDiameter,
+                         c.secondaryTurns, c.windowArea);
+}
 
 class WindowFill : public CommaSeparatorWithParam<FillCase> {};
 
@@ -51,7 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FillCase{"", 1210, "", 69, 500, "Заполнение окна : 2 %"}));
 
 TEST(WindowFillLines, WorkedExample) {
-    setDecimalSeparator(",");
+    const testing::SeparatorScope comma(",");
     WindingDesign design;
     design.primaryDiameter = "0,27";
     design.secondaries = {{"12", "2", "1,12"}};
@@ -66,7 +73,6 @@ TEST(WindowFillLines, WorkedExample) {
     expected.insert(expected.end(), testing::kWorkedExampleFill.begin(),
                     testing::kWorkedExampleFill.end());
     EXPECT_EQ(report.lines, expected);
-    setDecimalSeparator(".");
 }
 
 TEST(WindowFillLines, EmptyCellsShowZero) {
@@ -86,6 +92,10 @@ struct FailureCase {
     const char* message;
     const char* lastLine;
 };
+
+void PrintTo(const FailureCase& c, std::ostream* os) {
+    testing::printFields(os, c.primary, c.secondaries);
+}
 
 class WindowFillFailures : public CommaSeparatorWithParam<FailureCase> {};
 

@@ -1,4 +1,5 @@
 // navivor-calc run as a separate process: its output bytes and exit status.
+#include "support/print_fields.h"
 #include "support/temporary_directory.h"
 #include "support/worked_example.h"
 #include "text/cp1251.h"
@@ -131,6 +132,10 @@ struct FailureCase {
     std::string out;
     std::string err;
 };
+
+void PrintTo(const FailureCase& c, std::ostream* os) {
+    testing::printFields(os, c.arguments);
+}
 
 class NavivorCalcFailures : public NavivorCalc,
                             public ::testing::WithParamInterface<FailureCase> {};

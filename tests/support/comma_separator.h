@@ -1,16 +1,15 @@
 // Test fixture: the worked examples are written with a comma as the decimal separator.
 #pragma once
 
-#include "text/decimal_separator.h"
+#include "support/separator_scope.h"
 
 #include <gtest/gtest.h>
 
 namespace navivor {
 
 class CommaSeparator : public ::testing::Test {
-protected:
-    void SetUp() override { setDecimalSeparator(","); }
-    void TearDown() override { setDecimalSeparator("."); }
+private:
+    testing::SeparatorScope comma_{","};
 };
 
 template <typename Param>

@@ -1,4 +1,6 @@
 #include "support/comma_separator.h"
+#include "support/print_fields.h"
+#include "support/separator_scope.h"
 #include "text/failure.h"
 #include "text/number_text.h"
 
@@ -12,6 +14,10 @@ struct ReadCase {
     const char* text;
     Extended value;
 };
+
+void PrintTo(const ReadCase& c, std::ostream* os) {
+    testing::printFields(os, c.text);
+}
 
 class TextToNumberReads : public CommaSeparatorWithParam<ReadCase> {};
 
@@ -59,6 +65,10 @@ struct WriteCase {
     const char* text;
 };
 
+void PrintTo(const WriteCase& c, std::ostream* os) {
+    testing::printFields(os, c.value);
+}
+
 class NumberToTextWrites : public CommaSeparatorWithParam<WriteCase> {};
 
 TEST_P(NumberToTextWrites, Text) {
@@ -83,11 +93,11 @@ INSTANTIATE_TEST_SUITE_P(
                       WriteCase{std::numeric_limits<Extended>::quiet_NaN(), "NAN"}));
 
 TEST(NumberToText, FollowsTheSeparatorInForce) {
-    setDecimalSeparator(".");
+    const testing::SeparatorScope point(".");
     EXPECT_EQ(numberToText(0.1L), "0.1");
     EXPECT_EQ(textToNumber("0.5"), 0.5L);
     EXPECT_THROW(textToNumber("0,5"), Failure);
-    setDecimalSeparator("٫"); // one character of two bytes
+    const testing::SeparatorScope arabic("٫"); // one character of two bytes
     EXPECT_EQ(numberToText(2.5L), "2٫5");
     EXPECT_EQ(textToNumber("2٫5"), 2.5L);
     setDecimalSeparator(",,"); // not one character: the full stop
@@ -119,6 +129,10 @@ struct RoundCase {
     Extended value;
     std::int64_t rounded;
 };
+
+void PrintTo(const RoundCase& c, std::ostream* os) {
+    testing::printFields(os, c.value);
+}
 
 class RoundGoesToEven : public ::testing::TestWithParam<RoundCase> {};
 
@@ -167,6 +181,10 @@ struct IntegerCase {
     const char* text;
     std::int32_t value;
 };
+
+void PrintTo(const IntegerCase& c, std::ostream* os) {
+    testing::printFields(os, c.text);
+}
 
 class TextToIntegerReads : public ::testing::TestWithParam<IntegerCase> {};
 

@@ -1,3 +1,4 @@
+#include "support/print_fields.h"
 #include "support/temporary_directory.h"
 #include "text/cp1251.h"
 #include "text/profile_file.h"
@@ -21,6 +22,10 @@ struct TextCase {
     const char* defaultText;
     std::string expected;
 };
+
+void PrintTo(const TextCase& c, std::ostream* os) {
+    testing::printFields(os, c.fileContent, c.section, c.key, c.defaultText);
+}
 
 class ProfileText : public ::testing::TestWithParam<TextCase> {
 protected:
@@ -91,6 +96,10 @@ struct NumberCase {
     const char* value;
     std::int32_t expected;
 };
+
+void PrintTo(const NumberCase& c, std::ostream* os) {
+    testing::printFields(os, c.value);
+}
 
 class ProfileNumber : public ::testing::TestWithParam<NumberCase> {
 protected:

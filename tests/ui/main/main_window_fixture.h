@@ -3,8 +3,8 @@
 #pragma once
 
 #include "app/navivor_windows.h"
+#include "tests/support/separator_scope.h"
 #include "tests/ui/support/ui_test.h"
-#include "text/decimal_separator.h"
 #include "ui/widgets/spin_field.h"
 #include "ui/widgets/string_grid.h"
 
@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include <memory>
+#include <optional>
 
 namespace navivor::test {
 
@@ -19,13 +20,14 @@ class MainWindowFixture : public UiTestFixture {
 public:
     void init() override {
         UiTestFixture::init();
-        setDecimalSeparator(",");
+        comma_.emplace(",");
         windows = std::make_unique<NavivorWindows>();
         form().show();
         QVERIFY(QTest::qWaitForWindowExposed(&form()));
     }
     void cleanup() override {
         windows.reset();
+        comma_.reset();
         UiTestFixture::cleanup();
     }
 
@@ -46,6 +48,9 @@ public:
     }
 
     std::unique_ptr<NavivorWindows> windows;
+
+private:
+    std::optional<testing::SeparatorScope> comma_;
 };
 
 } // namespace navivor::test

@@ -122,7 +122,7 @@ private slots:
         QFETCH(QString, field);
         QFETCH(QString, keys);
         QFETCH(QString, text);
-        setDecimalSeparator(separator.toStdString());
+        const testing::SeparatorScope scope(separator.toStdString());
         if (field == "Edit1") {
             form().Edit1->setFocus();
             form().Edit1->clear();

@@ -1,7 +1,5 @@
 #include "tests/ui/support/ui_test_fixture.h"
 
-#include "text/decimal_separator.h"
-
 #include <QDialog>
 #include <QDir>
 
@@ -23,7 +21,7 @@ void UiTestFixture::initTestCase() {
 void UiTestFixture::init() {
     desktop_->reset();
     previousDirectory_ = QDir::currentPath();
-    previousSeparator_ = decimalSeparator();
+    separator_.emplace(decimalSeparator()); // the one in force, back in force at cleanup
     directory_ = std::make_unique<QTemporaryDir>();
     QVERIFY2(directory_->isValid(), qPrintable(directory_->errorString()));
     QVERIFY(QDir::setCurrent(directory_->path()));
@@ -35,7 +33,7 @@ void UiTestFixture::cleanup() {
     watchdog_.stop();
     QDir::setCurrent(previousDirectory_);
     directory_.reset();
-    setDecimalSeparator(previousSeparator_);
+    separator_.reset();
     const bool modalMissed = !modalActions_.empty();
     modalActions_.clear();
     QVERIFY2(!modalMissed, "An expected modal window never opened");

@@ -11,6 +11,7 @@
 // fails the test, so that no test hangs on a dialog.
 #pragma once
 
+#include "tests/support/separator_scope.h"
 #include "tests/ui/support/scripted_desktop.h"
 
 #include <QApplication>
@@ -23,7 +24,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
-#include <string>
+#include <optional>
 
 namespace navivor::test {
 
@@ -51,7 +52,7 @@ private:
     ScriptedDesktop* desktop_ = nullptr;
     std::unique_ptr<QTemporaryDir> directory_;
     QString previousDirectory_;
-    std::string previousSeparator_;
+    std::optional<testing::SeparatorScope> separator_;
     QTimer watchdog_;
     QPointer<QWidget> blocker_;
     QElapsedTimer blockedFor_;

@@ -1,6 +1,6 @@
 // The spin field driven with real key and mouse events.
+#include "tests/support/separator_scope.h"
 #include "tests/ui/support/ui_test.h"
-#include "text/decimal_separator.h"
 #include "ui/widgets/spin_field.h"
 
 #include <QElapsedTimer>
@@ -74,7 +74,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, beeps);
         QFETCH(int, value);
-        navivor::setDecimalSeparator(separator.toStdString());
+        const navivor::testing::SeparatorScope scope(separator.toStdString());
         FieldWindow view(1, 1000000, QString());
         QVERIFY(view.ready());
         QTest::keyClicks(view.field->editor(), typed);

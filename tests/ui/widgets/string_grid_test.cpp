@@ -1,6 +1,6 @@
 // The string grid driven with real key and mouse events.
+#include "tests/support/separator_scope.h"
 #include "tests/ui/support/ui_test.h"
-#include "text/decimal_separator.h"
 #include "ui/widgets/character_filter.h"
 #include "ui/widgets/string_grid.h"
 
@@ -115,7 +115,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, text);
         QFETCH(int, edits);
-        navivor::setDecimalSeparator(separator.toStdString());
+        const navivor::testing::SeparatorScope scope(separator.toStdString());
         GridWindow view(3, 2, 1, {187, 42});
         QVERIFY(view.ready());
         view.grid->setKeyFilter(numbersOnly);
