@@ -1,6 +1,7 @@
 #include "text/profile_file.h"
 
 #include "text/cp1251.h"
+#include "text/failure.h"
 #include "text/number_text.h"
 
 #include <fcntl.h>
@@ -101,31 +102,135 @@ std::string_view nextLine(std::string_view& rest) {
     return line;
 }
 
+// A line of a profile file as the reader sees it. Offsets count from the start of the file.
+struct Line {
+    std::size_t begin = 0;
+    std::string_view text; // without the line end
+    std::size_t end = 0;   // past the line end
+    // "[" opens a section, or ends the current one when no "]" follows.
+    bool header = false;
+    // The section the line opens or lies in; none before the first one.
+    std::optional<std::string_view> section;
+    // A key line ("key=value", not ";" first) inside a section, blanks around both removed.
+    std::optional<std::string_view> key;
+    std::string_view value;
+};
+
+// The reader and the writer walk the lines alike, so that the writer replaces the very key
+// the reader would take.
+template <typename Visit> void forEachLine(std::string_view bytes, Visit visit) {
+    Line line;
+    for (std::string_view rest = bytes; !rest.empty();) {
+        line.begin = line.end;
+        line.text = nextLine(rest);
+        line.end = bytes.size() - rest.size();
+        line.key.reset();
+        const std::string_view trimmed = trimBlanks(line.text);
+        const auto equals = trimmed.find('=');
+        line.header = trimmed.starts_with('[');
+        if (line.header) {
+            const auto close = trimmed.find(']');
+            line.section = close == std::string_view::npos
+                               ? std::nullopt
+                               : std::optional(trimmed.substr(1, close - 1));
+        } else if (line.section && equals != std::string_view::npos && !trimmed.starts_with(';')) {
+            line.key = trimBlanks(trimmed.substr(0, equals));
+            line.value = trimBlanks(trimmed.substr(equals + 1));
+        }
+        visit(line);
+    }
+}
+
+// The file's bytes with the key set to the value, as writeProfileString describes.
+std::string withValue(std::string_view bytes, std::string_view section, std::string_view key,
+                      std::string_view value) {
+    const std::string wantedSection = foldCase(section);
+    const std::string wantedKey = foldCase(key);
+    std::optional<Line> found;
+    // Where a new key goes: past the header or the last key line of the first such section,
+    // so that blank lines and comments before the next section stay with that section.
+    std::optional<std::size_t> sectionEnd;
+    bool inFirstSection = false;
+    forEachLine(bytes, [&](const Line& line) {
+        const bool wanted = line.section && foldCase(*line.section) == wantedSection;
+        if (line.header)
+            inFirstSection = wanted && !sectionEnd;
+        if (inFirstSection && (line.header || line.key))
+            sectionEnd = line.end;
+        if (wanted && line.key && !found && foldCase(*line.key) == wantedKey)
+            found = line;
+    });
+    std::string result(bytes);
+    if (found) {
+        const std::size_t valueBegin = found->begin + found->text.find('=') + 1;
+        return result.replace(valueBegin, found->begin + found->text.size() - valueBegin, value);
+    }
+    std::string added = std::string(key) + '=' + std::string(value) + "\r\n";
+    if (!sectionEnd)
+        added = '[' + std::string(section) + "]\r\n" + added;
+    const std::size_t at = sectionEnd.value_or(bytes.size());
+    if (at == bytes.size() && !bytes.empty() && bytes.back() != '\n' && bytes.back() != '\r')
+        added.insert(0, "\r\n");
+    return result.insert(at, added);
+}
+
+// Puts all the bytes, going on after a partial write or an interrupted call, and then makes
+// sure they are on the disk: a full disk or a failing device shows here, not later.
+bool writeAndSync(int file, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t put = ::write(file, bytes.data(), bytes.size());
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put <= 0)
+            return false;
+        bytes.remove_prefix(static_cast<std::size_t>(put));
+    }
+    return ::fsync(file) == 0;
+}
+
+// The mode open() would give a new file. POSIX reads the umask only by setting it, so it is
+// set back at once.
+mode_t newFileMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+enum class Replacing { done, failed, noTemporaryFile };
+
+// The content goes to a new file beside the old one, which the rename then puts in its place
+// in one step: a crash or a full disk leaves the old content or the new, never a mixture.
+Replacing replaceWhole(const std::string& path, std::string_view bytes, mode_t mode) {
+    std::string temporary = path + ".XXXXXX";
+    const Descriptor file(::mkstemp(temporary.data()));
+    if (file.value() < 0)
+        return Replacing::noTemporaryFile;
+    if (::fchmod(file.value(), mode) == 0 && writeAndSync(file.value(), bytes) &&
+        ::rename(temporary.c_str(), path.c_str()) == 0)
+        return Replacing::done;
+    ::unlink(temporary.c_str());
+    return Replacing::failed;
+}
+
+// The last resort, for a writable file in a folder that takes no new file: a failure midway
+// loses the old content.
+bool writeInPlace(const std::string& path, std::string_view bytes) {
+    const Descriptor file(::open(path.c_str(), O_WRONLY | O_TRUNC | O_NONBLOCK | O_CLOEXEC));
+    return file.value() >= 0 && writeAndSync(file.value(), bytes);
+}
+
 } // namespace
 
 ProfileFile::ProfileFile(const std::string& path) {
     const std::optional<std::string> bytes = regularFileBytes(path);
     if (!bytes)
         return;
-    std::string section;
-    bool inSection = false;
-    for (std::string_view rest = *bytes; !rest.empty();) {
-        const std::string_view trimmed = trimBlanks(nextLine(rest));
-        if (trimmed.starts_with('[')) {
-            const auto close = trimmed.find(']');
-            inSection = close != std::string_view::npos;
-            if (inSection)
-                section = std::string(trimmed.substr(1, close - 1));
-            continue;
-        }
-        const auto equals = trimmed.find('=');
-        if (!inSection || equals == std::string_view::npos || trimmed.starts_with(';'))
-            continue;
-        const std::string_view key = trimBlanks(trimmed.substr(0, equals));
-        std::string_view value = unquoted(trimBlanks(trimmed.substr(equals + 1)));
+    forEachLine(*bytes, [this](const Line& line) {
         // The first of repeated keys counts, as with the platform's own reader.
-        values_.emplace(lookupKey(section, key), value.substr(0, kLongestValue));
-    }
+        if (line.key)
+            values_.emplace(lookupKey(*line.section, *line.key),
+                            unquoted(line.value).substr(0, kLongestValue));
+    });
 }
 
 std::string ProfileFile::text(std::string_view section, std::string_view key,
@@ -146,6 +251,27 @@ std::int32_t ProfileFile::number(std::string_view section, std::string_view key,
     if (value.find_first_of("xX") != std::string::npos)
         return defaultValue;
     return parseInteger(value).value_or(defaultValue);
+}
+
+void writeProfileString(const std::string& path, std::string_view section, std::string_view key,
+                        std::string_view value) {
+    const Failure failure("Unable to write to " + path);
+    struct stat old {};
+    const bool exists = ::stat(path.c_str(), &old) == 0;
+    // access() lets root write anything; the permission bits keep a settings file that was
+    // made read-only on purpose from being replaced even then.
+    if (exists && ((old.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0))
+        throw failure;
+    const std::string bytes =
+        withValue(regularFileBytes(path).value_or(""), section, key, encodeCp1251(value));
+    const Replacing replacing =
+        replaceWhole(path, bytes, exists ? old.st_mode & 07777 : newFileMode());
+    if (replacing == Replacing::done)
+        return;
+    if (replacing == Replacing::noTemporaryFile && exists && S_ISREG(old.st_mode) &&
+        writeInPlace(path, bytes))
+        return;
+    throw failure;
 }
 
 } // namespace navivor

@@ -1,5 +1,6 @@
-// Reading of profile (INI) files: the language files and the settings file. A file is read
-// once when the object is made; look-ups then never fail, giving their default instead.
+// Profile (INI) files: the language files and the settings file. A file is read once when
+// the reading object is made; look-ups then never fail, giving their default instead. Writing
+// sets one key at a time and leaves every other line of the file as it was.
 #pragma once
 
 #include <cstdint>
@@ -32,5 +33,16 @@ private:
     // Case-folded "section\nkey" to the raw value bytes.
     std::map<std::string, std::string> values_;
 };
+
+// Sets the key's value (UTF-8, written in Windows-1251). The first key the reader would take
+// keeps its text up to "=" and its line end and gets the new value; a missing key goes after
+// the last key of the first such section, and a missing section, with the key, at the end of
+// the file. New lines end in CR LF. The new content replaces the file through a temporary
+// file beside it, with the old file's permission bits; only where the folder takes no new
+// file is the file itself rewritten. A file without any write permission bit is read-only
+// even to root. Raises Failure "Unable to write to <path>" when the file cannot be written;
+// the file then stays as it was.
+void writeProfileString(const std::string& path, std::string_view section, std::string_view key,
+                        std::string_view value);
 
 } // namespace navivor

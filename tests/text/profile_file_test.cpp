@@ -1,6 +1,7 @@
 #include "support/print_fields.h"
 #include "support/temporary_directory.h"
 #include "text/cp1251.h"
+#include "text/failure.h"
 #include "text/profile_file.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,9 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
 
 namespace navivor {
 namespace {
@@ -121,6 +125,71 @@ INSTANTIATE_TEST_SUITE_P(
                       NumberCase{"+8", 8}, NumberCase{"12abc", 77}, NumberCase{"12345678901", 77},
                       NumberCase{"", 77}, NumberCase{"x10", 77}, NumberCase{"0x", 77},
                       NumberCase{"1.5", 77}, NumberCase{"$1FFFFFFFF", 77}));
+
+struct WriteCase {
+    const char* path;
+    std::optional<std::string> before; // none: no file
+    std::filesystem::perms mode;       // before, and after (a new file's under the umask 027)
+    const char* section;
+    const char* key;
+    const char* value;                // UTF-8
+    std::optional<std::string> after; // none: the write fails
+};
+
+using ProfileWrite = ::testing::TestWithParam<WriteCase>;
+
+TEST_P(ProfileWrite, SetsOneKeyAndKeepsEveryOtherByte) {
+    const WriteCase& c = GetParam();
+    TemporaryCurrentDirectory directory;
+    const mode_t umask = ::umask(027);
+    if (c.before) {
+        TemporaryCurrentDirectory::write(c.path, *c.before);
+        std::filesystem::permissions(c.path, c.mode);
+    }
+    std::string failure;
+    try {
+        writeProfileString(c.path, c.section, c.key, c.value);
+    } catch (const Failure& raised) {
+        failure = raised.what();
+    }
+    ::umask(umask);
+    EXPECT_EQ(failure, c.after ? "" : "Unable to write to " + std::string(c.path));
+    std::ifstream file(c.path, std::ios::binary);
+    EXPECT_EQ(file ? std::optional(std::string(std::istreambuf_iterator<char>(file), {}))
+                   : std::nullopt,
+              c.after ? c.after : c.before);
+    if (c.after) {
+        EXPECT_EQ(ProfileFile(c.path).text(c.section, c.key, "default"), c.value);
+        EXPECT_EQ(std::filesystem::status(c.path).permissions(), c.mode);
+    }
+    // No temporary file is left behind.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}),
+              c.after || c.before ? 1 : 0);
+}
+
+constexpr auto kWritable = std::filesystem::perms(0640);
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ProfileWrite,
+    ::testing::Values(
+        // The first key the reader takes; mixed line ends and a last line without one stay.
+        WriteCase{"a.ini", "[Font]\nSe1=0\r[Color]\r\nbgc1=1\nse1 = 2 \rSe1=3\r\n\n[Font]",
+                  kWritable, "color", "SE1", "5",
+                  "[Font]\nSe1=0\r[Color]\r\nbgc1=1\nse1 =5\rSe1=3\r\n\n[Font]"},
+        // After the section's last key line, before its comment and blank line.
+        WriteCase{"a.ini", "[Color]\nbgc1=1\n;note\n\n[Font]\nsize=8\n", kWritable, "Color", "Se1",
+                  "2", "[Color]\nbgc1=1\nSe1=2\r\n;note\n\n[Font]\nsize=8\n"},
+        // A commented key, a key before any section and a section cut short do not count.
+        WriteCase{"a.ini", "size=1\n[Font]\n;size=2\n[Font\nsize=3", kWritable, "Font", "size", "8",
+                  "size=1\n[Font]\nsize=8\r\n;size=2\n[Font\nsize=3"},
+        WriteCase{"a.ini", "[Color]\r\nbgc1=1", kWritable, "Font", "size", "8",
+                  "[Color]\r\nbgc1=1\r\n[Font]\r\nsize=8\r\n"},
+        WriteCase{"a.ini", std::nullopt, kWritable, "Language", "Lang", "Русский",
+                  "[Language]\r\nLang=\xD0\xF3\xF1\xF1\xEA\xE8\xE9\r\n"},
+        // Read-only on purpose: not replaced, not even by root.
+        WriteCase{"a.ini", "[Font]\nsize=8\n", std::filesystem::perms(0444), "Font", "size", "9",
+                  std::nullopt},
+        WriteCase{"missing/a.ini", std::nullopt, {}, "Font", "size", "9", std::nullopt}));
 
 TEST(Cp1251, EveryByteSurvivesARoundTrip) {
     std::string bytes;

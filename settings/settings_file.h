@@ -1,0 +1,61 @@
+// The settings file: which keys it holds, the defaults a missing key gives, and the colour
+// encoding of its values.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace navivor {
+
+// A colour as the settings file holds it: a plain colour 0x00BBGGRR, or 0x80000000 plus the
+// index of a role of the desktop's colour scheme.
+using ColourValue = std::int32_t;
+inline constexpr ColourValue kWhite = 0x00FFFFFF;
+inline constexpr ColourValue kNavy = 0x00800000;
+inline constexpr ColourValue kWindowBackground = static_cast<ColourValue>(0x80000005u);
+inline constexpr ColourValue kButtonFace = static_cast<ColourValue>(0x8000000Fu);
+
+// The top bit set.
+bool isSystemColour(ColourValue colour);
+// The role index of a system colour: its low byte, as the desktop has fewer than 256 roles.
+int systemColourIndex(ColourValue colour);
+// Each part is taken modulo 256.
+ColourValue plainColour(int red, int green, int blue);
+int redOf(ColourValue colour);
+int greenOf(ColourValue colour);
+int blueOf(ColourValue colour);
+
+// The settings file, named relative to the current directory.
+inline constexpr const char* kSettingsFilePath = "./Navivor.ini";
+
+// What the settings file keeps of the main window's looks: one field per key of [Color] and
+// [Font], with the defaults a missing key gives.
+struct Appearance {
+    ColourValue bgc1 = kWhite;
+    ColourValue bgc2 = kWhite;
+    ColourValue se1 = kWindowBackground;
+    ColourValue se2 = kWhite;
+    ColourValue se4 = kWindowBackground;
+    ColourValue se5 = kWindowBackground;
+    ColourValue edit1 = kWindowBackground;
+    ColourValue sg1 = kWindowBackground;
+    ColourValue font = kNavy;
+    ColourValue form = kButtonFace;
+    std::int32_t fontSize = 8; // points
+    std::string fontName = "arial";
+};
+
+// Every key of [Color] and [Font] through the number and text look-ups of profile files: a
+// missing or malformed value gives the default.
+Appearance readAppearance(const std::string& path);
+// [Language] Lang, "Russian" when missing.
+std::string readLanguage(const std::string& path);
+// Writes the keys one by one in this order: [Color] bgc1, bgc2, Se1, Se2, Se4, Se5, Edit1,
+// SG1, font, form; [Font] size, name; [Language] Lang; numbers as plain decimal text. The
+// first failed write raises Failure "Unable to write to <path>"; the keys written before it
+// stay written, the rest are not written.
+void writeSettings(const std::string& path, const Appearance& appearance,
+                   std::string_view language);
+
+} // namespace navivor
