@@ -15,7 +15,7 @@ NavivorWindows::NavivorWindows() {
     // Closing the results window is the main window's results-close reset.
     QObject::connect(Result.get(), &TResult::closing, MainForm.get(),
                      reportingFailures([this] { MainForm->ResultFormClose(); }));
-    create(LangForm, windows_.LangForm, MainForm.get());
+    create(LangForm, windows_.LangForm, windows_, MainForm.get());
     showingFailures([this] { LangForm->FormCreate(); });
     create(Info, windows_.Info);
 }

@@ -27,6 +27,10 @@ public:
     std::string message(std::string_view key) const;
     // A key of [MainForm] read by fixed code: Kol1 to Kol3, Label4, Button1, Button1_.
     std::string mainForm(std::string_view key) const;
+    // A window text: the section is the window's name, the key the control's; a missing key
+    // gives the text the control shows now.
+    std::string windowText(std::string_view section, std::string_view key,
+                           std::string_view shownNow) const;
 
 private:
     ProfileFile file_;

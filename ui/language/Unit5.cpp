@@ -1,6 +1,10 @@
 #include "ui/language/Unit5.h"
 
 #include "i18n/language_file.h"
+#include "settings/settings_file.h"
+#include "ui/desktop/failure_box.h"
+#include "ui/language/language_walk.h"
+#include "ui/widgets/string_grid.h"
 #include "ui/widgets/window_builders.h"
 
 #include <QComboBox>
@@ -10,9 +14,11 @@
 
 namespace navivor {
 
-TLangForm::TLangForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | kCloseBoxOnly) {
+TLangForm::TLangForm(const ProgramWindows& windows, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | kCloseBoxOnly)
+    , windows_(windows) {
     setUpWindow(this, "LangForm", "Выбор языка", {252, 96});
+    setFont(designFont("MS Sans Serif", 11));
     move(348, 159);
     Lang = makeLabel(this, "Lang", "Перечень доступных языков", {15, 12, 193, 16});
     LangList = new QComboBox(this);
@@ -21,10 +27,15 @@ TLangForm::TLangForm(QWidget* parent)
     LangList->setGeometry(17, 32, 217, 21);
     Button1 = makePushButton(this, "Button1", "Изменить", {43, 63, 75, 25});
     Button2 = makePushButton(this, "Button2", "Закрыть", {131, 63, 75, 25});
+    for (QWidget* captioned : std::initializer_list<QWidget*>{Lang, Button1, Button2})
+        captioned->setFont(designFont("Arial", 13, true));
+    connect(Button1, &QPushButton::clicked, this, reportingFailures([this] { Button1Click(); }));
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TLangForm::FormCreate() {
+    const QString builtIn =
+        QString::fromUtf8(kBuiltInLanguage.data(), static_cast<qsizetype>(kBuiltInLanguage.size()));
     // Every entry named *.ini under lang/, folders too, in the order the directory gives.
     const QFileInfoList entries = QDir("lang").entryInfoList(
         {"*.ini"}, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
@@ -32,9 +43,23 @@ void TLangForm::FormCreate() {
     for (const QFileInfo& entry : entries) {
         LangList->addItem(entry.fileName().chopped(4));
         if (LangList->count() == 1)
-            LangList->setEditText(QString::fromUtf8(
-                kBuiltInLanguage.data(), static_cast<qsizetype>(kBuiltInLanguage.size())));
+            LangList->setEditText(builtIn);
     }
+
+    // Only the very name of the built-in language needs no walk; "russian" is walked.
+    const QString saved = QString::fromStdString(readLanguage(kSettingsFilePath));
+    if (saved == builtIn)
+        return;
+    LangList->setEditText(saved);
+    Button1Click();
+}
+
+void TLangForm::Button1Click() {
+    const std::string language = languageName().toStdString();
+    QWidget* mainWindow = windows_.inCreationOrder.value(0);
+    StringGrid* windingsGrid = mainWindow ? mainWindow->findChild<StringGrid*>("SG1") : nullptr;
+    for (QWidget* window : windows_.inCreationOrder)
+        applyLanguage(window, language, windingsGrid);
 }
 
 QString TLangForm::languageName() const {

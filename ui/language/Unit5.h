@@ -1,9 +1,12 @@
-// The language chooser: the language files found under lang/ and the name of the current
-// language, which the calculate button reads at every press.
+// The language chooser: the language files found under lang/, the name of the current
+// language, which the calculate button reads at every press and the settings file keeps, and
+// the apply action that walks every window with it.
 #pragma once
 
 #include <QDialog>
 #include <QString>
+
+#include "ui/program_windows.h"
 
 class QComboBox;
 class QLabel;
@@ -14,7 +17,9 @@ namespace navivor {
 class TLangForm : public QDialog {
     Q_OBJECT
 public:
-    explicit TLangForm(QWidget* parent = nullptr);
+    // The program's windows are the ones the apply action walks; the parent is the window the
+    // chooser stays above.
+    TLangForm(const ProgramWindows& windows, QWidget* parent);
 
     // The text of the name field: a listed name, or whatever the user typed.
     QString languageName() const;
@@ -24,7 +29,13 @@ public:
     QPushButton* Button1;
     QPushButton* Button2;
 
+    // Creation step: lists the language files and applies the saved language.
     void FormCreate();
+
+private:
+    void Button1Click(); // "Изменить": applies the name field's language to every window
+
+    const ProgramWindows& windows_;
 };
 
 } // namespace navivor

@@ -6,6 +6,7 @@
 #include "ui/results/Unit3.h"
 #include "ui/widgets/character_filter.h"
 #include "ui/widgets/spin_field.h"
+#include "ui/widgets/static_text.h"
 #include "ui/widgets/string_grid.h"
 #include "ui/widgets/window_builders.h"
 
@@ -24,7 +25,7 @@
 namespace navivor {
 namespace {
 
-const QColor kNavy(0x00, 0x00, 0x80);
+const QColor kDesignTextColour(0x00, 0x00, 0x80);
 
 } // namespace
 
@@ -40,7 +41,7 @@ TMainForm::TMainForm(const ProgramWindows& windows, Desktop& desktop)
     setFont(designFont("Arial", pixelsForPoints(8), true));
     QPalette colours = palette();
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        colours.setColor(role, kNavy);
+        colours.setColor(role, kDesignTextColour);
     setPalette(colours);
 
     setCentralWidget(client_);
@@ -54,6 +55,13 @@ TMainForm::TMainForm(const ProgramWindows& windows, Desktop& desktop)
     setClientWidth(kDesignClientWidth);
     move(295, 175);
     SG1->setFocus();
+}
+
+QString TMainForm::toolBarStyleSheet(int borderWidth) {
+    // Etched edge lines along the top and the bottom, the border inside them.
+    return QString("QToolBar { border-top: 1px solid palette(mid);"
+                   " border-bottom: 1px solid palette(light); padding: %1px; spacing: 0px; }")
+        .arg(borderWidth);
 }
 
 int TMainForm::clientWidth() const {
@@ -83,16 +91,16 @@ void TMainForm::createLabels(QWidget* client) {
     Label13 = makeLabel(client, "Label13", "Толщина пластины сердечника", {3, 224, 152, 28}, true);
     Label14 = makeLabel(client, "Label14", "мм.", {221, 230, 19, 14});
 
-    ST1 = makeLabel(client, "ST1", "Navivor", {306, 106, 92, 22});
+    ST1 = makeLabel<StaticText>(client, "ST1", "Navivor", {306, 106, 92, 22});
     ST1->setFont(designFont("Arial", 15, true));
-    ST2 = makeLabel(client, "ST2", "Version 2.02", {316, 126, 75, 19});
+    ST2 = makeLabel<StaticText>(client, "ST2", "Version 2.02", {316, 126, 75, 19});
     ST2->setFont(designFont("Arial", 12, true));
     for (QLabel* title : {ST1, ST2}) {
         QPalette black = title->palette();
         black.setColor(QPalette::WindowText, Qt::black);
         title->setPalette(black);
     }
-    Image1 = makeLabel(client, "Image1", "", {264, 148, 177, 109});
+    Image1 = makeLabel<Picture>(client, "Image1", "", {264, 148, 177, 109});
     Image1->setPixmap(QPixmap(":/images/transformer.png"));
     Image1->setScaledContents(true);
 
@@ -149,10 +157,7 @@ void TMainForm::createToolBar(QWidget* client) {
     ToolBar1->setIconSize({16, 16});
     ToolBar1->setMovable(false);
     ToolBar1->setFloatable(false);
-    // Etched edge lines along the top and the bottom.
-    ToolBar1->setStyleSheet(
-        "QToolBar { border-top: 1px solid palette(mid);"
-        " border-bottom: 1px solid palette(light); padding: 1px; spacing: 0px; }");
+    ToolBar1->setStyleSheet(toolBarStyleSheet(1));
 
     const auto button = [this](const char* name, int image, const QString& hint) {
         return makeToolButton(ToolBar1, name, toolbarIcon(image), hint);
@@ -177,6 +182,7 @@ void TMainForm::createToolBar(QWidget* client) {
 
 void TMainForm::createMenu() {
     QMenuBar* bar = menuBar();
+    bar->setObjectName("MainMenu1");
     bar->setNativeMenuBar(false);
     // The menu keeps the desktop's own font and colours, not the window's.
     bar->setFont(QApplication::font());
@@ -291,6 +297,7 @@ void TMainForm::FormCreate() {
         SG1->setCell(0, row, QString::number(row));
     enableSaveAndPrintButtons(false);
     cycle_.returnToCalculationMode();
+    applySavedAppearance();
 }
 
 } // namespace navivor

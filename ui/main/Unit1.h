@@ -3,11 +3,14 @@
 #pragma once
 
 #include "calc/calculation_cycle.h"
+#include "settings/settings_file.h"
+#include "ui/desktop/desktop.h"
 #include "ui/program_windows.h"
 
 #include <QMainWindow>
 #include <QString>
 
+#include <initializer_list>
 #include <optional>
 
 class QAction;
@@ -21,8 +24,9 @@ class QToolButton;
 
 namespace navivor {
 
-class Desktop;
+class Picture;
 class SpinField;
+class StaticText;
 class StringGrid;
 
 class TMainForm : public QMainWindow {
@@ -62,9 +66,9 @@ public:
     QLabel* Label12;
     QLabel* Label13;
     QLabel* Label14;
-    QLabel* ST1;
-    QLabel* ST2;
-    QLabel* Image1;
+    StaticText* ST1;
+    StaticText* ST2;
+    Picture* Image1;
     QFrame* Bevel2;
 
     // Toolbar, left to right; the separators are actions
@@ -133,17 +137,41 @@ private:
     void SaveClick(); // "Сохр. результаты", Ctrl+S, toolbar "Сохранить результаты"
     void PrintClick(); // "Печать результатов", Ctrl+P, toolbar "Распечатать результаты"
     void Exit1Click(); // "Выход"
-    void N3Click();    // "Шрифт..."
-    void N5Click();    // "Цвет фона..."
-    void N6Click();    // "Цвет фона таблицы"
-    void N4Click();    // "Плоские кнопки"
-    void N13Click();   // "Всегда наверху"
     void LangClick();  // "Язык"
     void N10Click();   // "Размеры проводки"
     void N12Click();   // "Размеры проводов"
     void N14Click();   // "Размеры сердечников"
     void About1Click(); // "О программе"
     void N16Click();    // "Инфо"
+
+    // appearance.cpp
+    void N3Click(); // "Шрифт...", toolbar "Шрифт..."
+    void N5Click(); // "Цвет фона...", toolbar "Цвет фона"
+    void N6Click(); // "Цвет фона таблицы", toolbar "Цвет фона таблицы"
+    void N4Click();  // "Плоские кнопки"
+    void N13Click(); // "Всегда наверху"
+    // The main window closes: the settings file keeps its looks and the language.
+    void FormClose();
+
+    // The colours as the settings file names them, so that a role of the desktop's scheme is
+    // saved as that role.
+    struct ControlColours {
+        ColourValue windingsGrid = 0;
+        ColourValue primaryGrid = 0;
+        ColourValue countField = 0;
+        ColourValue frequencyField = 0;
+        ColourValue sectionField = 0;
+        ColourValue windowAreaField = 0;
+        ColourValue thicknessField = 0;
+        ColourValue fixedCells = 0;
+        ColourValue font = 0;
+        ColourValue window = 0;
+    };
+    // Sets the colour of the controls named, then shows every colour.
+    void setControlColours(ColourValue colour, std::initializer_list<ColourValue*> targets);
+    void setWindowFont(const QString& family, int points);
+    void applySavedAppearance();
+    static QString toolBarStyleSheet(int borderWidth);
 
     void createInputs(QWidget* client);
     void createLabels(QWidget* client);
@@ -165,6 +193,11 @@ private:
     const ProgramWindows& windows_;
     Desktop& desktop_;
     CalculationCycle cycle_;
+    ControlColours colours_;
+    int fontPoints_ = 8;
+    // What the font and colour dialogs start from: the last confirmed choice.
+    FontChoice fontDialog_;
+    QColor colourDialog_;
     QWidget* client_;
     // The language of the most recent press of the calculate button.
     std::optional<QString> lastPressLanguage_;

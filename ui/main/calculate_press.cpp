@@ -7,6 +7,7 @@
 #include "ui/main/Unit1.h"
 #include "ui/results/Unit3.h"
 #include "ui/widgets/spin_field.h"
+#include "ui/widgets/static_text.h"
 #include "ui/widgets/string_grid.h"
 
 #include <QAction>

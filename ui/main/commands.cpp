@@ -1,5 +1,6 @@
 // The commands of the main window's menu and toolbar.
 #include "ui/desktop/desktop.h"
+#include "ui/desktop/failure_box.h"
 #include "ui/language/Unit5.h"
 #include "ui/main/Unit1.h"
 #include "ui/reference/Unit2.h"
@@ -33,25 +34,14 @@ void TMainForm::Exit1Click() {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
+    // A settings file that cannot be written keeps the program open.
+    if (!showingFailures([this] { FormClose(); })) {
+        event->ignore();
+        return;
+    }
     event->accept();
     // The main window's close ends the program, even while other windows are open.
     QCoreApplication::quit();
-}
-
-void TMainForm::N4Click() {
-    const bool flat = !N4->isChecked();
-    for (QToolButton* button : ToolBar1->findChildren<QToolButton*>())
-        button->setAutoRaise(flat);
-    N4->setChecked(flat);
-}
-
-void TMainForm::N13Click() {
-    const bool onTop = !N13->isChecked();
-    N13->setChecked(onTop);
-    const bool wasVisible = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-    if (wasVisible)
-        show(); // changing the flags hides the window
 }
 
 namespace {
@@ -92,12 +82,5 @@ void TMainForm::N16Click() {
     windows_.Info->raise();
     windows_.Info->activateWindow();
 }
-
-// The appearance commands come with the settings file that keeps what they change.
-void TMainForm::N3Click() {}
-
-void TMainForm::N5Click() {}
-
-void TMainForm::N6Click() {}
 
 } // namespace navivor

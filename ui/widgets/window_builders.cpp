@@ -38,14 +38,11 @@ QFont designFont(const QString& family, int pixelSize, bool bold) {
     return font;
 }
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry,
-                  bool wrapped) {
-    auto* label = new QLabel(text, parent);
+void placeLabel(QLabel* label, const char* name, QRect geometry, bool wrapped) {
     label->setObjectName(name);
     label->setGeometry(geometry);
     label->setWordWrap(wrapped);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
 }
 
 QPushButton* makePushButton(QWidget* parent, const char* name, const QString& caption,

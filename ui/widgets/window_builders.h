@@ -4,13 +4,13 @@
 #pragma once
 
 #include <QFont>
+#include <QLabel>
 #include <QRect>
 #include <QSize>
 #include <QString>
 
 class QAction;
 class QIcon;
-class QLabel;
 class QMenu;
 class QMenuBar;
 class QObject;
@@ -33,9 +33,18 @@ int pixelsForPoints(int points);
 
 QFont designFont(const QString& family, int pixelSize, bool bold = false);
 
-// A label whose text starts at the top left of its box, wrapped at its width when asked.
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry,
-                  bool wrapped = false);
+// Names the label and places it; its text starts at the top left of its box, wrapped at its
+// width when asked.
+void placeLabel(QLabel* label, const char* name, QRect geometry, bool wrapped);
+
+// A label, or a text or picture of a kind drawn like one (StaticText, Picture).
+template <typename Label = QLabel>
+Label* makeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry,
+                 bool wrapped = false) {
+    auto* label = new Label(text, parent);
+    placeLabel(label, name, geometry, wrapped);
+    return label;
+}
 QPushButton* makePushButton(QWidget* parent, const char* name, const QString& caption,
                             QRect geometry);
 // A toolbar button of the designed 23 pixels, with the hint as its tooltip; it never takes

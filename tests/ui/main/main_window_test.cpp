@@ -1,4 +1,5 @@
 #include "main_window_fixture.h"
+#include "ui/widgets/static_text.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -1,0 +1,91 @@
+#include "ui/language/language_walk.h"
+
+#include "i18n/language_file.h"
+#include "ui/widgets/string_grid.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace navivor {
+namespace {
+
+// A derived kind (a title text, a picture, a spin field's arrow) is not looked up.
+template <typename Kind> bool isExactly(const QObject* object) {
+    return object->metaObject() == &Kind::staticMetaObject;
+}
+
+class WindowTexts {
+public:
+    WindowTexts(const LanguageTexts& texts, QWidget* window)
+        : texts_(texts)
+        , section_(window->objectName().toStdString()) {}
+
+    QString lookUp(const QString& key, const QString& shownNow) const {
+        return QString::fromStdString(
+            texts_.windowText(section_, key.toStdString(), shownNow.toStdString()));
+    }
+
+private:
+    const LanguageTexts& texts_;
+    std::string section_;
+};
+
+void setGridHeadings(StringGrid* grid, const LanguageTexts& texts) {
+    const auto heading = [&texts](const char* blanks, const char* key) {
+        return QString::fromLatin1(blanks) + QString::fromStdString(texts.mainForm(key));
+    };
+    grid->setCell(0, 0, heading("  ", "Kol1"));
+    grid->setCell(1, 0, heading("    ", "Kol2"));
+    grid->setCell(2, 0, heading("     ", "Kol3"));
+    // Also while the grid shows three columns: the diameter column then shows it.
+    grid->setCell(3, 0, heading(" ", "Label4"));
+}
+
+void retitle(QAction* item, const WindowTexts& texts) {
+    if (!item->isSeparator())
+        item->setText(texts.lookUp(item->objectName(), item->text()));
+}
+
+// First-level items and their direct items; a third level keeps its captions.
+void applyToMenu(QMenuBar* menuBar, const WindowTexts& texts) {
+    for (QAction* first : menuBar->actions()) {
+        retitle(first, texts);
+        if (QMenu* menu = first->menu())
+            for (QAction* second : menu->actions())
+                retitle(second, texts);
+    }
+}
+
+} // namespace
+
+void applyLanguage(QWidget* window, const std::string& languageName, StringGrid* windingsGrid) {
+    const LanguageTexts texts(languageName);
+    if (windingsGrid)
+        setGridHeadings(windingsGrid, texts);
+    const WindowTexts windowTexts(texts, window);
+    window->setWindowTitle(windowTexts.lookUp(window->objectName(), window->windowTitle()));
+
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        // A window made as a child of this one walks with its own texts.
+        if (control->window() != window || control->objectName().isEmpty())
+            continue;
+        const QString name = control->objectName();
+        if (isExactly<QLabel>(control)) {
+            auto* label = static_cast<QLabel*>(control);
+            label->setText(windowTexts.lookUp(name, label->text()));
+        } else if (isExactly<QPushButton>(control)) {
+            auto* button = static_cast<QPushButton*>(control);
+            button->setText(windowTexts.lookUp(name, button->text()));
+        } else if (isExactly<QToolButton>(control)) {
+            control->setToolTip(windowTexts.lookUp(name, control->toolTip()));
+        } else if (isExactly<QMenuBar>(control)) {
+            applyToMenu(static_cast<QMenuBar*>(control), windowTexts);
+        }
+    }
+}
+
+} // namespace navivor

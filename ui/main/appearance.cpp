@@ -1,0 +1,204 @@
+// The main window's looks: the colours and font the settings file keeps, read when the window
+// is made and written when it closes, and the commands that change them, the tool bar's style
+// and the window's stacking.
+#include "settings/settings_file.h"
+#include "ui/desktop/desktop.h"
+#include "ui/language/Unit5.h"
+#include "ui/main/Unit1.h"
+#include "ui/widgets/spin_field.h"
+#include "ui/widgets/string_grid.h"
+#include "ui/widgets/window_builders.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <algorithm>
+#include <array>
+
+namespace navivor {
+namespace {
+
+// The roles of the desktop's colour scheme, by the index a system colour value carries.
+constexpr std::array<std::pair<int, QPalette::ColorRole>, 30> kSchemeRoles = {{
+    {0, QPalette::Button},
+    {1, QPalette::Dark},
+    {2, QPalette::Highlight},
+    {3, QPalette::Mid},
+    {4, QPalette::Window},
+    {5, QPalette::Base},
+    {6, QPalette::Shadow},
+    {7, QPalette::WindowText},
+    {8, QPalette::Text},
+    {9, QPalette::HighlightedText},
+    {10, QPalette::Button},
+    {11, QPalette::Button},
+    {12, QPalette::Mid},
+    {13, QPalette::Highlight},
+    {14, QPalette::HighlightedText},
+    {15, QPalette::Button},
+    {16, QPalette::Dark},
+    {17, QPalette::PlaceholderText},
+    {18, QPalette::ButtonText},
+    {19, QPalette::WindowText},
+    {20, QPalette::Light},
+    {21, QPalette::Shadow},
+    {22, QPalette::Midlight},
+    {23, QPalette::ToolTipText},
+    {24, QPalette::ToolTipBase},
+    {26, QPalette::Link},
+    {27, QPalette::Highlight},
+    {28, QPalette::Mid},
+    {29, QPalette::Highlight},
+    {30, QPalette::Window},
+}};
+
+// A plain colour as it is; a role as the desktop shows it now. A role the scheme does not have
+// is black.
+QColor shownColour(ColourValue colour) {
+    if (!isSystemColour(colour))
+        return QColor(redOf(colour), greenOf(colour), blueOf(colour));
+    const int index = systemColourIndex(colour);
+    const auto* found = std::find_if(kSchemeRoles.begin(), kSchemeRoles.end(),
+                                     [index](const auto& entry) { return entry.first == index; });
+    return found == kSchemeRoles.end() ? QColor(Qt::black)
+                                       : QApplication::palette().color(found->second);
+}
+
+ColourValue valueOf(const QColor& colour) {
+    return plainColour(colour.red(), colour.green(), colour.blue());
+}
+
+// Hand-edited sizes stay within what a font can be.
+int fontPoints(std::int32_t size) {
+    return std::clamp(size, 1, 1000);
+}
+
+} // namespace
+
+void TMainForm::setControlColours(ColourValue colour, std::initializer_list<ColourValue*> targets) {
+    for (ColourValue* target : targets)
+        *target = colour;
+    SG1->setCellColour(shownColour(colours_.windingsGrid));
+    SG2->setCellColour(shownColour(colours_.primaryGrid));
+    SE1->setColour(shownColour(colours_.countField));
+    SE2->setColour(shownColour(colours_.frequencyField));
+    SE4->setColour(shownColour(colours_.sectionField));
+    SE5->setColour(shownColour(colours_.windowAreaField));
+    QPalette thickness = Edit1->palette();
+    thickness.setColor(QPalette::Base, shownColour(colours_.thicknessField));
+    Edit1->setPalette(thickness);
+    SG1->setFixedColour(shownColour(colours_.fixedCells));
+
+    QPalette window = palette();
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        window.setColor(role, shownColour(colours_.font));
+    window.setColor(QPalette::Window, shownColour(colours_.window));
+    setPalette(window);
+}
+
+void TMainForm::setWindowFont(const QString& family, int points) {
+    fontPoints_ = points;
+    QFont changed = font();
+    changed.setFamily(family);
+    // Sized in pixels as the window was laid out, so every caption keeps its box.
+    changed.setPixelSize(pixelsForPoints(points));
+    setFont(changed);
+}
+
+void TMainForm::applySavedAppearance() {
+    const Appearance saved = readAppearance(kSettingsFilePath);
+    // SG1 comes twice, the second value the one that counts.
+    setControlColours(saved.bgc1, {&colours_.windingsGrid});
+    setControlColours(saved.bgc2, {&colours_.primaryGrid});
+    setControlColours(saved.se1, {&colours_.countField});
+    setControlColours(saved.se2, {&colours_.frequencyField});
+    setControlColours(saved.se4, {&colours_.sectionField});
+    setControlColours(saved.se5, {&colours_.windowAreaField});
+    setControlColours(saved.edit1, {&colours_.thicknessField});
+    setControlColours(saved.sg1, {&colours_.windingsGrid});
+    setControlColours(saved.form, {&colours_.fixedCells});
+    setControlColours(saved.font, {&colours_.font});
+    setControlColours(saved.form, {&colours_.window});
+    setWindowFont(QString::fromStdString(saved.fontName), fontPoints(saved.fontSize));
+
+    QFont dialogFont = font();
+    dialogFont.setPointSize(fontPoints_);
+    fontDialog_ = FontChoice{dialogFont, shownColour(colours_.font)};
+    colourDialog_ = shownColour(colours_.windingsGrid);
+}
+
+void TMainForm::FormClose() {
+    Appearance shown;
+    shown.bgc1 = colours_.windingsGrid;
+    shown.bgc2 = colours_.primaryGrid;
+    shown.se1 = colours_.countField;
+    shown.se2 = colours_.frequencyField;
+    shown.se4 = colours_.sectionField;
+    shown.se5 = colours_.windowAreaField;
+    shown.edit1 = colours_.thicknessField;
+    shown.sg1 = colours_.windingsGrid;
+    shown.font = colours_.font;
+    shown.form = colours_.window;
+    shown.fontSize = fontPoints_;
+    shown.fontName = font().family().toStdString();
+    writeSettings(kSettingsFilePath, shown, windows_.LangForm->languageName().toStdString());
+}
+
+void TMainForm::N3Click() {
+    const std::optional<FontChoice> chosen = desktop_.chooseFont(this, fontDialog_);
+    if (!chosen)
+        return;
+    fontDialog_ = *chosen;
+    const QFont& picked = chosen->font;
+    const int points = picked.pointSize() > 0 ? picked.pointSize()
+                                              : std::max(1, (picked.pixelSize() * 72 + 48) / 96);
+    setWindowFont(picked.family(), fontPoints(points));
+    setControlColours(valueOf(chosen->colour), {&colours_.font});
+    QFont styled = font();
+    styled.setBold(picked.bold());
+    styled.setItalic(picked.italic());
+    styled.setUnderline(picked.underline());
+    styled.setStrikeOut(picked.strikeOut());
+    setFont(styled);
+}
+
+void TMainForm::N5Click() {
+    const std::optional<QColor> chosen = desktop_.chooseColour(this, colourDialog_);
+    if (!chosen)
+        return;
+    colourDialog_ = *chosen;
+    setControlColours(valueOf(*chosen), {&colours_.window, &colours_.fixedCells});
+}
+
+void TMainForm::N6Click() {
+    const std::optional<QColor> chosen = desktop_.chooseColour(this, colourDialog_);
+    if (!chosen)
+        return;
+    colourDialog_ = *chosen;
+    setControlColours(valueOf(*chosen),
+                      {&colours_.windingsGrid, &colours_.primaryGrid, &colours_.countField,
+                       &colours_.frequencyField, &colours_.sectionField, &colours_.windowAreaField,
+                       &colours_.thicknessField});
+}
+
+void TMainForm::N4Click() {
+    const bool flat = !N4->isChecked();
+    for (QToolButton* button : ToolBar1->findChildren<QToolButton*>())
+        button->setAutoRaise(flat);
+    ToolBar1->setStyleSheet(toolBarStyleSheet(flat ? 1 : 0));
+    N4->setChecked(flat);
+}
+
+void TMainForm::N13Click() {
+    const bool onTop = !N13->isChecked();
+    N13->setChecked(onTop);
+    const bool wasVisible = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    if (wasVisible)
+        show(); // changing the flags hides the window
+}
+
+} // namespace navivor
