@@ -1,11 +1,18 @@
 #include "app/navivor_application.h"
 #include "app/navivor_windows.h"
 #include "tests/ui/support/ui_test.h"
+#include "text/cp1251.h"
 #include "text/failure.h"
 #include "ui/widgets/spin_field.h"
+#include "ui/widgets/static_text.h"
 #include "ui/widgets/string_grid.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <QToolButton>
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -26,6 +33,20 @@ public:
 private:
     std::string message_;
 };
+
+// A file of the test's current directory, in Windows-1251 as the program's files are.
+void writeFile(const QString& path, const QString& text) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray::fromStdString(encodeCp1251(text.toStdString())));
+}
+
+const QString kEnglish =
+    "[MainForm]\nMainForm=Transformer\nLabel1=Windings\nN7=Tools\nN9=Reference\n"
+    "N10=Wire sizes\nToolButton1=Save\nKol1=No.\nButton1=Calculate\n"
+    "ST1=Title\n[AboutBox]\nAboutBox=About\n[Result]\nResult=Results\n"
+    "[LangForm]\nLangForm=Language\n[Info]\nInfo=Usage\n";
 
 } // namespace
 
@@ -97,6 +118,78 @@ private slots:
         windows.MainForm->SE4->setValue(1000);
         windows.MainForm->Button1->click();
         QCOMPARE(windows.MainForm->Button1->text(), QString("Fill"));
+    }
+
+    // At start-up the saved language is walked over the windows made before the chooser.
+    void startUpAppliesTheSavedLanguage_data() {
+        QTest::addColumn<QString>("saved");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("nameField");
+        QTest::newRow("no settings file") << ""
+                                          << "Расчет трансформатора"
+                                          << "Russian";
+        QTest::newRow("English") << "English"
+                                 << "Transformer"
+                                 << "English";
+        // Not the very name of the built-in language, so it is walked, with the file found
+        // for it whatever its letter case.
+        QTest::newRow("english") << "english"
+                                 << "Transformer"
+                                 << "english";
+        QTest::newRow("no file of that name") << "German"
+                                              << "Расчет трансформатора"
+                                              << "German";
+    }
+    void startUpAppliesTheSavedLanguage() {
+        QFETCH(QString, saved);
+        QFETCH(QString, caption);
+        QFETCH(QString, nameField);
+        writeFile("lang/English.ini", kEnglish);
+        if (!saved.isEmpty())
+            writeFile("Navivor.ini", "[Language]\nLang=" + saved + "\n");
+        NavivorWindows windows;
+        QCOMPARE(windows.MainForm->windowTitle(), caption);
+        QCOMPARE(windows.LangForm->languageName(), nameField);
+        const bool applied = caption == "Transformer";
+        QCOMPARE(windows.MainForm->Label1->text(),
+                 applied ? "Windings" : "Количество вторичных обмоток");
+        QCOMPARE(windows.MainForm->ToolButton1->toolTip(),
+                 applied ? "Save" : "Сохранить результаты");
+        QCOMPARE(windows.MainForm->SG1->cell(0, 0), applied ? "  No." : "  № обм.");
+        QCOMPARE(windows.AboutBox->windowTitle(), applied ? "About" : "О программе");
+        QCOMPARE(windows.Result->windowTitle(), applied ? "Results" : "Результаты расчета");
+        QCOMPARE(windows.LangForm->windowTitle(), applied ? "Language" : "Выбор языка");
+        // Made after the chooser: its texts wait for the next apply.
+        QCOMPARE(windows.Info->windowTitle(), QString("Как пользоваться программой."));
+        QCOMPARE(windows.MainForm->ST1->text(), QString("Navivor"));
+    }
+
+    void applyingWalksEveryWindowInFillModeToo() {
+        writeFile("lang/English.ini", kEnglish);
+        NavivorWindows windows;
+        windows.MainForm->SG1->setCell(1, 1, "12");
+        windows.MainForm->SG1->setCell(2, 1, "2");
+        windows.MainForm->SE4->setValue(1000);
+        windows.MainForm->Button1->click();
+        QCOMPARE(windows.MainForm->Button1->text(), QString("Заполнение"));
+
+        const auto apply = [&windows](const QString& name) {
+            windows.LangForm->LangList->setEditText(name);
+            windows.LangForm->Button1->click();
+        };
+        apply("English");
+        // The file's calculation caption, although the cycle stays in fill mode.
+        QCOMPARE(windows.MainForm->Button1->text(), QString("Calculate"));
+        QCOMPARE(windows.MainForm->N7->title(), QString("Tools"));
+        QCOMPARE(windows.MainForm->N9->title(), QString("Reference"));
+        QCOMPARE(windows.MainForm->N10->text(), QString("Размеры проводки"));
+        QCOMPARE(windows.Info->windowTitle(), QString("Usage"));
+        QCOMPARE(windows.MainForm->SG1->cell(3, 0), QString("  Диам.пр."));
+
+        // Without a file the texts shown stay; only the headings return to the built-in ones.
+        apply("German");
+        QCOMPARE(windows.MainForm->Label1->text(), QString("Windings"));
+        QCOMPARE(windows.MainForm->SG1->cell(0, 0), QString("  № обм."));
     }
 
     void aFailedPressShowsItsMessageAndKeepsItsLines() {
