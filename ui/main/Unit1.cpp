@@ -38,11 +38,14 @@ TMainForm::TMainForm(const ProgramWindows& windows, Desktop& desktop)
     , client_(new QWidget(this)) {
     setObjectName("MainForm");
     setWindowTitle("Расчет трансформатора");
-    setFont(designFont("Arial", pixelsForPoints(8), true));
-    QPalette colours = palette();
+    // The window's font and colours are those of the area below the menu bar: the menu keeps
+    // the desktop's own.
+    client_->setFont(designFont("Arial", pixelsForPoints(8), true));
+    QPalette colours = client_->palette();
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         colours.setColor(role, kDesignTextColour);
-    setPalette(colours);
+    client_->setPalette(colours);
+    client_->setAutoFillBackground(true);
 
     setCentralWidget(client_);
     createMenu();
@@ -184,9 +187,6 @@ void TMainForm::createMenu() {
     QMenuBar* bar = menuBar();
     bar->setObjectName("MainMenu1");
     bar->setNativeMenuBar(false);
-    // The menu keeps the desktop's own font and colours, not the window's.
-    bar->setFont(QApplication::font());
-    bar->setPalette(QApplication::palette());
 
     Menu1 = makeSubmenu(bar, "Menu1", "Меню");
     Save = makeMenuItem(Menu1, "Save", "Сохр. результаты");

@@ -92,20 +92,20 @@ void TMainForm::setControlColours(ColourValue colour, std::initializer_list<Colo
     Edit1->setPalette(thickness);
     SG1->setFixedColour(shownColour(colours_.fixedCells));
 
-    QPalette window = palette();
+    QPalette window = client_->palette();
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         window.setColor(role, shownColour(colours_.font));
     window.setColor(QPalette::Window, shownColour(colours_.window));
-    setPalette(window);
+    client_->setPalette(window);
 }
 
 void TMainForm::setWindowFont(const QString& family, int points) {
     fontPoints_ = points;
-    QFont changed = font();
+    QFont changed = client_->font();
     changed.setFamily(family);
     // Sized in pixels as the window was laid out, so every caption keeps its box.
     changed.setPixelSize(pixelsForPoints(points));
-    setFont(changed);
+    client_->setFont(changed);
 }
 
 void TMainForm::applySavedAppearance() {
@@ -124,7 +124,7 @@ void TMainForm::applySavedAppearance() {
     setControlColours(saved.form, {&colours_.window});
     setWindowFont(QString::fromStdString(saved.fontName), fontPoints(saved.fontSize));
 
-    QFont dialogFont = font();
+    QFont dialogFont = client_->font();
     dialogFont.setPointSize(fontPoints_);
     fontDialog_ = FontChoice{dialogFont, shownColour(colours_.font)};
     colourDialog_ = shownColour(colours_.windingsGrid);
@@ -143,7 +143,7 @@ void TMainForm::FormClose() {
     shown.font = colours_.font;
     shown.form = colours_.window;
     shown.fontSize = fontPoints_;
-    shown.fontName = font().family().toStdString();
+    shown.fontName = client_->font().family().toStdString();
     writeSettings(kSettingsFilePath, shown, windows_.LangForm->languageName().toStdString());
 }
 
@@ -157,12 +157,12 @@ void TMainForm::N3Click() {
                                               : std::max(1, (picked.pixelSize() * 72 + 48) / 96);
     setWindowFont(picked.family(), fontPoints(points));
     setControlColours(valueOf(chosen->colour), {&colours_.font});
-    QFont styled = font();
+    QFont styled = client_->font();
     styled.setBold(picked.bold());
     styled.setItalic(picked.italic());
     styled.setUnderline(picked.underline());
     styled.setStrikeOut(picked.strikeOut());
-    setFont(styled);
+    client_->setFont(styled);
 }
 
 void TMainForm::N5Click() {

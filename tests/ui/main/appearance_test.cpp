@@ -97,10 +97,10 @@ private slots:
         QCOMPARE(form().SG1->cellColour(), QColor(0, 0, 255));
         QCOMPARE(form().SG2->cellColour(), QColor(0, 0, 255));
         QCOMPARE(form().SG1->fixedColour(), QColor(0, 255, 0));
-        QCOMPARE(form().palette().color(QPalette::Window), QColor(0, 255, 0));
-        QCOMPARE(form().font().family(), QString("DejaVu Sans"));
-        QCOMPARE(form().font().pixelSize(), 16);
-        QVERIFY(form().font().bold()); // the style is the design's
+        QCOMPARE(form().centralWidget()->palette().color(QPalette::Window), QColor(0, 255, 0));
+        QCOMPARE(form().centralWidget()->font().family(), QString("DejaVu Sans"));
+        QCOMPARE(form().centralWidget()->font().pixelSize(), 16);
+        QVERIFY(form().centralWidget()->font().bold()); // the style is the design's
     }
 
     void aReadOnlySettingsFileKeepsTheWindowOpen() {
