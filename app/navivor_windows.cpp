@@ -10,7 +10,7 @@ namespace navivor {
 NavivorWindows::NavivorWindows() {
     create(MainForm, windows_.MainForm, windows_, Desktop::instance());
     showingFailures([this] { MainForm->FormCreate(); });
-    create(AboutBox, windows_.AboutBox, MainForm.get());
+    create(AboutBox, windows_.AboutBox, Desktop::instance(), MainForm.get());
     create(Result, windows_.Result, Desktop::instance());
     // Closing the results window is the main window's results-close reset.
     QObject::connect(Result.get(), &TResult::closing, MainForm.get(),

@@ -123,8 +123,8 @@ std::optional<QColor> QtDesktop::chooseColour(QWidget* parent, const QColor& ini
     return colour;
 }
 
-void QtDesktop::openUrl(const QUrl& url) {
-    QDesktopServices::openUrl(url);
+bool QtDesktop::openUrl(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
 }
 
 } // namespace navivor

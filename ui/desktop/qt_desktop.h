@@ -16,7 +16,7 @@ public:
     bool choosePrinterSettings(QWidget* parent, QPrinter& printer) override;
     std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& initial) override;
     std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) override;
-    void openUrl(const QUrl& url) override;
+    bool openUrl(const QUrl& url) override;
 };
 
 // Undoes every choice of a print dialog that would print less than the whole document: a page

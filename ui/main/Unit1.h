@@ -173,6 +173,7 @@ private:
     void applySavedAppearance();
     static QString toolBarStyleSheet(int borderWidth);
 
+    void openDocument(const QString& fileName);
     void createInputs(QWidget* client);
     void createLabels(QWidget* client);
     void createToolBar(QWidget* client);

@@ -11,6 +11,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
@@ -44,25 +45,28 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     QCoreApplication::quit();
 }
 
-namespace {
-
-// The reference documents are named relative to the current directory.
-QUrl documentUrl(const QString& fileName) {
-    return QUrl::fromLocalFile(QDir::current().absoluteFilePath(fileName));
+// The reference documents are named relative to the current directory. Where none opens, the
+// user learns which, as a desktop's own open command would say.
+void TMainForm::openDocument(const QString& fileName) {
+    const QString path = QDir::current().absoluteFilePath(fileName);
+    if (!QFileInfo::exists(path) || !desktop_.openUrl(QUrl::fromLocalFile(path)))
+        desktop_.showMessage(this, "Navivor",
+                             QString("Cannot open %1: the file is missing, or no program is set "
+                                     "to open it.")
+                                 .arg(fileName),
+                             MessageIcon::Error);
 }
 
-} // namespace
-
 void TMainForm::N10Click() {
-    desktop_.openUrl(documentUrl("wiresize.htm"));
+    openDocument("wiresize.htm");
 }
 
 void TMainForm::N12Click() {
-    desktop_.openUrl(documentUrl("wiretype.htm"));
+    openDocument("wiretype.htm");
 }
 
 void TMainForm::N14Click() {
-    desktop_.openUrl(documentUrl("dimensions.htm"));
+    openDocument("dimensions.htm");
 }
 
 } // namespace navivor
@@ -78,9 +82,7 @@ void TMainForm::About1Click() {
 }
 
 void TMainForm::N16Click() {
-    windows_.Info->show();
-    windows_.Info->raise();
-    windows_.Info->activateWindow();
+    windows_.Info->showInFront();
 }
 
 } // namespace navivor

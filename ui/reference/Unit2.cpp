@@ -1,18 +1,94 @@
 #include "ui/reference/Unit2.h"
 
+#include "ui/desktop/desktop.h"
+#include "ui/desktop/failure_box.h"
+#include "ui/widgets/static_text.h"
 #include "ui/widgets/window_builders.h"
 
+#include <QEvent>
+#include <QFrame>
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QScreen>
+#include <QUrl>
 
 namespace navivor {
+namespace {
 
-TAboutBox::TAboutBox(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | kCloseBoxOnly) {
+// The mail address reacts to a click like a link.
+class ClickFilter : public QObject {
+public:
+    ClickFilter(QObject* parent, std::function<void()> clicked)
+        : QObject(parent)
+        , clicked_(std::move(clicked)) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonRelease)
+            clicked_();
+        return false;
+    }
+
+private:
+    std::function<void()> clicked_;
+};
+
+} // namespace
+
+TAboutBox::TAboutBox(Desktop& desktop, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | kCloseBoxOnly)
+    , desktop_(desktop) {
     setUpWindow(this, "AboutBox", "О программе", {279, 174});
-    makeLabel(this, "ProductName", "Navivor", {137, 16, 120, 20});
+    setFont(designFont("MS Sans Serif", pixelsForPoints(8)));
+
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName("Panel1");
+    Panel1->setGeometry(8, 4, 262, 134);
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel1->setLineWidth(2);
+
+    ProgramIcon = makeLabel<Picture>(Panel1, "ProgramIcon", "", {7, 6, 101, 61});
+    ProgramIcon->setPixmap(QPixmap(":/images/about.png"));
+    ProgramIcon->setScaledContents(true);
+    const QFont title = designFont("MS Sans Serif", pixelsForPoints(10), true);
+    ProductName = makeLabel(Panel1, "ProductName", "Navivor", {137, 16, 120, 17});
+    ProductName->setFont(title);
+    Version = makeLabel(Panel1, "Version", "Ver.  2.01", {149, 40, 100, 17});
+    Version->setFont(title);
+    Copyright =
+        makeLabel(Panel1, "Copyright", "© 2026 Разработчики Navivor", {5, 74, 254, 28}, true);
+    Copyright->setFont(designFont("MS Sans Serif", pixelsForPoints(8), true));
+    Copyright->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    StaticText1 = makeLabel<StaticText>(Panel1, "StaticText1", kMailAddress, {77, 110, 108, 17});
+    QFont link = font();
+    link.setUnderline(true);
+    StaticText1->setFont(link);
+    QPalette blue = StaticText1->palette();
+    blue.setColor(QPalette::WindowText, Qt::blue);
+    StaticText1->setPalette(blue);
+    StaticText1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    StaticText1->setCursor(Qt::PointingHandCursor);
+    StaticText1->installEventFilter(
+        new ClickFilter(StaticText1, reportingFailures([this] { StaticText1Click(); })));
+
     OKButton = makePushButton(this, "OKButton", "OK", {102, 146, 75, 25});
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+int TAboutBox::exec() {
+    if (!shownBefore_) {
+        shownBefore_ = true;
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        if (screen)
+            move(screen->availableGeometry().center() - rect().center());
+    }
+    return QDialog::exec();
+}
+
+void TAboutBox::StaticText1Click() {
+    desktop_.openUrl(QUrl(QString("mailto:") + kMailAddress));
 }
 
 } // namespace navivor

@@ -1,18 +1,44 @@
-// The about box: the program's name and version, shown modally.
+// The about box: the program's name, version and rights notice, and the address to write to,
+// shown modally.
 #pragma once
 
 #include <QDialog>
 
+class QFrame;
+class QLabel;
 class QPushButton;
 
 namespace navivor {
 
+class Desktop;
+class Picture;
+class StaticText;
+
 class TAboutBox : public QDialog {
     Q_OBJECT
 public:
-    explicit TAboutBox(QWidget* parent = nullptr);
+    // The mail command goes through the desktop; the parent is the window the box stays above.
+    TAboutBox(Desktop& desktop, QWidget* parent);
 
+    // The address of the makers, shown and written to.
+    static constexpr const char* kMailAddress = "navivor@example.org";
+
+    QFrame* Panel1;
+    Picture* ProgramIcon;
+    QLabel* ProductName;
+    QLabel* Version;
+    QLabel* Copyright;
+    StaticText* StaticText1;
     QPushButton* OKButton;
+
+    // Shown modally: centred the first time, then where the user left it.
+    int exec() override;
+
+private:
+    void StaticText1Click(); // the mail address: a new message to it
+
+    Desktop& desktop_;
+    bool shownBefore_ = false;
 };
 
 } // namespace navivor

@@ -1,8 +1,10 @@
-// The usage-text window: how to use the program, shown beside the main window.
+// The usage-text window: how to use the program, shown beside the main window. The text is
+// the same in every language; only the caption and the button follow a language file.
 #pragma once
 
 #include <QWidget>
 
+class QPlainTextEdit;
 class QPushButton;
 
 namespace navivor {
@@ -12,6 +14,10 @@ class TInfo : public QWidget {
 public:
     explicit TInfo(QWidget* parent = nullptr);
 
+    // Shows the window, or brings it to the front where it is already shown.
+    void showInFront();
+
+    QPlainTextEdit* Memo1;
     QPushButton* Button1;
 };
 

@@ -32,10 +32,8 @@ const QString kDesignFontFamily = QStringLiteral("MS Sans Serif");
 const QString kJobName = QStringLiteral("RichEdit1");
 
 QFont printFont() {
-    QFont font(kDesignFontFamily);
-    font.setStyleHint(QFont::SansSerif);
+    QFont font = designFont(kDesignFontFamily, 13);
     font.setPointSize(10);
-    font.setWeight(QFont::Normal);
     return font;
 }
 

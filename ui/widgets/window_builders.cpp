@@ -31,7 +31,11 @@ int pixelsForPoints(int points) {
 
 QFont designFont(const QString& family, int pixelSize, bool bold) {
     QFont font(family);
-    // Where the family is not installed, a sans face stands in for it.
+    // The windows were laid out for faces this desktop may not have; a face of nearly the same
+    // widths stands in, so that texts keep their boxes and their line breaks. (The desktop's
+    // font configuration already gives Arial's twin for Arial.)
+    if (family == QLatin1String("MS Sans Serif"))
+        font.setFamilies({family, QStringLiteral("Liberation Sans")});
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixelSize);
     font.setBold(bold);

@@ -3,6 +3,8 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -267,15 +269,34 @@ private slots:
         QVERIFY(!(form().windowFlags() & Qt::WindowStaysOnTopHint));
     }
 
+    void referenceDocumentsOpenFromTheCurrentDirectory_data() {
+        QTest::addColumn<bool>("present");
+        QTest::addColumn<bool>("opens");
+        QTest::addColumn<int>("asked");
+        QTest::newRow("opened") << true << true << 3;
+        QTest::newRow("missing") << false << true << 0;
+        QTest::newRow("no program for it") << true << false << 3;
+    }
     void referenceDocumentsOpenFromTheCurrentDirectory() {
+        QFETCH(bool, present);
+        QFETCH(bool, opens);
+        QFETCH(int, asked);
+        const QStringList documents = {"wiresize.htm", "wiretype.htm", "dimensions.htm"};
+        for (const QString& document : documents)
+            if (QFile file(document); present)
+                QVERIFY(file.open(QIODevice::WriteOnly));
+        mainWindow.desktop().setOpenSucceeds(opens);
         form().N10->trigger();
         form().N12->trigger();
         form().N14->trigger();
         const QList<QUrl>& opened = mainWindow.desktop().openedUrls();
-        QCOMPARE(opened.size(), 3);
-        QCOMPARE(opened[0].fileName(), QString("wiresize.htm"));
-        QCOMPARE(opened[1].fileName(), QString("wiretype.htm"));
-        QCOMPARE(opened[2].fileName(), QString("dimensions.htm"));
+        QCOMPARE(opened.size(), asked);
+        for (int i = 0; i < asked; ++i)
+            QCOMPARE(opened[i], QUrl::fromLocalFile(QDir::current().filePath(documents[i])));
+        const QList<ScriptedDesktop::Message>& messages = mainWindow.desktop().messages();
+        QCOMPARE(messages.size(), present && opens ? 0 : 3);
+        for (int i = 0; i < messages.size(); ++i)
+            QVERIFY(messages[i].text.startsWith("Cannot open " + documents[i] + ":"));
     }
 };
 

@@ -17,6 +17,7 @@
 #include <functional>
 #include <stdexcept>
 
+#include <cmath>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -78,7 +79,10 @@ int linesPerPage() {
     QPrinter printer(QPrinterInfo(), QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     const qreal pageHeight = printer.pageLayout().paintRectPixels(printer.resolution()).height();
-    return int(pageHeight / QFontMetricsF(TResult().RxRichEdit1->defaultFont(), &printer).height());
+    // Each line takes its line spacing, rounded up to whole printer dots.
+    return int(
+        pageHeight /
+        std::ceil(QFontMetricsF(TResult().RxRichEdit1->defaultFont(), &printer).lineSpacing()));
 }
 
 // Types the text as keys: '\n' is Enter, '\v' Shift+Enter and '\b' Backspace.

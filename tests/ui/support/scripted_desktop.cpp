@@ -55,6 +55,10 @@ void ScriptedDesktop::cancelColour() {
     colourAnswers_.emplace_back(std::nullopt);
 }
 
+void ScriptedDesktop::setOpenSucceeds(bool succeeds) {
+    openSucceeds_ = succeeds;
+}
+
 void ScriptedDesktop::setPrinterAvailable(bool available) {
     printerAvailable_ = available;
 }
@@ -112,8 +116,9 @@ std::optional<QColor> ScriptedDesktop::chooseColour(QWidget*, const QColor& init
     return takeAnswer(colourAnswers_, "colour");
 }
 
-void ScriptedDesktop::openUrl(const QUrl& url) {
+bool ScriptedDesktop::openUrl(const QUrl& url) {
     openedUrls_.append(url);
+    return openSucceeds_;
 }
 
 } // namespace navivor::test

@@ -33,6 +33,8 @@ public:
     // Whether defaultPrinter() gives a printer (writing "default-printer.pdf" in the current
     // directory) or none; it does until told otherwise.
     void setPrinterAvailable(bool available);
+    // Whether the shell's open action finds a program; it does until told otherwise.
+    void setOpenSucceeds(bool succeeds);
 
     int beeps() const { return beeps_; }
     const QList<Message>& messages() const { return messages_; }
@@ -58,7 +60,7 @@ public:
     bool choosePrinterSettings(QWidget* parent, QPrinter& printer) override;
     std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& initial) override;
     std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) override;
-    void openUrl(const QUrl& url) override;
+    bool openUrl(const QUrl& url) override;
 
 private:
     int beeps_ = 0;
@@ -70,6 +72,7 @@ private:
     QStringList printersShown_;
     QList<QUrl> openedUrls_;
     bool printerAvailable_ = true;
+    bool openSucceeds_ = true;
 
     // An empty answer cancels the dialog.
     std::deque<std::optional<QString>> saveAnswers_;
