@@ -9,8 +9,10 @@ namespace navivor {
 NavivorApplication::NavivorApplication(int& argc, char** argv)
     : QApplication(argc, argv) {
     setApplicationName("Navivor");
+    // The sizes a window's title bar and task bar show; the desktop entry's icon theme holds
+    // the large ones, and every file given is decoded at once.
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
+    for (int size : {16, 32, 48, 64})
         icon.addFile(QString(":/images/app/navivor-%1.png").arg(size));
     setWindowIcon(icon);
 }

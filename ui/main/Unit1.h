@@ -169,6 +169,7 @@ private:
     };
     // Sets the colour of the controls named, then shows every colour.
     void setControlColours(ColourValue colour, std::initializer_list<ColourValue*> targets);
+    void showColours();
     void setWindowFont(const QString& family, int points);
     void applySavedAppearance();
     static QString toolBarStyleSheet(int borderWidth);

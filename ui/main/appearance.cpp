@@ -81,6 +81,10 @@ int fontPoints(std::int32_t size) {
 void TMainForm::setControlColours(ColourValue colour, std::initializer_list<ColourValue*> targets) {
     for (ColourValue* target : targets)
         *target = colour;
+    showColours();
+}
+
+void TMainForm::showColours() {
     SG1->setCellColour(shownColour(colours_.windingsGrid));
     SG2->setCellColour(shownColour(colours_.primaryGrid));
     SE1->setColour(shownColour(colours_.countField));
@@ -110,18 +114,10 @@ void TMainForm::setWindowFont(const QString& family, int points) {
 
 void TMainForm::applySavedAppearance() {
     const Appearance saved = readAppearance(kSettingsFilePath);
-    // SG1 comes twice, the second value the one that counts.
-    setControlColours(saved.bgc1, {&colours_.windingsGrid});
-    setControlColours(saved.bgc2, {&colours_.primaryGrid});
-    setControlColours(saved.se1, {&colours_.countField});
-    setControlColours(saved.se2, {&colours_.frequencyField});
-    setControlColours(saved.se4, {&colours_.sectionField});
-    setControlColours(saved.se5, {&colours_.windowAreaField});
-    setControlColours(saved.edit1, {&colours_.thicknessField});
-    setControlColours(saved.sg1, {&colours_.windingsGrid});
-    setControlColours(saved.form, {&colours_.fixedCells});
-    setControlColours(saved.font, {&colours_.font});
-    setControlColours(saved.form, {&colours_.window});
+    // The windings grid's colour is saved twice, as bgc1 and SG1; SG1 is the one that counts.
+    colours_ = ControlColours{saved.sg1, saved.bgc2,  saved.se1,  saved.se2,  saved.se4,
+                              saved.se5, saved.edit1, saved.form, saved.font, saved.form};
+    showColours();
     setWindowFont(QString::fromStdString(saved.fontName), fontPoints(saved.fontSize));
 
     QFont dialogFont = client_->font();

@@ -64,8 +64,10 @@ void TMainForm::showPressResults(const WindingDesign& design, const ReportLines&
     }
     if (report.cleared)
         windows_.Result->clearReport();
+    QStringList lines;
     for (const std::string& line : report.lines)
-        windows_.Result->appendLine(QString::fromStdString(line));
+        lines.append(QString::fromStdString(line));
+    windows_.Result->appendLines(lines);
 }
 
 void TMainForm::Button1Click() {

@@ -1,6 +1,7 @@
 // Maps the toolbar's image-list positions to the packed toolbar images.
 #include "images.h"
 
+#include <QGuiApplication>
 #include <QString>
 
 #include <array>
@@ -14,11 +15,13 @@ QIcon toolbarIcon(int index) {
         return {};
     }
     const QString base = QStringLiteral(":/images/toolbar/") + QLatin1String(names[index]);
-    // Both files are added outright: QIcon looks for the @2x twin by itself only when the
-    // screen is already high-density as the icon is made.
+    // QIcon decodes every file it is given, and looks for the @2x twin by itself only when the
+    // screen is already high-density as the icon is made: so the twin is added where it is
+    // needed, and only there.
     QIcon icon;
     icon.addFile(base + QStringLiteral(".png"));
-    icon.addFile(base + QStringLiteral("@2x.png"));
+    if (qApp && qApp->devicePixelRatio() > 1)
+        icon.addFile(base + QStringLiteral("@2x.png"));
     return icon;
 }
 

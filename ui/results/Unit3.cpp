@@ -141,12 +141,17 @@ void TResult::clearReport() {
 }
 
 void TResult::appendLine(const QString& line) {
+    appendLines({line});
+}
+
+void TResult::appendLines(const QStringList& lines) {
+    if (lines.isEmpty())
+        return;
     QTextCursor cursor(Memo1->document());
     cursor.movePosition(QTextCursor::End);
-    // The user may have taken away the last line break; the new line still stands alone.
-    if (!cursor.atBlockStart())
-        cursor.insertText(QStringLiteral("\n"));
-    cursor.insertText(line + QLatin1Char('\n'));
+    // The user may have taken away the last line break; the new lines still stand alone.
+    const QString breakFirst = cursor.atBlockStart() ? QString() : QStringLiteral("\n");
+    cursor.insertText(breakFirst + lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
 }
 
 QString TResult::reportText() const {

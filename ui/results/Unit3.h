@@ -5,6 +5,7 @@
 #include "ui/desktop/desktop.h"
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <memory>
@@ -29,6 +30,8 @@ public:
     void clearReport();
     // One report line; the line break goes after it.
     void appendLine(const QString& line);
+    // Report lines in order, laid out once for them all.
+    void appendLines(const QStringList& lines);
     // The report as a saved file holds it: every line break is CR LF.
     QString reportText() const;
     bool reportHasText() const;

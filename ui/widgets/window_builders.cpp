@@ -30,13 +30,18 @@ int pixelsForPoints(int points) {
 }
 
 QFont designFont(const QString& family, int pixelSize, bool bold) {
-    QFont font(family);
     // The windows were laid out for faces this desktop may not have; a face of nearly the same
-    // widths stands in, so that texts keep their boxes and their line breaks. (The desktop's
-    // font configuration already gives Arial's twin for Arial.)
-    if (family == QLatin1String("MS Sans Serif"))
-        font.setFamilies({family, QStringLiteral("Liberation Sans")});
+    // widths stands in, so that texts keep their boxes and their line breaks. Named here, the
+    // stand-in is found at once instead of by a fallback search for every font made.
+    static const bool standInsNamed = [] {
+        for (const char* designed : {"Arial", "MS Sans Serif"})
+            QFont::insertSubstitution(QLatin1String(designed), QStringLiteral("Liberation Sans"));
+        return true;
+    }();
+    Q_UNUSED(standInsNamed);
+    QFont font(family);
     font.setStyleHint(QFont::SansSerif);
+    font.setStyleStrategy(QFont::NoFontMerging);
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;
