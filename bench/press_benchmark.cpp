@@ -16,6 +16,7 @@
 
 #include <cstdio>
 #include <map>
+#include <memory>
 #include <string>
 
 namespace navivor {
@@ -65,11 +66,18 @@ void CalculationAlone(benchmark::State& state) {
 }
 BENCHMARK(CalculationAlone);
 
+// The program's windows, the main one shown with the design typed in.
+std::unique_ptr<NavivorWindows> windowsWithTheDesign() {
+    auto windows = std::make_unique<NavivorWindows>();
+    windows->MainForm->show();
+    enter(*windows->MainForm, fiftySecondaries());
+    windows->MainForm->Edit1->setText("0,5");
+    return windows;
+}
+
 void CalculatePressInWindow(benchmark::State& state) {
-    NavivorWindows windows;
-    windows.MainForm->show();
-    enter(*windows.MainForm, fiftySecondaries());
-    windows.MainForm->Edit1->setText("0,5");
+    const std::unique_ptr<NavivorWindows> program = windowsWithTheDesign();
+    NavivorWindows& windows = *program;
     for (auto _ : state) {
         windows.MainForm->Button2->click(); // back to calculation mode
         windows.MainForm->Button1->click();
@@ -97,10 +105,8 @@ void FillCheckAlone(benchmark::State& state) {
 BENCHMARK(FillCheckAlone);
 
 void FillPressInWindow(benchmark::State& state) {
-    NavivorWindows windows;
-    windows.MainForm->show();
-    enter(*windows.MainForm, fiftySecondaries());
-    windows.MainForm->Edit1->setText("0,5");
+    const std::unique_ptr<NavivorWindows> program = windowsWithTheDesign();
+    NavivorWindows& windows = *program;
     for (auto _ : state) {
         state.PauseTiming();
         windows.MainForm->Button2->click();
