@@ -21,12 +21,7 @@ enum ExitStatus { kReportPrinted = 0, kCalculationFailed = 1, kUsageError = 2 };
 // A spin field's value after it was left: its text as an integer, the minimum when the text
 // is no integer, clamped to the range.
 std::int32_t spinFieldValue(const std::string& text, std::int32_t minimum, std::int32_t maximum) {
-    std::int32_t value = minimum;
-    try {
-        value = textToInteger(text);
-    } catch (const Failure&) {
-    }
-    return std::clamp(value, minimum, maximum);
+    return std::clamp(parseInteger(text).value_or(minimum), minimum, maximum);
 }
 
 WindingDesign designOf(const CommandLine& line) {
@@ -72,12 +67,6 @@ private:
     bool cp1251_;
 };
 
-void mergeInto(std::vector<std::string>& report, const ReportLines& press) {
-    if (press.cleared)
-        report.clear();
-    report.insert(report.end(), press.lines.begin(), press.lines.end());
-}
-
 int run(const CommandLine& line) {
     if (line.separator)
         setDecimalSeparator(*line.separator);
@@ -88,35 +77,24 @@ int run(const CommandLine& line) {
 
     WindingDesign design = designOf(line);
     CalculationCycle cycle;
-    std::vector<std::string> report;
-    const auto press = [&] {
-        ReportLines lines;
-        try {
-            const PressResult result = cycle.press(design, thickness, lookup, lines);
-            mergeInto(report, lines);
-            return result;
-        } catch (...) {
-            mergeInto(report, lines);
-            throw;
-        }
-    };
-
+    // Both presses write into one report, as into the results window: the first clears it.
+    ReportLines report;
     try {
-        PressResult result = press();
+        const PressResult result = cycle.press(design, thickness, lookup, report);
         if (result == PressResult::ThicknessMissing) {
             output.printError(texts.message("Mes1"));
             return kCalculationFailed;
         }
         if (result == PressResult::CoreSufficient && !line.diameters.empty()) {
             enterDiameters(line.diameters, design);
-            press();
+            cycle.press(design, thickness, lookup, report);
         }
     } catch (const Failure& failure) {
-        output.printReport(report);
+        output.printReport(report.lines);
         output.printError(withClosingFullStop(failure.what()));
         return kCalculationFailed;
     }
-    output.printReport(report);
+    output.printReport(report.lines);
     return kReportPrinted;
 }
 
