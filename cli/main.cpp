@@ -2,6 +2,7 @@
 // one press, followed by a second press when chosen diameters are given.
 #include "calc/calculation_cycle.h"
 #include "cli/command_line.h"
+#include "cli/json_output.h"
 #include "i18n/language_file.h"
 #include "text/cp1251.h"
 #include "text/decimal_separator.h"
@@ -58,6 +59,10 @@ public:
             bytes += encoded(line) + "\r\n";
         std::fwrite(bytes.data(), 1, bytes.size(), stdout);
     }
+    static void printJson(const std::string& object) {
+        const std::string bytes = object + "\n";
+        std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+    }
     void printError(const std::string& message) const {
         const std::string bytes = encoded(message) + "\n";
         std::fwrite(bytes.data(), 1, bytes.size(), stderr);
@@ -75,12 +80,15 @@ int run(const CommandLine& line) {
     const MessageLookup lookup = [&texts](std::string_view key) { return texts.message(key); };
     const std::string thickness = line.thickness.value_or(numberToText(0.1L));
 
+    const bool json = line.format == OutputFormat::Json;
+
     WindingDesign design = designOf(line);
     CalculationCycle cycle;
     // Both presses write into one report, as into the results window: the first clears it.
     ReportLines report;
+    PressResult result = PressResult::ThicknessMissing;
     try {
-        const PressResult result = cycle.press(design, thickness, lookup, report);
+        result = cycle.press(design, thickness, lookup, report);
         if (result == PressResult::ThicknessMissing) {
             output.printError(texts.message("Mes1"));
             return kCalculationFailed;
@@ -90,11 +98,17 @@ int run(const CommandLine& line) {
             cycle.press(design, thickness, lookup, report);
         }
     } catch (const Failure& failure) {
-        output.printReport(report.lines);
+        // A script reading JSON gets all of an object or nothing, never the first half.
+        if (!json)
+            output.printReport(report.lines);
         output.printError(withClosingFullStop(failure.what()));
         return kCalculationFailed;
     }
-    output.printReport(report.lines);
+    if (json)
+        Output::printJson(designJson(design, thickness, line.diameters,
+                                     result == PressResult::CoreSufficient, report.figures));
+    else
+        output.printReport(report.lines);
     return kReportPrinted;
 }
 
