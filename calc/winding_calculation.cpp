@@ -49,6 +49,9 @@ WindingOutcome runWindingCalculation(WindingDesign& design, TurnStore& store,
     }
 
     const double induction = inductionFactor(loadPower);
+    ReportFigures& figures = report.figures;
+    figures.loadPower = numberToText(loadPower);
+    figures.induction = numberToText(induction);
     const double rootOfPower = toDouble(squareRoot(loadPower));
     if (!(quotient(design.coreSection, 100) >= rootOfPower)) {
         // As everywhere in the report, a line's numbers are worked out as the line is
@@ -57,7 +60,8 @@ WindingOutcome runWindingCalculation(WindingDesign& design, TurnStore& store,
         // Round(R x 100) + 1: every 64-bit integer is exact in extended, so the sum is too.
         const Extended smallestSection =
             static_cast<Extended>(Round(product(rootOfPower, 100))) + 1;
-        report.append(text("Mes4") + " " + numberToText(smallestSection) + " " + text("Mes5"));
+        figures.smallestSection = numberToText(smallestSection);
+        report.append(text("Mes4") + " " + figures.smallestSection + " " + text("Mes5"));
         return WindingOutcome::CoreInsufficient;
     }
 
@@ -65,22 +69,25 @@ WindingOutcome runWindingCalculation(WindingDesign& design, TurnStore& store,
     double turnsPerVolt = toDouble(
         quotient(2200, product(quotient(design.coreSection, 10000), frequencyTimesInduction)));
     turnsPerVolt = toDouble(quotient(turnsPerVolt, 100));
+    figures.turnsPerVolt = numberToText(turnsPerVolt);
 
     report.append(text("Mes6"));
     report.append(text("Mes7") + " " + integerToText(design.frequency));
     report.append(text("Mes8") + " " + design.primaryVoltage);
     report.append(text("Mes9") + " " + integerToText(design.coreSection));
-    report.append(text("Mes10") + " " + numberToText(loadPower));
+    report.append(text("Mes10") + " " + figures.loadPower);
     report.append(" ");
     report.append(text("Mes11"));
     report.append(" ");
 
     const Extended primaryVoltage = textToNumber(design.primaryVoltage);
     const std::int64_t primaryTurns = Round(product(primaryVoltage, turnsPerVolt));
-    report.append(text("Mes12") + " " + numberToText(static_cast<Extended>(primaryTurns)));
+    figures.primary.turns = numberToText(static_cast<Extended>(primaryTurns));
+    report.append(text("Mes12") + " " + figures.primary.turns);
     store.primary = static_cast<double>(primaryTurns);
     const double primaryDiameter = wireDiameter(quotient(product(2, loadPower), primaryVoltage));
-    report.append(text("Mes13") + " " + numberToText(primaryDiameter));
+    figures.primary.diameter = numberToText(primaryDiameter);
+    report.append(text("Mes13") + " " + figures.primary.diameter);
     report.append(" ");
     report.append(text("Mes14"));
     report.append(" ");
@@ -94,9 +101,12 @@ WindingOutcome runWindingCalculation(WindingDesign& design, TurnStore& store,
         store.secondary[k - 1] = static_cast<double>(turns);
         report.append(text("Mes16") + " " + row.voltage);
         report.append(text("Mes17") + " " + row.current);
-        report.append(text("Mes12") + " " + numberToText(static_cast<Extended>(turns)));
+        WindingFigures& winding =
+            figures.secondaries.emplace_back(numberToText(static_cast<Extended>(turns)));
+        report.append(text("Mes12") + " " + winding.turns);
         const double diameter = wireDiameter(product(textToNumber(row.current), 2));
-        report.append(text("Mes13") + " " + numberToText(diameter) + " мм.");
+        winding.diameter = numberToText(diameter);
+        report.append(text("Mes13") + " " + winding.diameter + " мм.");
         report.append(" ");
     }
     return WindingOutcome::CoreSufficient;

@@ -42,11 +42,13 @@ void runWindowFillCheck(WindingDesign& design, const TurnStore& store, ReportLin
         const std::int64_t occupied = Round(sum(product(1.3L, copperSum), 10));
         const Extended fill = quotient(
             static_cast<Extended>(Round(product(quotient(occupied, windowHundredths), 100))), 100);
-        report.append("Заполнение окна : " + numberToText(fill) + " %");
+        report.figures.fillPercent = numberToText(fill);
+        report.append("Заполнение окна : " + report.figures.fillPercent + " %");
     } else {
         const Extended required =
             product(static_cast<Extended>(Round(product(1.3L, copperSum))), 1.2L);
-        report.append("Требуемая площадь окна : " + numberToText(required) + " мм.кв.");
+        report.figures.windowAreaNeeded = numberToText(required);
+        report.append("Требуемая площадь окна : " + report.figures.windowAreaNeeded + " мм.кв.");
     }
 }
 

@@ -11,6 +11,7 @@ const char* const kUsage =
     "Usage: navivor-calc [--primary TEXT] [--secondary U:I]... [--frequency F] [--core S]\n"
     "                    [--window W] [--thickness TEXT] [--diameter TEXT]...\n"
     "                    [--lang NAME] [--separator C] [--encoding utf-8|cp1251]\n"
+    "                    [--format report|json]\n"
     "\n"
     "Calculates a mains transformer on an E-shaped core and prints the report.\n"
     "\n"
@@ -26,9 +27,12 @@ const char* const kUsage =
     "  --lang NAME        texts from lang/NAME.ini (default: built-in texts)\n"
     "  --separator C      decimal separator (default: the locale's)\n"
     "  --encoding E       output encoding, utf-8 or cp1251 (default utf-8)\n"
+    "  --format F         report: the report, lines ending in CR LF (default);\n"
+    "                     json: inputs and results as one line of JSON in UTF-8, numbers\n"
+    "                     with a full stop; nothing on standard output if it fails\n"
     "  --help             this text\n"
     "\n"
-    "Exit status: 0 report printed, 1 the calculation failed, 2 usage error.\n";
+    "Exit status: 0 report or JSON printed, 1 the calculation failed, 2 usage error.\n";
 
 namespace {
 
@@ -104,6 +108,11 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             if (encoding != "utf-8" && encoding != "cp1251")
                 throw UsageError{"--encoding takes utf-8 or cp1251, got '" + encoding + "'"};
             line.cp1251Output = encoding == "cp1251";
+        } else if (option == "--format") {
+            const std::string format = value();
+            if (format != "report" && format != "json")
+                throw UsageError{"--format takes report or json, got '" + format + "'"};
+            line.format = format == "json" ? OutputFormat::Json : OutputFormat::Report;
         } else {
             throw UsageError{"unknown option '" + arguments[i] + "'"};
         }
@@ -111,6 +120,9 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     const std::size_t windings = line.secondaries.empty() ? 1 : line.secondaries.size();
     if (line.diameters.size() > windings + 1)
         throw UsageError{"more --diameter values than windings"};
+    // JSON text is UTF-8 by definition; a code page would only make it unreadable.
+    if (line.format == OutputFormat::Json && line.cp1251Output)
+        throw UsageError{"--format json is always UTF-8, --encoding cp1251 does not apply"};
     return line;
 }
 

@@ -15,6 +15,8 @@ struct SecondaryOption {
     std::string current;
 };
 
+enum class OutputFormat { Report, Json };
+
 struct CommandLine {
     bool help = false;
     std::string primary = "220";
@@ -27,6 +29,7 @@ struct CommandLine {
     std::optional<std::string> language;  // default: the built-in texts
     std::optional<std::string> separator; // default: the locale's
     bool cp1251Output = false;
+    OutputFormat format = OutputFormat::Report;
 };
 
 // Raised for a command line that cannot be run; the message explains it.

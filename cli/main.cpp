@@ -2,6 +2,7 @@
 // one press, followed by a second press when chosen diameters are given.
 #include "calc/calculation_cycle.h"
 #include "cli/command_line.h"
+#include "cli/json_output.h"
 #include "i18n/language_file.h"
 #include "text/cp1251.h"
 #include "text/decimal_separator.h"
@@ -21,12 +22,7 @@ enum ExitStatus { kReportPrinted = 0, kCalculationFailed = 1, kUsageError = 2 };
 // A spin field's value after it was left: its text as an integer, the minimum when the text
 // is no integer, clamped to the range.
 std::int32_t spinFieldValue(const std::string& text, std::int32_t minimum, std::int32_t maximum) {
-    std::int32_t value = minimum;
-    try {
-        value = textToInteger(text);
-    } catch (const Failure&) {
-    }
-    return std::clamp(value, minimum, maximum);
+    return std::clamp(parseInteger(text).value_or(minimum), minimum, maximum);
 }
 
 WindingDesign designOf(const CommandLine& line) {
@@ -63,6 +59,10 @@ public:
             bytes += encoded(line) + "\r\n";
         std::fwrite(bytes.data(), 1, bytes.size(), stdout);
     }
+    static void printJson(const std::string& object) {
+        const std::string bytes = object + "\n";
+        std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+    }
     void printError(const std::string& message) const {
         const std::string bytes = encoded(message) + "\n";
         std::fwrite(bytes.data(), 1, bytes.size(), stderr);
@@ -72,12 +72,6 @@ private:
     bool cp1251_;
 };
 
-void mergeInto(std::vector<std::string>& report, const ReportLines& press) {
-    if (press.cleared)
-        report.clear();
-    report.insert(report.end(), press.lines.begin(), press.lines.end());
-}
-
 int run(const CommandLine& line) {
     if (line.separator)
         setDecimalSeparator(*line.separator);
@@ -86,37 +80,35 @@ int run(const CommandLine& line) {
     const MessageLookup lookup = [&texts](std::string_view key) { return texts.message(key); };
     const std::string thickness = line.thickness.value_or(numberToText(0.1L));
 
+    const bool json = line.format == OutputFormat::Json;
+
     WindingDesign design = designOf(line);
     CalculationCycle cycle;
-    std::vector<std::string> report;
-    const auto press = [&] {
-        ReportLines lines;
-        try {
-            const PressResult result = cycle.press(design, thickness, lookup, lines);
-            mergeInto(report, lines);
-            return result;
-        } catch (...) {
-            mergeInto(report, lines);
-            throw;
-        }
-    };
-
+    // Both presses write into one report, as into the results window: the first clears it.
+    ReportLines report;
+    PressResult result = PressResult::ThicknessMissing;
     try {
-        PressResult result = press();
+        result = cycle.press(design, thickness, lookup, report);
         if (result == PressResult::ThicknessMissing) {
             output.printError(texts.message("Mes1"));
             return kCalculationFailed;
         }
         if (result == PressResult::CoreSufficient && !line.diameters.empty()) {
             enterDiameters(line.diameters, design);
-            press();
+            cycle.press(design, thickness, lookup, report);
         }
     } catch (const Failure& failure) {
-        output.printReport(report);
+        // A script reading JSON gets all of an object or nothing, never the first half.
+        if (!json)
+            output.printReport(report.lines);
         output.printError(withClosingFullStop(failure.what()));
         return kCalculationFailed;
     }
-    output.printReport(report);
+    if (json)
+        Output::printJson(designJson(design, thickness, line.diameters,
+                                     result == PressResult::CoreSufficient, report.figures));
+    else
+        output.printReport(report.lines);
     return kReportPrinted;
 }
 

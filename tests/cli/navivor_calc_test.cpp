@@ -126,6 +126,59 @@ TEST_F(NavivorCalc, LanguageFileThatIsAFifoGivesTheBuiltInTexts) {
                                   "Требуемое сечение сердечника не менее 491  мм. кв."}));
 }
 
+struct JsonCase {
+    std::vector<std::string> arguments;
+    std::string json;
+};
+
+void PrintTo(const JsonCase& c, std::ostream* os) {
+    testing::printFields(os, c.arguments);
+}
+
+class NavivorCalcJson : public NavivorCalc, public ::testing::WithParamInterface<JsonCase> {};
+
+TEST_P(NavivorCalcJson, OneObjectWithTheReportsFigures) {
+    const Outcome run = navivorCalc(joined({"--format", "json"}, GetParam().arguments));
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, GetParam().json + "\n");
+    EXPECT_EQ(run.err, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Designs, NavivorCalcJson,
+    ::testing::Values(
+        // The first worked example: its report's figures, with the full stop of JSON.
+        JsonCase{{"--separator", ",", "--core", "1000", "--window", "500", "--diameter", "0,27",
+                  "--diameter", "1,12"},
+                 R"({"inputs":{"primary":"220","frequency":50,"core":1000,"window":500,)"
+                 R"("thickness":"0,1","secondaries":[{"voltage":"12","current":"2"}],)"
+                 R"("diameters":["0,27","1,12"]},"loadPower":24,"induction":0.8,)"
+                 R"("turnsPerVolt":5.5,"coreSufficient":true,)"
+                 R"("primary":{"turns":1210,"diameter":0.264},"secondaries":[{"number":1,)"
+                 R"("voltage":"12","current":"2","turns":69,"diameter":1.129}],)"
+                 R"("fill":{"percent":47.4}})"},
+        // Diameters are not read under an insufficient core, so any bytes reach the JSON.
+        JsonCase{{"--core", "400", "--secondary", ":", "--secondary", "12:2", "--diameter",
+                  "a\"b\\c\t\xff"},
+                 R"({"inputs":{"primary":"220","frequency":50,"core":400,"window":1,)"
+                 R"("thickness":"0.1","secondaries":[{"voltage":"0","current":"0"},)"
+                 R"({"voltage":"12","current":"2"}],)"
+                 R"("diameters":["a\"b\\c\u0009)"
+                 "\uFFFD"
+                 R"("]},"loadPower":24,"induction":0.8,"coreSufficient":false,)"
+                 R"("smallestSection":491})"},
+        // A separator of two bytes, an exponent form, the primary as the press raised it, and
+        // a window too small for the wires.
+        JsonCase{{"--separator", "·", "--primary", "0·05", "--secondary", "0·0015:0·01", "--core",
+                  "1000", "--frequency", "60", "--diameter", "2"},
+                 R"({"inputs":{"primary":"0·1","frequency":60,"core":1000,"window":1,)"
+                 R"("thickness":"0·1","secondaries":[{"voltage":"0·0015","current":"0·01"}],)"
+                 R"("diameters":["2"]},)"
+                 R"("loadPower":1.5E-5,"induction":0.7,"turnsPerVolt":5.23809523809524,)"
+                 R"("coreSufficient":true,"primary":{"turns":1,"diameter":0.01},)"
+                 R"("secondaries":[{"number":1,"voltage":"0·0015","current":"0·01",)"
+                 R"("turns":0,"diameter":0.08}],"fill":{"windowAreaNeeded":6}})"}));
+
 struct FailureCase {
     std::vector<std::string> arguments;
     int status;
@@ -172,6 +225,18 @@ INSTANTIATE_TEST_SUITE_P(
                              {"ЗАПОЛНЕНИЕ ОКНА СЕРДЕЧНИКА", "Площадь окна сердечника :1 мм. кв.",
                               "Принятый диаметр провода первичной обмотки : 0,3 мм."})),
             "'x' is not a valid floating point value.\n"},
+        // JSON gives a script the whole object or nothing.
+        FailureCase{{"--format", "json", "--thickness", "0"},
+                    1,
+                    "",
+                    "Введите значение толщины пластин сердечника !\n"},
+        FailureCase{{"--format", "json", "--separator", ",", "--core", "1000", "--diameter", "x"},
+                    1,
+                    "",
+                    "'x' is not a valid floating point value.\n"},
+        FailureCase{{"--format", "xml"}, 2, "", "navivor-calc: --format takes"},
+        FailureCase{
+            {"--format", "json", "--encoding", "cp1251"}, 2, "", "navivor-calc: --format json"},
         FailureCase{{"--bogus"}, 2, "", "navivor-calc: unknown option '--bogus'"},
         FailureCase{{"--secondary", "12"}, 2, "", "navivor-calc: --secondary takes"},
         FailureCase{{"--primary"}, 2, "", "navivor-calc: --primary needs a value"},

@@ -9,10 +9,14 @@ Environment:
 
 Each design is run through navivor-calc and through the model
 (tools/model/navivor_model.py); exit status, stdout bytes and stderr bytes
-must agree.  Mismatches are printed with the command line and both outputs;
-the last line reads "N passed, M failed".
+must agree.  The first 100 designs run once more with --format json: the one
+JSON object must hold the figures the report shows, and the induction factor
+and turns per volt of the model; a failure must leave standard output empty.
+Mismatches are printed with the command line and both outputs; the last line
+reads "N passed, M failed".
 """
 
+import json
 import math
 import os
 import random
@@ -27,6 +31,7 @@ sys.path.insert(0, os.path.join(HERE, "..", "..", "tools", "model"))
 import navivor_model as model  # noqa: E402
 
 SHOWN_MISMATCHES = 25
+JSON_DESIGNS = 100
 
 # ---------------------------------------------------------------------------
 # Number texts
@@ -521,6 +526,64 @@ def show(data):
     return data.decode("utf-8", errors="replace").replace("\r\n", "\n")
 
 
+def report_figures(report, sep):
+    """The figures a report shows, as the JSON object holds them."""
+    lines = report.decode("utf-8").split("\r\n")
+
+    def number(k, position=-1):
+        return ("number", lines[k].split()[position].replace(sep, "."))
+
+    if lines[0] == model.text(model.MES3):
+        return {"coreSufficient": False, "smallestSection": number(1, -3)}
+    voltage = len(model.text(model.MES16)) + 1
+    current = len(model.text(model.MES17)) + 1
+    n = sum(line.startswith(model.text(model.MES15) + " ") for line in lines)
+    figures = {"coreSufficient": True,
+               "primary": {"turns": number(8), "diameter": number(9)},
+               "secondaries": [{"number": number(k),
+                                "voltage": lines[k + 1][voltage:],
+                                "current": lines[k + 2][current:],
+                                "turns": number(k + 3),
+                                "diameter": number(k + 4, -2)}
+                               for k in range(13, 13 + 6 * n, 6)]}
+    if len(lines) > 14 + 6 * n:
+        key = "percent" if lines[-2].startswith(model.FILL5) \
+            else "windowAreaNeeded"
+        figures["fill"] = {key: number(-2, -2)}
+    return figures
+
+
+def json_mismatch(program, args, report_run, expected, sep):
+    """What is wrong with the JSON output of a design, or None."""
+    run = subprocess.run([program, "--format", "json"] + args,
+                         capture_output=True, timeout=60)
+    if (run.returncode, run.stderr) != (report_run.returncode,
+                                        report_run.stderr):
+        return "status or standard error differ from the report's"
+    if run.returncode != 0:
+        return "output after a failure: %r" % run.stdout if run.stdout \
+            else None
+    if run.stdout.count(b"\n") != 1 or not run.stdout.endswith(b"\n"):
+        return "not one line: %r" % run.stdout
+    try:
+        got = json.loads(run.stdout.decode("utf-8"),
+                         parse_int=lambda t: ("number", t),
+                         parse_float=lambda t: ("number", t))
+    except ValueError as error:
+        return "no JSON (%s): %r" % (error, run.stdout)
+    want = report_figures(report_run.stdout, sep)
+    power = expected.trace["P"]
+    want["loadPower"] = ("number", model.format_number(power, "."))
+    want["induction"] = ("number", model.format_number(
+        model.induction_factor(power), "."))
+    if want["coreSufficient"]:
+        want["turnsPerVolt"] = ("number",
+                                model.format_number(expected.trace["n"], "."))
+    if got.pop("inputs", None) is None or got != want:
+        return "JSON %s\nreport figures %s" % (run.stdout.decode(), want)
+    return None
+
+
 def main():
     if len(sys.argv) != 2:
         print("usage: random_designs_test.py PATH/TO/navivor-calc",
@@ -543,7 +606,18 @@ def main():
         if (actual.returncode == expected.exit_status()
                 and actual.stdout == expected.stdout()
                 and actual.stderr == expected.stderr()):
-            passed += 1
+            wrong = json_mismatch(program, args, actual, expected,
+                                  design.separator) \
+                if number < JSON_DESIGNS else None
+            if wrong is None:
+                passed += 1
+                continue
+            failed += 1
+            if failed <= SHOWN_MISMATCHES:
+                print("JSON MISMATCH in design %d:" % number)
+                print("  navivor-calc --format json "
+                      + " ".join(shlex.quote(a) for a in args))
+                print(wrong)
             continue
         failed += 1
         if failed <= SHOWN_MISMATCHES:

@@ -1,0 +1,151 @@
+#include "json_output.h"
+
+#include "text/decimal_separator.h"
+#include "text/number_text.h"
+
+namespace navivor::cli {
+namespace {
+
+// The length of the well-formed UTF-8 sequence at pos, or 0 when the byte there starts none
+// (overlong forms, surrogates and code points beyond U+10FFFF included).
+std::size_t utf8SequenceLength(std::string_view text, std::size_t pos) {
+    const auto byteAt = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned lead = byteAt(pos);
+    const std::size_t length = lead < 0x80                    ? 1
+                               : lead >= 0xC2 && lead <= 0xDF ? 2
+                               : lead >= 0xE0 && lead <= 0xEF ? 3
+                               : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                              : 0;
+    if (length == 0 || text.size() - pos < length)
+        return 0;
+    for (std::size_t i = 1; i < length; ++i)
+        if ((byteAt(pos + i) & 0xC0) != 0x80)
+            return 0;
+    const unsigned second = length > 1 ? byteAt(pos + 1) : 0;
+    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) ||
+        (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F))
+        return 0;
+    return length;
+}
+
+// The command line hands over bytes; a byte that is no part of well-formed UTF-8 becomes
+// U+FFFD, since a JSON text must be UTF-8 throughout.
+std::string jsonString(std::string_view text) {
+    constexpr char hexDigits[] = "0123456789abcdef";
+    std::string json = "\"";
+    for (std::size_t pos = 0; pos < text.size();) {
+        const char c = text[pos];
+        const auto byte = static_cast<unsigned char>(c);
+        const std::size_t length = utf8SequenceLength(text, pos);
+        if (c == '"' || c == '\\')
+            json += {'\\', c};
+        else if (byte < 0x20)
+            json += {'\\', 'u', '0', '0', hexDigits[byte >> 4], hexDigits[byte & 0xF]};
+        else if (length == 0)
+            json += "\xEF\xBF\xBD"; // U+FFFD in UTF-8
+        else
+            json.append(text.substr(pos, length));
+        pos += length == 0 ? 1 : length;
+    }
+    return json + '"';
+}
+
+// A number text as the report writes it, with JSON's decimal point. The figures are always
+// finite, since the arithmetic raises a failure instead of giving NaN or infinity, and their
+// exponent form ("1E15", "1,5E-5") is a JSON number once the separator is a full stop.
+std::string jsonNumber(const std::string& text) {
+    const std::string& separator = decimalSeparator();
+    const auto at = text.find(separator);
+    if (at == std::string::npos)
+        return text;
+    return text.substr(0, at) + '.' + text.substr(at + separator.size());
+}
+
+class JsonObject {
+public:
+    JsonObject& add(std::string_view key, const std::string& value) {
+        text_ += text_.empty() ? "{" : ",";
+        text_ += jsonString(key) + ":" + value;
+        return *this;
+    }
+    std::string text() const { return text_.empty() ? "{}" : text_ + "}"; }
+
+private:
+    std::string text_;
+};
+
+std::string jsonArray(const std::vector<std::string>& values) {
+    std::string json = "[";
+    for (const std::string& value : values)
+        json += (json.size() > 1 ? "," : "") + value;
+    return json + "]";
+}
+
+std::string inputsJson(const WindingDesign& design, std::string_view thickness,
+                       const std::vector<std::string>& diameters) {
+    std::vector<std::string> secondaries;
+    for (const SecondaryCells& row : design.secondaries)
+        secondaries.push_back(JsonObject()
+                                  .add("voltage", jsonString(row.voltage))
+                                  .add("current", jsonString(row.current))
+                                  .text());
+    JsonObject inputs;
+    inputs.add("primary", jsonString(design.primaryVoltage))
+        .add("frequency", integerToText(design.frequency))
+        .add("core", integerToText(design.coreSection))
+        .add("window", integerToText(design.windowArea))
+        .add("thickness", jsonString(thickness))
+        .add("secondaries", jsonArray(secondaries));
+    if (!diameters.empty()) {
+        std::vector<std::string> texts;
+        for (const std::string& diameter : diameters)
+            texts.push_back(jsonString(diameter));
+        inputs.add("diameters", jsonArray(texts));
+    }
+    return inputs.text();
+}
+
+} // namespace
+
+std::string designJson(const WindingDesign& design, std::string_view thickness,
+                       const std::vector<std::string>& diameters, bool coreSufficient,
+                       const ReportFigures& figures) {
+    JsonObject json;
+    json.add("inputs", inputsJson(design, thickness, diameters))
+        .add("loadPower", jsonNumber(figures.loadPower))
+        .add("induction", jsonNumber(figures.induction));
+    if (!coreSufficient) {
+        return json.add("coreSufficient", "false")
+            .add("smallestSection", jsonNumber(figures.smallestSection))
+            .text();
+    }
+    json.add("turnsPerVolt", jsonNumber(figures.turnsPerVolt))
+        .add("coreSufficient", "true")
+        .add("primary", JsonObject()
+                            .add("turns", jsonNumber(figures.primary.turns))
+                            .add("diameter", jsonNumber(figures.primary.diameter))
+                            .text());
+    std::vector<std::string> secondaries;
+    for (std::size_t k = 1; k <= figures.secondaries.size(); ++k) {
+        const SecondaryCells& row = design.secondaries[k - 1];
+        const WindingFigures& winding = figures.secondaries[k - 1];
+        // The report shows voltage and current as their cells hold them, which need not be
+        // number texts at all (" 1e3", "+5"); so they stay strings here too.
+        secondaries.push_back(JsonObject()
+                                  .add("number", integerToText(static_cast<std::int32_t>(k)))
+                                  .add("voltage", jsonString(row.voltage))
+                                  .add("current", jsonString(row.current))
+                                  .add("turns", jsonNumber(winding.turns))
+                                  .add("diameter", jsonNumber(winding.diameter))
+                                  .text());
+    }
+    json.add("secondaries", jsonArray(secondaries));
+    if (!figures.fillPercent.empty())
+        json.add("fill", JsonObject().add("percent", jsonNumber(figures.fillPercent)).text());
+    else if (!figures.windowAreaNeeded.empty())
+        json.add("fill",
+                 JsonObject().add("windowAreaNeeded", jsonNumber(figures.windowAreaNeeded)).text());
+    return json.text();
+}
+
+} // namespace navivor::cli
