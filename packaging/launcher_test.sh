@@ -1,0 +1,97 @@
+#!/bin/sh
+# The launcher packaging/navivor.in against a made-up installation: it prepares the user's
+# working folder, keeps the user's own files, follows a newer installation, and starts the
+# program in that folder with no arguments.
+#
+# Usage: launcher_test.sh NAVIVOR.IN
+set -eu
+launcher_in=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
+top=$(mktemp -d)
+trap 'rm -rf "$top"' EXIT
+passed=0
+failed=0
+
+check() { # check DESCRIPTION COMMAND...
+    description=$1
+    shift
+    if "$@"; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+        echo "FAILED: $description" >&2
+    fi
+}
+points_to() { [ -L "$1" ] && [ "$(readlink "$1")" = "$2" ]; }
+holds() { [ -f "$1" ] && [ ! -L "$1" ] && [ "$(cat "$1")" = "$2" ]; }
+real_folder() { [ -d "$1" ] && [ ! -L "$1" ]; }
+absent() { [ ! -e "$1" ] && [ ! -L "$1" ]; }
+
+# The installation: data, and a program that tells where it ran and with how many arguments.
+data="$top/install dir/share/navivor"
+mkdir -p "$data/lang"
+for name in English Russian Ukrainian; do echo "$name" >"$data/lang/$name.ini"; done
+for name in wiresize wiretype; do echo "$name" >"$data/$name.htm"; done
+program="$top/install dir/libexec/navivor/navivor"
+mkdir -p "$(dirname "$program")"
+# shellcheck disable=SC2016 # the program expands them
+printf '#!/bin/sh\npwd >"$HOME/ran"\necho $# >>"$HOME/ran"\n' >"$program"
+chmod +x "$program"
+launcher="$top/install dir/bin/navivor"
+mkdir -p "$(dirname "$launcher")"
+sed -e "s|@NAVIVOR_DATA_DIR@|$data|" -e "s|@NAVIVOR_PROGRAM@|$program|" "$launcher_in" >"$launcher"
+chmod +x "$launcher"
+
+home="$top/a home"
+mkdir -p "$home"
+start() { (cd / && env -u XDG_DATA_HOME HOME="$home" "$@" "$launcher" some arguments) }
+work="$home/.local/share/navivor"
+
+# The first start makes the folder: a real lang/ with a link to each language file, and a
+# link to each document.
+start
+check "the program runs in the working folder" [ "$(sed -n 1p "$home/ran")" = "$work" ]
+check "the program gets no arguments" [ "$(sed -n 2p "$home/ran")" = 0 ]
+check "lang/ is a real folder" real_folder "$work/lang"
+for name in English Russian Ukrainian; do
+    check "lang/$name.ini is linked" points_to "$work/lang/$name.ini" "$data/lang/$name.ini"
+done
+check "wiresize.htm is linked" points_to "$work/wiresize.htm" "$data/wiresize.htm"
+check "wiretype.htm is linked" points_to "$work/wiretype.htm" "$data/wiretype.htm"
+
+# The user's own files stay as they are: a language of his own, his own English, his
+# settings, and a dangling link of his own.
+echo mine >"$work/lang/Mine.ini"
+rm "$work/lang/English.ini"
+echo "my English" >"$work/lang/English.ini"
+echo settings >"$work/Navivor.ini"
+ln -s "$top/elsewhere" "$work/lang/Gone.ini"
+# A newer installation adds a language and a document, and drops one of each.
+echo Polish >"$data/lang/Polish.ini"
+echo dimensions >"$data/dimensions.htm"
+rm "$data/lang/Ukrainian.ini" "$data/wiretype.htm"
+start
+check "the user's own language file stays" holds "$work/lang/Mine.ini" mine
+check "the user's own English.ini stays" holds "$work/lang/English.ini" "my English"
+check "the settings file stays" holds "$work/Navivor.ini" settings
+check "the user's own dangling link stays" points_to "$work/lang/Gone.ini" "$top/elsewhere"
+check "a new language file is linked" points_to "$work/lang/Polish.ini" "$data/lang/Polish.ini"
+check "a new document is linked" points_to "$work/dimensions.htm" "$data/dimensions.htm"
+check "the link to a dropped language file goes" absent "$work/lang/Ukrainian.ini"
+check "the link to a dropped document goes" absent "$work/wiretype.htm"
+
+# XDG_DATA_HOME, when absolute, holds the folder; a relative one is ignored.
+start XDG_DATA_HOME="$top/xdg"
+check "XDG_DATA_HOME holds the folder" [ "$(sed -n 1p "$home/ran")" = "$top/xdg/navivor" ]
+check "lang/ under XDG_DATA_HOME" points_to "$top/xdg/navivor/lang/English.ini" "$data/lang/English.ini"
+start XDG_DATA_HOME=relative/path
+check "a relative XDG_DATA_HOME is ignored" [ "$(sed -n 1p "$home/ran")" = "$work" ]
+
+# A folder that cannot be made stops the launcher with a message, not the program.
+rm "$home/ran"
+if start XDG_DATA_HOME=/proc/navivor-nowhere 2>"$top/message"; then status=0; else status=$?; fi
+check "an unusable folder ends the launcher with status 1" [ "$status" = 1 ]
+check "the program is not started there" [ ! -e "$home/ran" ]
+check "the launcher says why" grep -q "cannot prepare the working folder" "$top/message"
+
+echo "$passed passed, $failed failed"
+[ "$failed" = 0 ]
