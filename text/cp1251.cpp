@@ -34,8 +34,10 @@ void appendUtf8(std::string& out, char32_t c) {
     }
 }
 
-// The next code point of a UTF-8 text, or U+FFFD for a malformed sequence.
+// The next code point of a UTF-8 text, or U+FFFD for a malformed sequence. An overlong form
+// is malformed too: read as its value, "\xC0\x8A" would put a line end into a profile value.
 char32_t nextCodePoint(std::string_view text, std::size_t& pos) {
+    constexpr char32_t kShortestFrom[] = {0, 0x80, 0x800, 0x10000};
     const auto lead = static_cast<unsigned char>(text[pos++]);
     if (lead < 0x80)
         return lead;
@@ -58,7 +60,7 @@ char32_t nextCodePoint(std::string_view text, std::size_t& pos) {
             return 0xFFFD;
         c = (c << 6) | (static_cast<unsigned char>(text[pos++]) & 0x3F);
     }
-    return c;
+    return c < kShortestFrom[extra] ? 0xFFFD : c;
 }
 
 } // namespace

@@ -203,7 +203,8 @@ TEST(Cp1251, EveryByteSurvivesARoundTrip) {
 TEST(Cp1251, CharactersOutsideTheCodePageBecomeQuestionMarks) {
     EXPECT_EQ(encodeCp1251("a中b"), "a?b");
     EXPECT_EQ(encodeCp1251("Ω😀"), "??");
-    EXPECT_EQ(encodeCp1251("\xFF\xC3"), "??"); // malformed UTF-8
+    EXPECT_EQ(encodeCp1251("\xFF\xC3"), "??");                              // malformed UTF-8
+    EXPECT_EQ(encodeCp1251("\xC0\x8A\xE0\x80\xAE\xF0\x80\x80\xAE"), "???"); // overlong forms
 }
 
 } // namespace

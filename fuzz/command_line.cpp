@@ -1,0 +1,35 @@
+// navivor-calc's command line: any arguments (the input split at NUL bytes) either parse into
+// a design within the limits the usage states, or raise the usage error; nothing else.
+#include "cli/command_line.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+// The usage's limit of secondary windings.
+constexpr std::size_t kMostSecondaries = 50;
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    std::vector<std::string> arguments;
+    std::string_view rest(reinterpret_cast<const char*>(data), size);
+    while (!rest.empty()) {
+        const auto end = rest.find('\0');
+        arguments.emplace_back(rest.substr(0, end));
+        rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
+    }
+    try {
+        const navivor::cli::CommandLine line = navivor::cli::parseCommandLine(arguments);
+        const std::size_t windings = line.secondaries.empty() ? 1 : line.secondaries.size();
+        if (windings > kMostSecondaries || line.diameters.size() > windings + 1)
+            std::abort();
+    } catch (const navivor::cli::UsageError&) {
+        // the one failure a command line may give
+    }
+    return 0;
+}
