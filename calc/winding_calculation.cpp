@@ -101,8 +101,8 @@ WindingOutcome runWindingCalculation(WindingDesign& design, TurnStore& store,
         store.secondary[k - 1] = static_cast<double>(turns);
         report.append(text("Mes16") + " " + row.voltage);
         report.append(text("Mes17") + " " + row.current);
-        WindingFigures& winding =
-            figures.secondaries.emplace_back(numberToText(static_cast<Extended>(turns)));
+        WindingFigures& winding = figures.secondaries.emplace_back(
+            WindingFigures{numberToText(static_cast<Extended>(turns)), {}});
         report.append(text("Mes12") + " " + winding.turns);
         const double diameter = wireDiameter(product(textToNumber(row.current), 2));
         winding.diameter = numberToText(diameter);
