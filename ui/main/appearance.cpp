@@ -115,8 +115,16 @@ void TMainForm::setWindowFont(const QString& family, int points) {
 void TMainForm::applySavedAppearance() {
     const Appearance saved = readAppearance(kSettingsFilePath);
     // The windings grid's colour is saved twice, as bgc1 and SG1; SG1 is the one that counts.
-    colours_ = ControlColours{saved.sg1, saved.bgc2,  saved.se1,  saved.se2,  saved.se4,
-                              saved.se5, saved.edit1, saved.form, saved.font, saved.form};
+    colours_ = ControlColours{.windingsGrid = saved.sg1,
+                              .primaryGrid = saved.bgc2,
+                              .countField = saved.se1,
+                              .frequencyField = saved.se2,
+                              .sectionField = saved.se4,
+                              .windowAreaField = saved.se5,
+                              .thicknessField = saved.edit1,
+                              .fixedCells = saved.form,
+                              .font = saved.font,
+                              .window = saved.form};
     showColours();
     setWindowFont(QString::fromStdString(saved.fontName), fontPoints(saved.fontSize));
 
