@@ -48,7 +48,6 @@ TAboutBox::TAboutBox(Desktop& desktop, QWidget* parent)
     Panel1->setLineWidth(2);
 
     ProgramIcon = makeLabel<Picture>(Panel1, "ProgramIcon", "", {7, 6, 101, 61});
-    ProgramIcon->setPixmap(QPixmap(":/images/about.png"));
     ProgramIcon->setScaledContents(true);
     const QFont title = designFont("MS Sans Serif", pixelsForPoints(10), true);
     ProductName = makeLabel(Panel1, "ProductName", "Navivor", {137, 16, 120, 17});
@@ -80,6 +79,8 @@ TAboutBox::TAboutBox(Desktop& desktop, QWidget* parent)
 int TAboutBox::exec() {
     if (!shownBefore_) {
         shownBefore_ = true;
+        // Decoded when first shown, not at every start-up.
+        ProgramIcon->setPixmap(QPixmap(":/images/about.png"));
         const QScreen* screen = QGuiApplication::primaryScreen();
         if (screen)
             move(screen->availableGeometry().center() - rect().center());
