@@ -11,7 +11,6 @@
 #include "ui/widgets/window_builders.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
