@@ -43,6 +43,10 @@ std::string LanguageTexts::mainForm(std::string_view key) const {
     return file_.text("MainForm", key, builtInText("MainForm", key));
 }
 
+std::string LanguageTexts::text(std::string_view section, std::string_view key) const {
+    return file_.text(section, key, builtInText(section, key));
+}
+
 std::string LanguageTexts::windowText(std::string_view section, std::string_view key,
                                       std::string_view shownNow) const {
     return file_.text(section, key, shownNow);

@@ -27,6 +27,8 @@ public:
     std::string message(std::string_view key) const;
     // A key of [MainForm] read by fixed code: Kol1 to Kol3, Label4, Button1, Button1_.
     std::string mainForm(std::string_view key) const;
+    // Any key of the catalogue, its built-in text by default.
+    std::string text(std::string_view section, std::string_view key) const;
     // A window text: the section is the window's name, the key the control's; a missing key
     // gives the text the control shows now.
     std::string windowText(std::string_view section, std::string_view key,

@@ -1,6 +1,7 @@
 // The built-in Russian texts that the program looks up in a language file by section and
-// key: the report and message texts of [Messages] and every caption, hint and menu text of the
-// five windows. Menu and toolbar separators carry no text and have no entry.
+// key: the report and message texts of [Messages], every caption, hint and menu text of the
+// five windows, then the texts of the rectifier and winding-sheet windows, the sheet's lines
+// among them. Menu and toolbar separators carry no text and have no entry.
 #pragma once
 
 #include <span>
@@ -15,7 +16,8 @@ struct CatalogueEntry {
 };
 
 // Every text a language file may give, in the order of the sections [Messages], [MainForm],
-// [AboutBox], [Result], [LangForm] and [Info]; each section and key pair occurs once.
+// [AboutBox], [Result], [LangForm], [Info],
+// [RectifierForm] and [WindingSheetForm]; each section and key pair occurs once.
 std::span<const CatalogueEntry> textCatalogue();
 
 // The built-in text of a key; an unknown key gives the empty text. The same key names

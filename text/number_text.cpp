@@ -153,6 +153,21 @@ std::string integerToText(std::int32_t value) {
     return std::to_string(value);
 }
 
+std::string fixedText(double value, int decimals) {
+    if (!std::isfinite(value))
+        return "-";
+    // Any double in fixed notation: up to 309 digits before the point.
+    char buffer[400];
+    const auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    if (error != std::errc())
+        return "-";
+    std::string text(buffer, end);
+    if (const std::size_t point = text.find('.'); point != std::string::npos)
+        text.replace(point, 1, decimalSeparator());
+    return text;
+}
+
 std::optional<std::int32_t> parseInteger(std::string_view text) {
     std::size_t pos = 0;
     while (pos < text.size() && text[pos] == ' ')

@@ -21,6 +21,10 @@ std::string numberToText(Extended value);
 
 std::string integerToText(std::int32_t value);
 
+// Fixed notation with the decimals given and the separator in force ("12,40"); a value that
+// is not finite gives "-".
+std::string fixedText(double value, int decimals);
+
 // Leading blanks, then a signed decimal or an unsigned hexadecimal form ("$2A", "x2A",
 // "0x2A", up to eight digits taken as a 32-bit pattern); nothing for any other text.
 std::optional<std::int32_t> parseInteger(std::string_view text);

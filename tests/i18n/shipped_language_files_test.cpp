@@ -22,7 +22,7 @@ const std::string kLanguageFolder = NAVIVOR_DATA_DIR "/lang/";
 // Printable ASCII and the Windows-1251 letters and signs the texts use: Cyrillic, the
 // Ukrainian letters, © and №. A file saved as UTF-8 by mistake shows other high bytes.
 bool isTextByte(char c) {
-    constexpr std::string_view kSigns = "\xA5\xA8\xA9\xAA\xAF\xB2\xB3\xB4\xB8\xB9\xBA\xBF";
+    constexpr std::string_view kSigns = "\xA5\xA8\xA9\xAA\xAF\xB0\xB2\xB3\xB4\xB8\xB9\xBA\xBF";
     const auto byte = static_cast<unsigned char>(c);
     return (byte >= 0x20 && byte < 0x7F) || byte >= 0xC0 || kSigns.find(c) != kSigns.npos;
 }

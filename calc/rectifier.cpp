@@ -1,0 +1,80 @@
+#include "rectifier.h"
+
+#include "text/decimal_separator.h"
+#include "text/failure.h"
+#include "text/number_text.h"
+
+#include <cmath>
+
+namespace navivor {
+namespace {
+
+// ATC-Frost Magnetics, "Method of Determining Secondary Current Ratings in D.C. Circuits",
+// capacitor input (the bridge lines as Petra Toroid republishes the table):
+//   bridge       VAC = 0.80 (VDC + 2), IAC = 1.8 IDC, VA = 1.4 (W + 2 IDC)
+//   centre-tap   VAC = 1.70 (VDC + 1), IAC = 1.2 IDC, VA = 1.7 (W + IDC)
+//   half-wave    VAC = 0.88 (VDC + 1), IAC = 2.6 IDC, VA = 2.3 (W + IDC)
+// The 1 V per conducting diode is taken out as the diode drop, so a different diode or a
+// regulator's headroom enters in its place.
+struct Factors {
+    double voltage;
+    double current;
+    double voltAmperes;
+    int diodesConducting;
+};
+
+Factors factorsOf(RectifierKind kind) {
+    switch (kind) {
+    case RectifierKind::Bridge:
+        return {0.8, 1.8, 1.4, 2};
+    case RectifierKind::CentreTap:
+        return {1.7, 1.2, 1.7, 1};
+    case RectifierKind::HalfWave:
+        return {0.88, 2.6, 2.3, 1};
+    }
+    return {};
+}
+
+bool isPositive(double value) {
+    return value > 0 && std::isfinite(value);
+}
+
+bool isNotNegative(double value) {
+    return value >= 0 && std::isfinite(value);
+}
+
+} // namespace
+
+std::optional<RectifierKind> rectifierKindNamed(std::string_view name) {
+    if (name == "bridge")
+        return RectifierKind::Bridge;
+    if (name == "centre-tap")
+        return RectifierKind::CentreTap;
+    if (name == "half-wave")
+        return RectifierKind::HalfWave;
+    return std::nullopt;
+}
+
+SecondaryForRectifier secondaryForRectifier(const RectifierInput& input) {
+    if (!isPositive(input.dcVoltage) || !isPositive(input.dcCurrent))
+        throw Failure("The DC voltage and current must be positive numbers");
+    if (!isNotNegative(input.diodeDrop) || !isNotNegative(input.headroom))
+        throw Failure("The diode drop and the headroom must not be negative");
+    const Factors factors = factorsOf(input.kind);
+    const double rectifiedVoltage =
+        input.dcVoltage + input.headroom + factors.diodesConducting * input.diodeDrop;
+    return {factors.voltage * rectifiedVoltage, factors.current * input.dcCurrent,
+            factors.voltAmperes * rectifiedVoltage * input.dcCurrent};
+}
+
+std::string cellText(double value) {
+    std::string text = fixedText(value, 2);
+    const std::string& separator = decimalSeparator();
+    if (text.ends_with("00"))
+        text.resize(text.size() - 2 - separator.size());
+    else if (text.ends_with('0'))
+        text.pop_back();
+    return text;
+}
+
+} // namespace navivor

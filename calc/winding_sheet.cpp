@@ -1,0 +1,172 @@
+#include "winding_sheet.h"
+
+#include "enamelled_wire.h"
+#include "text/failure.h"
+#include "text/number_text.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace navivor {
+namespace {
+
+void requirePositive(double value, const std::string& what) {
+    if (!(value > 0) || !std::isfinite(value))
+        throw Failure(what + " must be a positive number");
+}
+
+void requireNotNegative(double value, const std::string& what) {
+    if (!(value >= 0) || !std::isfinite(value))
+        throw Failure(what + " must not be negative");
+}
+
+void checkInputs(const CalculatedTransformer& transformer, const CoreGeometry& core,
+                 const WindingAllowances& allowances) {
+    requirePositive(core.tongueWidth, "The tongue width");
+    requirePositive(core.stackHeight, "The stack height");
+    requirePositive(core.windowWidth, "The window width");
+    requirePositive(core.windowHeight, "The window height");
+    requireNotNegative(allowances.sparePercent, "The spare allowance");
+    requireNotNegative(allowances.bobbinWall, "The bobbin wall");
+    requireNotNegative(allowances.layerInsulation, "The layer insulation");
+    // Below -234.5 degC copper's resistance by the linear law would be negative.
+    if (!(allowances.workingTemperature >= -200 && allowances.workingTemperature <= 500))
+        throw Failure("The working temperature must lie between -200 and 500 degC");
+    requirePositive(transformer.frequency, "The frequency");
+    if (transformer.primary.turns <= 0)
+        throw Failure("The primary winding has no turns");
+    requirePositive(transformer.primary.diameter, "The primary wire diameter");
+    for (std::size_t k = 0; k < transformer.secondaries.size(); ++k)
+        requirePositive(transformer.secondaries[k].diameter,
+                        "The wire diameter of secondary " + std::to_string(k + 1));
+}
+
+// Lays one winding on the bobbin over what is wound already (inner: mm from the tongue's
+// surface to the winding's first layer). Every layer is covered by the layer insulation.
+SheetRow layWinding(const SheetWinding& winding, double inner, const CoreGeometry& core,
+                    const WindingAllowances& allowances) {
+    SheetRow row;
+    row.turns = winding.turns;
+    row.current = winding.current;
+    row.diameter = winding.diameter;
+    row.overallDiameter = grade2OverallDiameter(winding.diameter);
+    const double bobbinLength = core.windowHeight - 2 * allowances.bobbinWall;
+    row.turnsPerLayer =
+        bobbinLength > 0 ? static_cast<std::int64_t>(std::floor(bobbinLength / row.overallDiameter))
+                         : 0;
+    // A wire wider than the bobbin: one turn a layer, and the sheet says it does not fit.
+    const std::int64_t perLayer = std::max<std::int64_t>(row.turnsPerLayer, 1);
+    row.layers = (winding.turns + perLayer - 1) / perLayer;
+    row.buildUp =
+        static_cast<double>(row.layers) * (row.overallDiameter + allowances.layerInsulation);
+
+    // The rectangle through the middle of the winding, square corners: a little more than a
+    // real turn, so the wire bought does not run short.
+    const double middle = inner + row.buildUp / 2;
+    row.meanTurn = 2 * (core.tongueWidth + core.stackHeight) + 8 * middle;
+    row.length = static_cast<double>(winding.turns) * row.meanTurn / 1000;
+    row.lengthToBuy = row.length * (1 + allowances.sparePercent / 100);
+
+    const double copperSection = std::numbers::pi * winding.diameter * winding.diameter / 4; // mm2
+    row.mass = copper::kDensity * copperSection * row.lengthToBuy; // g/cm3 x mm2 x m = g
+    row.resistance20 = copper::kResistivity20 * row.length / copperSection;
+    row.resistanceHot = row.resistance20 * (1 + copper::kTemperatureCoefficient20 *
+                                                    (allowances.workingTemperature - 20));
+    row.drop = winding.current * row.resistanceHot;
+    row.loss = winding.current * row.drop;
+    return row;
+}
+
+// Faraday's law for a sinusoidal flux: U = sqrt(2) pi f N B A.
+double fluxDensity(double voltage, double frequency, std::int64_t turns, const CoreGeometry& core) {
+    const double area = core.tongueWidth * core.stackHeight / 1e6; // m2
+    return voltage /
+           (std::numbers::sqrt2 * std::numbers::pi * frequency * static_cast<double>(turns) * area);
+}
+
+} // namespace
+
+CoreGeometry standardCoreGeometry(double coreSection) {
+    const double tongue = std::sqrt(coreSection);
+    return {tongue, tongue, tongue / 2, 1.5 * tongue};
+}
+
+CalculatedTransformer calculatedTransformer(const WindingDesign& design, const TurnStore& turns,
+                                            const ReportFigures& figures) {
+    CalculatedTransformer transformer;
+    transformer.frequency = design.frequency;
+    transformer.coreSection = design.coreSection;
+    transformer.primary = {toDouble(textToNumber(design.primaryVoltage)), 0,
+                           static_cast<std::int64_t>(turns.primary),
+                           toDouble(textToNumber(figures.primary.diameter))};
+    for (std::size_t k = 0; k < design.secondaries.size(); ++k)
+        transformer.secondaries.push_back(
+            {toDouble(textToNumber(design.secondaries[k].voltage)),
+             toDouble(textToNumber(design.secondaries[k].current)),
+             static_cast<std::int64_t>(turns.secondary[k]),
+             toDouble(textToNumber(figures.secondaries[k].diameter))});
+    return transformer;
+}
+
+void applyChosenDiameters(CalculatedTransformer& transformer,
+                          const std::vector<std::string>& diameters) {
+    for (std::size_t k = 0; k < diameters.size() && k <= transformer.secondaries.size(); ++k) {
+        if (diameters[k].empty())
+            continue;
+        SheetWinding& winding = k == 0 ? transformer.primary : transformer.secondaries[k - 1];
+        winding.diameter = toDouble(textToNumber(diameters[k]));
+    }
+}
+
+WindingSheet computeWindingSheet(const CalculatedTransformer& transformer, const CoreGeometry& core,
+                                 const WindingAllowances& allowances) {
+    checkInputs(transformer, core, allowances);
+    WindingSheet sheet;
+
+    // Ampere-turn balance, the magnetising current left out.
+    SheetWinding primary = transformer.primary;
+    const auto primaryTurns = static_cast<double>(primary.turns);
+    for (const SheetWinding& secondary : transformer.secondaries)
+        primary.current += secondary.current * static_cast<double>(secondary.turns) / primaryTurns;
+
+    double inner = allowances.bobbinWall;
+    sheet.primary = layWinding(primary, inner, core, allowances);
+    inner += sheet.primary.buildUp;
+    bool everyWireFits = sheet.primary.turnsPerLayer > 0;
+    for (const SheetWinding& secondary : transformer.secondaries) {
+        SheetRow& row =
+            sheet.secondaries.emplace_back(layWinding(secondary, inner, core, allowances));
+        inner += row.buildUp;
+        everyWireFits = everyWireFits && row.turnsPerLayer > 0;
+    }
+    sheet.totalBuildUp = inner;
+    sheet.fits = everyWireFits && sheet.totalBuildUp <= core.windowWidth;
+
+    // The copper's resistance only: the leakage reactance of a small transformer adds little
+    // at a resistive load. The primary's drop lowers the voltage every secondary sees.
+    const double voltsPerTurn = (primary.voltage - sheet.primary.drop) / primaryTurns;
+    for (std::size_t k = 0; k < sheet.secondaries.size(); ++k) {
+        SheetRow& row = sheet.secondaries[k];
+        const SheetWinding& secondary = transformer.secondaries[k];
+        const auto turns = static_cast<double>(row.turns);
+        row.noLoadVoltage = primary.voltage * turns / primaryTurns;
+        row.loadedVoltage = voltsPerTurn * turns - row.drop;
+        // The winding's resistance grows with its turns, so each turn gives the volts per
+        // turn less its own share of the drop.
+        const double netVoltsPerTurn = turns > 0 ? voltsPerTurn - row.drop / turns : voltsPerTurn;
+        if (netVoltsPerTurn > 0)
+            row.turnsForNominal = std::llround(secondary.voltage / netVoltsPerTurn);
+    }
+
+    sheet.totalMass = sheet.primary.mass;
+    sheet.totalLoss = sheet.primary.loss;
+    for (const SheetRow& row : sheet.secondaries) {
+        sheet.totalMass += row.mass;
+        sheet.totalLoss += row.loss;
+    }
+    sheet.fluxDensity = fluxDensity(primary.voltage, transformer.frequency, primary.turns, core);
+    sheet.fluxDensityHighMains = 1.1 * sheet.fluxDensity;
+    return sheet;
+}
+
+} // namespace navivor

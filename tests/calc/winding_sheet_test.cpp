@@ -1,0 +1,125 @@
+#include "calc/rectifier.h"
+#include "calc/winding_sheet.h"
+#include "calc/winding_sheet_text.h"
+#include "support/separator_scope.h"
+#include "text/failure.h"
+
+#include <gmock/gmock.h>
+
+namespace navivor {
+namespace {
+
+struct RectifierCase {
+    RectifierKind kind;
+    double dcVoltage, dcCurrent, acVoltage, acCurrent, voltAmperes;
+};
+
+// The published capacitor-input lines with their own 1 V a diode: bridge VAC = 0,8 (VDC + 2),
+// IAC = 1,8 IDC, VA = 1,4 (W + 2 IDC); centre-tap 1,7 (VDC + 1), 1,2 IDC, 1,7 (W + IDC) (the
+// table's own example: 5 V 2 A gives 10,2 V 2,4 A); half-wave 0,88 (VDC + 1), 2,6 IDC,
+// 2,3 (W + IDC) (its example: 5 V gives 5,3 V).
+TEST(Rectifier, PublishedFactors) {
+    const RectifierCase cases[] = {
+        {RectifierKind::Bridge, 12, 1, 11.2, 1.8, 19.6},
+        {RectifierKind::CentreTap, 5, 2, 10.2, 2.4, 20.4},
+        {RectifierKind::HalfWave, 5, 1, 5.28, 2.6, 13.8},
+    };
+    for (const RectifierCase& c : cases) {
+        const auto ac = secondaryForRectifier({c.dcVoltage, c.dcCurrent, c.kind, 1, 0});
+        EXPECT_DOUBLE_EQ(ac.acVoltage, c.acVoltage) << c.dcVoltage;
+        EXPECT_DOUBLE_EQ(ac.acCurrent, c.acCurrent) << c.dcVoltage;
+        EXPECT_NEAR(ac.voltAmperes, c.voltAmperes, 1e-12) << c.dcVoltage;
+    }
+    // A regulator's headroom and another diode take the place of the table's 1 V.
+    EXPECT_DOUBLE_EQ(secondaryForRectifier({12, 1, RectifierKind::Bridge, 0.7, 3}).acVoltage,
+                     0.8 * 16.4);
+    EXPECT_THROW(secondaryForRectifier({0, 1, RectifierKind::Bridge, 1, 0}), Failure);
+    EXPECT_THROW(secondaryForRectifier({12, 1, RectifierKind::Bridge, -1, 0}), Failure);
+
+    const testing::SeparatorScope comma(",");
+    EXPECT_EQ(cellText(11.2), "11,2");
+    EXPECT_EQ(cellText(18), "18");
+    EXPECT_EQ(cellText(5.28), "5,28");
+}
+
+CalculatedTransformer firstWorkedExample() {
+    // 220 V to 12 V 2 A at 50 Hz on 1000 mm2: 1210 and 69 turns, wires 0,27 and 1,12 chosen.
+    return {50, 1000, {220, 0, 1210, 0.27}, {{12, 2, 69, 1.12}}};
+}
+
+// Worked by hand for the first worked example on the standard core (tongue and stack
+// sqrt(1000) = 31,623, window 15,811 x 47,434 mm), bobbin wall 1, layer tape 0,05 mm:
+//   primary: enamel 0,27 -> 0,3183 (between 0,250/0,297 and 0,280/0,329); bobbin length
+//   45,434 mm holds 142 turns a layer, 9 layers, build-up 9 x 0,3683 = 3,315 mm; mean turn
+//   4 x 31,623 + 8 x (1 + 3,315 / 2) = 147,75 mm; 1210 turns = 178,78 m; copper section
+//   0,057256 mm2, so 53,84 ohm at 20 degC, 65,47 ohm at 75 degC; current 2 x 69 / 1210 =
+//   0,11405 A drops 7,467 V.
+//   secondary: 1,12 -> 1,2180; 37 turns a layer, 2 layers, 2,536 mm; mean turn 126,49 +
+//   8 x (4,315 + 1,268) = 171,16 mm; 11,81 m; 0,2067 / 0,2513 ohm; 2 A drop 0,503 V, loss
+//   1,005 W; loaded 69 x (220 - 7,467) / 1210 - 0,503 = 11,617 V; no load 12,545 V;
+//   12 V under load needs 12 / (212,533 / 1210 - 0,503 / 69) = 71,3 -> 71 turns.
+//   Flux density 220 / (4,4429 x 50 x 1210 x 0,001) = 0,8185 T, 0,9003 T at +10 %.
+TEST(WindingSheet, FirstWorkedExample) {
+    const WindingSheet sheet =
+        computeWindingSheet(firstWorkedExample(), standardCoreGeometry(1000), WindingAllowances());
+    const SheetRow& primary = sheet.primary;
+    EXPECT_EQ(primary.turnsPerLayer, 142);
+    EXPECT_EQ(primary.layers, 9);
+    EXPECT_NEAR(primary.buildUp, 3.315, 1e-9);
+    EXPECT_NEAR(primary.meanTurn, 147.751, 1e-3);
+    EXPECT_NEAR(primary.length, 178.779, 1e-3);
+    EXPECT_NEAR(primary.resistance20, 53.836, 1e-3);
+    EXPECT_NEAR(primary.resistanceHot, 65.472, 1e-3);
+    EXPECT_NEAR(primary.drop, 7.467, 1e-3);
+
+    ASSERT_EQ(sheet.secondaries.size(), 1u);
+    const SheetRow& secondary = sheet.secondaries[0];
+    EXPECT_EQ(secondary.turnsPerLayer, 37);
+    EXPECT_EQ(secondary.layers, 2);
+    EXPECT_NEAR(secondary.meanTurn, 171.155, 1e-3);
+    EXPECT_NEAR(secondary.lengthToBuy, 1.1 * secondary.length, 1e-12);
+    EXPECT_NEAR(secondary.resistanceHot, 0.25135, 1e-5);
+    EXPECT_NEAR(secondary.loss, 1.0054, 1e-4);
+    EXPECT_NEAR(secondary.noLoadVoltage, 12.5455, 1e-4);
+    EXPECT_NEAR(secondary.loadedVoltage, 11.617, 1e-3);
+    EXPECT_EQ(secondary.turnsForNominal, 71);
+    EXPECT_TRUE(sheet.fits);
+    EXPECT_NEAR(sheet.totalBuildUp, 6.851, 1e-3);
+    EXPECT_NEAR(sheet.fluxDensity, 0.81847, 1e-5);
+    EXPECT_NEAR(sheet.fluxDensityHighMains, 0.90032, 1e-5);
+}
+
+TEST(WindingSheet, SaysWhatDoesNotFit) {
+    CoreGeometry narrow = standardCoreGeometry(1000);
+    narrow.windowWidth = 6;
+    EXPECT_FALSE(computeWindingSheet(firstWorkedExample(), narrow, {}).fits);
+
+    // Over a 1 mm bobbin the 1,218 mm secondary wire lays one turn a layer and never fits.
+    CoreGeometry shallow = standardCoreGeometry(1000);
+    shallow.windowHeight = 3;
+    const WindingSheet sheet = computeWindingSheet(firstWorkedExample(), shallow, {});
+    EXPECT_EQ(sheet.primary.turnsPerLayer, 3);
+    EXPECT_EQ(sheet.secondaries[0].turnsPerLayer, 0);
+    EXPECT_EQ(sheet.secondaries[0].layers, 69);
+    EXPECT_FALSE(sheet.fits);
+
+    const testing::SeparatorScope comma(",");
+    const auto lines = windingSheetLines(shallow, {}, sheet,
+                                         [](std::string_view key) { return std::string(key); });
+    EXPECT_THAT(lines, ::testing::Contains("Sheet31"));
+    EXPECT_THAT(lines, ::testing::Contains("Sheet28"));
+    EXPECT_THAT(lines, ::testing::Contains("Sheet12 3 / 404"));
+}
+
+TEST(WindingSheet, RefusesWhatHasNoMeaning) {
+    CalculatedTransformer noWire = firstWorkedExample();
+    noWire.secondaries[0].diameter = 0;
+    EXPECT_THROW(computeWindingSheet(noWire, standardCoreGeometry(1000), {}), Failure);
+    CalculatedTransformer noTurns = firstWorkedExample();
+    noTurns.primary.turns = 0;
+    EXPECT_THROW(computeWindingSheet(noTurns, standardCoreGeometry(1000), {}), Failure);
+    EXPECT_THROW(computeWindingSheet(firstWorkedExample(), {0, 1, 1, 1}, {}), Failure);
+}
+
+} // namespace
+} // namespace navivor
