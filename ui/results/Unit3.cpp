@@ -3,24 +3,16 @@
 #include "text/cp1251.h"
 #include "text/failure.h"
 #include "ui/desktop/desktop.h"
+#include "ui/results/text_output.h"
 #include "ui/widgets/window_builders.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QCloseEvent>
-#include <QDir>
 #include <QFileInfo>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
-#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextOption>
-
-#include <cerrno>
-#include <unistd.h>
 
 #include <memory>
 #include <string>
@@ -44,62 +36,6 @@ QTextDocument* makeHiddenField(const QString& name, QObject* parent) {
     field->setDocumentMargin(0);
     field->setDefaultFont(printFont());
     return field;
-}
-
-void writeFile(const QString& path, const std::string& bytes) {
-    // The new file replaces the old one only once every byte is on the disk; where the folder
-    // takes no temporary file beside it, the file is written in place.
-    QSaveFile file(path);
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
-        throw Failure("Cannot create file " + QDir::toNativeSeparators(path).toStdString());
-    const auto size = static_cast<qint64>(bytes.size());
-    // The buffered write reports a full disk only at the flush, and commit() would not.
-    const bool written = file.write(bytes.data(), size) == size && file.flush() &&
-                         (::fsync(file.handle()) == 0 || errno == EINVAL);
-    if (!written || !file.commit())
-        throw Failure("Stream write error");
-}
-
-// Lays the buffer out on pages of the printer's printable area and draws them, each page
-// holding whole lines from its top edge.
-void printDocument(const QTextDocument& buffer, QPrinter& printer, const QColor& colour) {
-    const std::unique_ptr<QTextDocument> document(buffer.clone());
-    document->setDefaultFont(buffer.defaultFont());
-    document->setDocumentMargin(0);
-    QTextOption wrapping = document->defaultTextOption();
-    wrapping.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    document->setDefaultTextOption(wrapping);
-    // The break after the last report line opens no paragraph of its own on paper.
-    if (document->blockCount() > 1 && document->lastBlock().length() == 1) {
-        QTextCursor cursor(document->lastBlock());
-        cursor.deletePreviousChar();
-    }
-
-    QAbstractTextDocumentLayout* layout = document->documentLayout();
-    layout->setPaintDevice(&printer);
-    const QSizeF page = printer.pageLayout().paintRectPixels(printer.resolution()).size();
-    document->setPageSize(page);
-    const int pageCount = document->pageCount();
-
-    QPainter painter;
-    if (!painter.begin(&printer))
-        throw Failure("Printing failed");
-    QAbstractTextDocumentLayout::PaintContext context;
-    context.palette.setColor(QPalette::Text, colour);
-    for (int index = 0; index < pageCount; ++index) {
-        if (index > 0 && !printer.newPage())
-            throw Failure("Printing failed");
-        const qreal top = index * page.height();
-        context.clip = QRectF(QPointF(0, top), page);
-        painter.save();
-        painter.translate(0, -top);
-        painter.setClipRect(context.clip);
-        layout->draw(&painter, context);
-        painter.restore();
-    }
-    if (!painter.end())
-        throw Failure("Printing failed");
 }
 
 } // namespace
@@ -155,17 +91,7 @@ void TResult::appendLines(const QStringList& lines) {
 }
 
 QString TResult::reportText() const {
-    // The field keeps its lines as paragraphs; Shift+Enter adds a line separator inside one.
-    const QString raw = Memo1->document()->toRawText();
-    QString text;
-    text.reserve(raw.size() + Memo1->document()->blockCount());
-    for (const QChar c : raw) {
-        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
-            text += QStringLiteral("\r\n");
-        else
-            text += c;
-    }
-    return text;
+    return textWithCrLf(*Memo1->document());
 }
 
 bool TResult::reportHasText() const {
@@ -196,7 +122,7 @@ void TResult::saveReport(QWidget* dialogParent) {
     if (!chosen)
         return;
     lastSavePath_ = QFileInfo(*chosen).absoluteFilePath();
-    writeFile(lastSavePath_, encodeCp1251(reportText().toStdString()));
+    writeTextFile(lastSavePath_, encodeCp1251(reportText().toStdString()));
 }
 
 void TResult::printReport(QWidget* dialogParent) {
@@ -210,7 +136,7 @@ void TResult::printReport(QWidget* dialogParent) {
     if (!desktop_.choosePrinterSettings(dialogParent, *printer_))
         return;
     printer_->setDocName(RichEdit1->toPlainText());
-    printDocument(*RxRichEdit1, *printer_, palette().color(QPalette::WindowText));
+    printTextDocument(*RxRichEdit1, *printer_, palette().color(QPalette::WindowText));
 }
 
 void TResult::closeEvent(QCloseEvent* event) {
