@@ -18,6 +18,12 @@ NavivorWindows::NavivorWindows() {
     create(LangForm, windows_.LangForm, windows_, MainForm.get());
     showingFailures([this] { LangForm->FormCreate(); });
     create(Info, windows_.Info);
+    create(RectifierForm, windows_.RectifierForm, windows_, MainForm.get());
+    QObject::connect(RectifierForm.get(), &TRectifierForm::secondaryChosen, MainForm.get(),
+                     [this](int row, const QString& voltage, const QString& current) {
+                         MainForm->enterSecondary(row, voltage, current);
+                     });
+    create(WindingSheetForm, windows_.WindingSheetForm, windows_, Desktop::instance());
 }
 
 } // namespace navivor

@@ -1,4 +1,4 @@
-// The five windows of the program, created in a fixed order at start-up and destroyed in the
+// The windows of the program, created in a fixed order at start-up and destroyed in the
 // reverse order at the end. Each window's creation may use the windows made before it.
 // A window that cannot be built fails the whole construction: there is no program without it.
 #pragma once
@@ -9,6 +9,8 @@
 #include "ui/reference/Unit2.h"
 #include "ui/reference/Unit4.h"
 #include "ui/results/Unit3.h"
+#include "ui/workshop/rectifier_form.h"
+#include "ui/workshop/winding_sheet_form.h"
 
 #include <memory>
 
@@ -27,6 +29,9 @@ public:
     std::unique_ptr<TResult> Result;
     std::unique_ptr<TLangForm> LangForm;
     std::unique_ptr<TInfo> Info;
+    // The bench tools come after the five windows of the calculation.
+    std::unique_ptr<TRectifierForm> RectifierForm;
+    std::unique_ptr<TWindingSheetForm> WindingSheetForm;
 
 private:
     // Makes the window, keeps it, and lists it in the program's windows.

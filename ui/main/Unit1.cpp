@@ -212,7 +212,10 @@ void TMainForm::createMenu() {
     N13->setCheckable(true);
     Lang = makeMenuItem(N7, "Lang", "Язык");
     N2 = makeMenuSeparator(N7, "N2");
-    N7->addActions({N3, N5, N6, N1, N4, N13, Lang, N2});
+    Rectifier1 = makeMenuItem(N7, "Rectifier1", "Выпрямитель...");
+    WindingSheet1 = makeMenuItem(N7, "WindingSheet1", "Намоточные данные...");
+    N17 = makeMenuSeparator(N7, "N17");
+    N7->addActions({N3, N5, N6, N1, N4, N13, Lang, N2, Rectifier1, WindingSheet1, N17});
     N9 = makeSubmenu(N7, "N9", "Справка");
     N10 = makeMenuItem(N9, "N10", "Размеры проводки");
     N12 = makeMenuItem(N9, "N12", "Размеры проводов");
@@ -236,12 +239,20 @@ void TMainForm::connectHandlers() {
     connect(Menu1, &QMenu::aboutToShow, this, handler(&TMainForm::Menu1Click));
 
     const std::pair<QAction*, void (TMainForm::*)()> items[] = {
-        {Save, &TMainForm::SaveClick},     {Print, &TMainForm::PrintClick},
-        {Exit1, &TMainForm::Exit1Click},   {N3, &TMainForm::N3Click},
-        {N5, &TMainForm::N5Click},         {N6, &TMainForm::N6Click},
-        {Lang, &TMainForm::LangClick},     {N10, &TMainForm::N10Click},
-        {N12, &TMainForm::N12Click},       {N14, &TMainForm::N14Click},
-        {About1, &TMainForm::About1Click}, {N16, &TMainForm::N16Click}};
+        {Save, &TMainForm::SaveClick},
+        {Print, &TMainForm::PrintClick},
+        {Exit1, &TMainForm::Exit1Click},
+        {N3, &TMainForm::N3Click},
+        {N5, &TMainForm::N5Click},
+        {N6, &TMainForm::N6Click},
+        {Lang, &TMainForm::LangClick},
+        {N10, &TMainForm::N10Click},
+        {N12, &TMainForm::N12Click},
+        {N14, &TMainForm::N14Click},
+        {About1, &TMainForm::About1Click},
+        {N16, &TMainForm::N16Click},
+        {Rectifier1, &TMainForm::Rectifier1Click},
+        {WindingSheet1, &TMainForm::WindingSheet1Click}};
     for (auto [item, method] : items)
         connect(item, &QAction::triggered, this, handler(method));
     // The check marks are the state these two commands toggle themselves.

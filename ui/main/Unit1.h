@@ -3,6 +3,7 @@
 #pragma once
 
 #include "calc/calculation_cycle.h"
+#include "calc/winding_sheet.h"
 #include "settings/settings_file.h"
 #include "ui/desktop/desktop.h"
 #include "ui/program_windows.h"
@@ -100,6 +101,9 @@ public:
     QAction* N13;
     QAction* Lang;
     QAction* N2;
+    QAction* Rectifier1;
+    QAction* WindingSheet1;
+    QAction* N17;
     QMenu* N9;
     QAction* N10;
     QAction* N12;
@@ -116,6 +120,9 @@ public:
     // The results window was closed (calculate_press.cpp): back to calculation mode with an
     // empty report.
     void ResultFormClose();
+    // The rectifier dialog's values for a row of the windings grid (workshop_commands.cpp); a
+    // row beyond the count adds the windings up to it.
+    void enterSecondary(int row, const QString& voltage, const QString& current);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -143,6 +150,10 @@ private:
     void N14Click();   // "Размеры сердечников"
     void About1Click(); // "О программе"
     void N16Click();    // "Инфо"
+
+    // workshop_commands.cpp
+    void Rectifier1Click();    // "Выпрямитель..."
+    void WindingSheet1Click(); // "Намоточные данные..."
 
     // appearance.cpp
     void N3Click(); // "Шрифт...", toolbar "Шрифт..."
@@ -203,6 +214,9 @@ private:
     QWidget* client_;
     // The language of the most recent press of the calculate button.
     std::optional<QString> lastPressLanguage_;
+    // What the last sufficient winding calculation found, for the winding sheet; the reset
+    // button forgets it.
+    std::optional<CalculatedTransformer> lastCalculation_;
 };
 
 } // namespace navivor

@@ -93,8 +93,10 @@ void TMainForm::Button1Click() {
         return;
     case PressResult::CoreSufficient:
         Button1->setText(QString::fromStdString(texts.mainForm("Button1_")));
+        lastCalculation_ = calculatedTransformer(design, cycle_.turnStore(), report.figures);
         break;
     case PressResult::CoreInsufficient:
+        lastCalculation_.reset();
         break;
     }
 
@@ -140,6 +142,7 @@ void TMainForm::enableSaveAndPrintButtons(bool enabled) {
 // The reset button and the close of the results window share their steps, each in its own
 // order.
 void TMainForm::Button2Click() {
+    lastCalculation_.reset();
     windows_.Result->clearReport();
     returnToCalculationMode();
     enableSaveAndPrintItems(false);

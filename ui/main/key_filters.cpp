@@ -4,16 +4,6 @@
 #include "ui/widgets/character_filter.h"
 
 namespace navivor {
-namespace {
-
-void keepNumberCharacter(QChar& key) {
-    const bool allowed =
-        key == QChar(8) || (key >= '0' && key <= '9') || isDecimalSeparatorKey(key);
-    if (!allowed)
-        key = QChar();
-}
-
-} // namespace
 
 void TMainForm::SG1KeyPress(QChar& key) {
     keepNumberCharacter(key);

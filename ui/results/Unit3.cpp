@@ -23,12 +23,6 @@ namespace {
 const QString kDesignFontFamily = QStringLiteral("MS Sans Serif");
 const QString kJobName = QStringLiteral("RichEdit1");
 
-QFont printFont() {
-    QFont font = designFont(kDesignFontFamily, 13);
-    font.setPointSize(10);
-    return font;
-}
-
 QTextDocument* makeHiddenField(const QString& name, QObject* parent) {
     auto* field = new QTextDocument(parent);
     field->setObjectName(name);

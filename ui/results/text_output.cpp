@@ -1,6 +1,7 @@
 #include "ui/results/text_output.h"
 
 #include "text/failure.h"
+#include "ui/widgets/window_builders.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
@@ -18,6 +19,12 @@
 #include <memory>
 
 namespace navivor {
+
+QFont printFont() {
+    QFont font = designFont(QStringLiteral("MS Sans Serif"), 13);
+    font.setPointSize(10);
+    return font;
+}
 
 void writeTextFile(const QString& path, const std::string& bytes) {
     // The new file replaces the old one only once every byte is on the disk; where the folder

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QString>
 
 #include <string>
@@ -10,6 +11,9 @@ class QPrinter;
 class QTextDocument;
 
 namespace navivor {
+
+// The font texts are printed in.
+QFont printFont();
 
 // Replaces the file only once every byte is on the disk; raises a Failure with the message
 // the user reads.

@@ -44,6 +44,13 @@ bool isDecimalSeparatorKey(QChar key) {
     return QString(key) == QString::fromStdString(decimalSeparator());
 }
 
+void keepNumberCharacter(QChar& key) {
+    const bool allowed =
+        key == QChar(8) || (key >= '0' && key <= '9') || isDecimalSeparatorKey(key);
+    if (!allowed)
+        key = QChar();
+}
+
 CharacterFilter::CharacterFilter(QLineEdit* edit, Hook hook)
     : QObject(edit)
     , edit_(edit)

@@ -21,6 +21,10 @@ QChar typedCharacter(const QKeyEvent& event);
 // True when the key types the decimal separator in force.
 bool isDecimalSeparatorKey(QChar key);
 
+// The hook of the number fields: digits, backspace and the decimal separator pass; anything
+// else typed is dropped without a sound.
+void keepNumberCharacter(QChar& key);
+
 // Runs the hook on every character typed into the edit before the edit sees it. The hook may
 // keep the character (the key acts as usual), clear it to QChar() (the key is discarded), or
 // replace it by another printable character or backspace. Text pasted with the mouse is not

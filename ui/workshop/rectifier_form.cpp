@@ -1,0 +1,138 @@
+#include "ui/workshop/rectifier_form.h"
+
+#include "calc/winding_design.h"
+#include "i18n/language_file.h"
+#include "text/number_text.h"
+#include "ui/desktop/failure_box.h"
+#include "ui/language/Unit5.h"
+#include "ui/widgets/character_filter.h"
+#include "ui/widgets/spin_field.h"
+#include "ui/widgets/window_builders.h"
+
+#include <QComboBox>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+
+namespace navivor {
+namespace {
+
+constexpr const char* kSection = "RectifierForm";
+constexpr RectifierKind kKinds[] = {RectifierKind::Bridge, RectifierKind::CentreTap,
+                                    RectifierKind::HalfWave};
+
+double fieldValue(const QLineEdit* field) {
+    return toDouble(textToNumber(field->text().toStdString()));
+}
+
+} // namespace
+
+TRectifierForm::TRectifierForm(const ProgramWindows& windows, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | kCloseBoxOnly)
+    , windows_(windows) {
+    setUpWindow(this, "RectifierForm", "Выпрямитель", {360, 404});
+    setFont(designFont("MS Sans Serif", 11));
+
+    const auto label = [this](const char* name, const QString& text, int y) {
+        return makeLabel(this, name, text, {12, y, 232, 16});
+    };
+    const auto field = [this](const char* name, const QString& text, int y) {
+        auto* edit = new QLineEdit(text, this);
+        edit->setObjectName(name);
+        edit->setGeometry(250, y, 90, 21);
+        new CharacterFilter(edit, keepNumberCharacter);
+        edit->setAcceptDrops(false);
+        return edit;
+    };
+    const auto value = [this](const char* name, int y) {
+        QLabel* shown = makeLabel(this, name, "", {250, y, 90, 16});
+        shown->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        return shown;
+    };
+    Label1 = label("Label1", "Постоянное напряжение, В", 14);
+    Edit1 = field("Edit1", "12", 10);
+    Label2 = label("Label2", "Постоянный ток, А", 42);
+    Edit2 = field("Edit2", "1", 38);
+    Label3 = makeLabel(this, "Label3", "Схема выпрямителя", {12, 70, 134, 16});
+    ComboBox1 = new QComboBox(this);
+    ComboBox1->setObjectName("ComboBox1");
+    ComboBox1->setGeometry(150, 66, 190, 21);
+    ComboBox1->addItems({"", "", ""});
+    Label4 = makeLabel(this, "Label4", "Фильтр: конденсатор (емкостный вход)", {12, 98, 328, 16});
+    Label5 = label("Label5", "Падение на диоде, В", 122);
+    Edit3 = field("Edit3", QString::fromStdString(numberToText(RectifierInput().diodeDrop)), 118);
+    Label6 = label("Label6", "Запас для стабилизатора, В", 150);
+    Edit4 = field("Edit4", "0", 146);
+    Button1 = makePushButton(this, "Button1", "Рассчитать", {250, 176, 90, 25});
+
+    Label7 = label("Label7", "Напряжение обмотки, В", 214);
+    Value1 = value("Value1", 214);
+    Label8 = label("Label8", "Ток обмотки, А", 236);
+    Value2 = value("Value2", 236);
+    Label9 = label("Label9", "Мощность обмотки, ВА", 258);
+    Value3 = value("Value3", 258);
+
+    Label10 = makeLabel(this, "Label10", "Строка таблицы обмоток", {12, 288, 134, 16});
+    SpinEdit1 = new SpinField(1, static_cast<int>(kMaxSecondaries), 1, this);
+    SpinEdit1->setObjectName("SpinEdit1");
+    SpinEdit1->setGeometry(150, 284, 50, 23);
+    Button2 = makePushButton(this, "Button2", "В таблицу", {250, 284, 90, 25});
+    Label11 = makeLabel(this, "Label11",
+                        "Коэффициенты: ATC-Frost Magnetics, Method of Determining Secondary "
+                        "Current Ratings in D.C. Circuits. Со средней точкой напряжение - между "
+                        "крайними выводами.",
+                        {12, 318, 336, 44}, true);
+    Button3 = makePushButton(this, "Button3", "Закрыть", {135, 370, 90, 25});
+
+    connect(Button1, &QPushButton::clicked, this, reportingFailures([this] { Button1Click(); }));
+    connect(Button2, &QPushButton::clicked, this, reportingFailures([this] { Button2Click(); }));
+    connect(Button3, &QPushButton::clicked, this, &QDialog::reject);
+    retitleKinds();
+}
+
+void TRectifierForm::showFor(int secondaries) {
+    if (SpinEdit1->value() > secondaries)
+        SpinEdit1->setValue(secondaries);
+    retitleKinds();
+    exec();
+}
+
+// The list's items are no control of their own, so the language is read when the dialog opens.
+void TRectifierForm::retitleKinds() {
+    const LanguageTexts texts(windows_.LangForm ? windows_.LangForm->languageName().toStdString()
+                                                : std::string(kBuiltInLanguage));
+    for (int index = 0; index < ComboBox1->count(); ++index) {
+        const std::string key = "Kind" + std::to_string(index + 1);
+        ComboBox1->setItemText(index, QString::fromStdString(texts.text(kSection, key)));
+    }
+}
+
+SecondaryForRectifier TRectifierForm::calculate() {
+    RectifierInput input;
+    input.dcVoltage = fieldValue(Edit1);
+    input.dcCurrent = fieldValue(Edit2);
+    input.kind = kKinds[std::max(ComboBox1->currentIndex(), 0)];
+    input.diodeDrop = fieldValue(Edit3);
+    input.headroom = fieldValue(Edit4);
+    const SecondaryForRectifier secondary = secondaryForRectifier(input);
+    Value1->setText(QString::fromStdString(cellText(secondary.acVoltage)));
+    Value2->setText(QString::fromStdString(cellText(secondary.acCurrent)));
+    Value3->setText(QString::fromStdString(fixedText(secondary.voltAmperes, 1)));
+    return secondary;
+}
+
+void TRectifierForm::Button1Click() {
+    calculate();
+}
+
+void TRectifierForm::Button2Click() {
+    const SecondaryForRectifier secondary = calculate();
+    // The field is read as typed; the grid has rows 1 to 50.
+    emit secondaryChosen(std::clamp(SpinEdit1->value(), 1, static_cast<int>(kMaxSecondaries)),
+                         QString::fromStdString(cellText(secondary.acVoltage)),
+                         QString::fromStdString(cellText(secondary.acCurrent)));
+}
+
+} // namespace navivor

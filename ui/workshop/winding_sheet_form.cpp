@@ -1,0 +1,192 @@
+#include "ui/workshop/winding_sheet_form.h"
+
+#include "calc/rectifier.h"
+#include "calc/winding_sheet_text.h"
+#include "i18n/language_file.h"
+#include "text/cp1251.h"
+#include "text/failure.h"
+#include "text/number_text.h"
+#include "ui/desktop/failure_box.h"
+#include "ui/language/Unit5.h"
+#include "ui/results/text_output.h"
+#include "ui/widgets/character_filter.h"
+#include "ui/widgets/window_builders.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTextDocument>
+
+namespace navivor {
+namespace {
+
+constexpr const char* kSection = "WindingSheetForm";
+
+enum Field {
+    TongueWidth,
+    StackHeight,
+    WindowWidth,
+    WindowHeight,
+    BobbinWall,
+    LayerInsulation,
+    SparePercent,
+    WorkingTemperature
+};
+
+const char* const kCaptions[] = {"Ширина языка, мм", "Толщина набора, мм", "Ширина окна, мм",
+                                 "Высота окна, мм",  "Стенка каркаса, мм", "Изоляция слоя, мм",
+                                 "Запас провода, %", "Температура, °C"};
+
+double fieldValue(const QLineEdit* field) {
+    return toDouble(textToNumber(field->text().toStdString()));
+}
+
+} // namespace
+
+TWindingSheetForm::TWindingSheetForm(const ProgramWindows& windows, Desktop& desktop)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint)
+    , windows_(windows)
+    , desktop_(desktop) {
+    setUpWindow(this, "WindingSheetForm", "Намоточные данные", {600, 560});
+    setFont(designFont("MS Sans Serif", 11));
+    // Left open, it must not keep the program alive once the main window closes.
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    for (int index = 0; index < 8; ++index) {
+        const int x = index < 4 ? 8 : 300;
+        const int y = 10 + (index % 4) * 26;
+        const std::string number = std::to_string(index + 1);
+        Labels[index] =
+            makeLabel(this, ("Label" + number).c_str(), kCaptions[index], {x, y + 4, 190, 16});
+        auto* edit = new QLineEdit(this);
+        edit->setObjectName(QString::fromStdString("Edit" + number));
+        edit->setGeometry(x + 196, y, 80, 21);
+        new CharacterFilter(edit, keepNumberCharacter);
+        edit->setAcceptDrops(false);
+        Edits[index] = edit;
+    }
+    Button1 = makePushButton(this, "Button1", "Рассчитать", {8, 118, 110, 25});
+    Button2 = makePushButton(this, "Button2", "Типовой сердечник", {124, 118, 140, 25});
+    Button3 = makePushButton(this, "Button3", "Сохранить...", {300, 118, 92, 25});
+    Button4 = makePushButton(this, "Button4", "Печать...", {398, 118, 92, 25});
+    Button5 = makePushButton(this, "Button5", "Закрыть", {500, 118, 92, 25});
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName("Memo1");
+    Memo1->setGeometry(8, 152, 584, 400);
+    Memo1->setReadOnly(true);
+    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+
+    fillAllowances(WindingAllowances());
+    const std::pair<QPushButton*, void (TWindingSheetForm::*)()> handlers[] = {
+        {Button1, &TWindingSheetForm::Button1Click},
+        {Button2, &TWindingSheetForm::Button2Click},
+        {Button3, &TWindingSheetForm::Button3Click},
+        {Button4, &TWindingSheetForm::Button4Click}};
+    for (auto [button, method] : handlers)
+        connect(button, &QPushButton::clicked, this,
+                reportingFailures([this, method] { (this->*method)(); }));
+    connect(Button5, &QPushButton::clicked, this, &QWidget::close);
+}
+
+TWindingSheetForm::~TWindingSheetForm() = default;
+
+void TWindingSheetForm::showFor(const CalculatedTransformer& transformer) {
+    transformer_ = transformer;
+    if (coreFilledFor_ != transformer.coreSection)
+        fillStandardCore();
+    show();
+    raise();
+    activateWindow();
+    showSheet();
+}
+
+QString TWindingSheetForm::sheetText() const {
+    return textWithCrLf(*Memo1->document());
+}
+
+void TWindingSheetForm::fillStandardCore() {
+    const CoreGeometry core = standardCoreGeometry(transformer_->coreSection);
+    const double figures[] = {core.tongueWidth, core.stackHeight, core.windowWidth,
+                              core.windowHeight};
+    for (int index = TongueWidth; index <= WindowHeight; ++index)
+        Edits[index]->setText(QString::fromStdString(cellText(figures[index])));
+    coreFilledFor_ = transformer_->coreSection;
+}
+
+void TWindingSheetForm::fillAllowances(const WindingAllowances& allowances) {
+    const std::pair<Field, double> figures[] = {
+        {BobbinWall, allowances.bobbinWall},
+        {LayerInsulation, allowances.layerInsulation},
+        {SparePercent, allowances.sparePercent},
+        {WorkingTemperature, allowances.workingTemperature}};
+    for (auto [field, figure] : figures)
+        Edits[field]->setText(QString::fromStdString(cellText(figure)));
+}
+
+// The sheet is written in the language of the moment, as a press writes its report.
+void TWindingSheetForm::showSheet() {
+    // Nothing to save or print until a sheet stands in the field.
+    Memo1->clear();
+    for (QPushButton* command : {Button3, Button4})
+        command->setEnabled(false);
+    const CoreGeometry core{fieldValue(Edits[TongueWidth]), fieldValue(Edits[StackHeight]),
+                            fieldValue(Edits[WindowWidth]), fieldValue(Edits[WindowHeight])};
+    const WindingAllowances allowances{
+        fieldValue(Edits[SparePercent]), fieldValue(Edits[WorkingTemperature]),
+        fieldValue(Edits[BobbinWall]), fieldValue(Edits[LayerInsulation])};
+    const WindingSheet sheet = computeWindingSheet(*transformer_, core, allowances);
+    const LanguageTexts texts(windows_.LangForm->languageName().toStdString());
+    const MessageLookup lookup = [&texts](std::string_view key) {
+        return texts.text(kSection, key);
+    };
+    QStringList lines;
+    for (const std::string& line : windingSheetLines(core, allowances, sheet, lookup))
+        lines.append(QString::fromStdString(line));
+    Memo1->setPlainText(lines.join('\n') + '\n');
+    for (QPushButton* command : {Button3, Button4})
+        command->setEnabled(true);
+}
+
+void TWindingSheetForm::Button1Click() {
+    showSheet();
+}
+
+void TWindingSheetForm::Button2Click() {
+    fillStandardCore();
+    showSheet();
+}
+
+void TWindingSheetForm::Button3Click() {
+    const SaveFileRequest request{lastSavePath_.isEmpty() ? QStringLiteral("winding_sheet.txt")
+                                                          : lastSavePath_,
+                                  QStringLiteral("Text files (*.txt)"), QStringLiteral("txt")};
+    const std::optional<QString> chosen = desktop_.chooseSaveFile(this, request);
+    if (!chosen)
+        return;
+    lastSavePath_ = QFileInfo(*chosen).absoluteFilePath();
+    writeTextFile(lastSavePath_, encodeCp1251(sheetText().toStdString()));
+}
+
+void TWindingSheetForm::Button4Click() {
+    // The printer chosen once, with its settings, is the one printed on for the rest of the run.
+    if (!printer_)
+        printer_ = desktop_.defaultPrinter();
+    if (!printer_)
+        throw Failure("There is no default printer currently selected");
+    if (!desktop_.choosePrinterSettings(this, *printer_))
+        return;
+    printer_->setDocName(windowTitle());
+    QTextDocument document;
+    document.setDefaultFont(printFont());
+    document.setDocumentMargin(0);
+    document.setPlainText(Memo1->toPlainText());
+    printTextDocument(document, *printer_, palette().color(QPalette::WindowText));
+}
+
+} // namespace navivor

@@ -1,0 +1,67 @@
+// The winding sheet window: the core the windings go on and the bench's allowances, asked
+// for and prefilled, and the sheet of the last winding calculation, which it saves and prints.
+#pragma once
+
+#include "calc/winding_sheet.h"
+#include "ui/desktop/desktop.h"
+#include "ui/program_windows.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+#include <optional>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPrinter;
+class QPushButton;
+
+namespace navivor {
+
+class TWindingSheetForm : public QWidget {
+    Q_OBJECT
+public:
+    TWindingSheetForm(const ProgramWindows& windows, Desktop& desktop);
+    ~TWindingSheetForm() override;
+
+    // Shows the sheet of the calculation, on the standard core of its section unless the core
+    // fields already hold one for that section.
+    void showFor(const CalculatedTransformer& transformer);
+
+    // The sheet as a saved file holds it: every line break is CR LF.
+    QString sheetText() const;
+
+    // Tongue width, stack height, window width and height; bobbin wall, layer tape, spare
+    // allowance, working temperature.
+    std::array<QLabel*, 8> Labels;
+    std::array<QLineEdit*, 8> Edits;
+    QPushButton* Button1;
+    QPushButton* Button2;
+    QPushButton* Button3;
+    QPushButton* Button4;
+    QPushButton* Button5;
+    QPlainTextEdit* Memo1;
+
+private:
+    void Button1Click(); // "Рассчитать"
+    void Button2Click(); // "Типовой сердечник"
+    void Button3Click(); // "Сохранить..."
+    void Button4Click(); // "Печать..."
+
+    void fillStandardCore();
+    void fillAllowances(const WindingAllowances& allowances);
+    void showSheet();
+
+    const ProgramWindows& windows_;
+    Desktop& desktop_;
+    std::optional<CalculatedTransformer> transformer_;
+    // The section whose standard core the core fields were last filled with.
+    std::optional<std::int32_t> coreFilledFor_;
+    QString lastSavePath_;
+    std::unique_ptr<QPrinter> printer_;
+};
+
+} // namespace navivor
