@@ -1,0 +1,103 @@
+#include "tests/ui/main/main_window_fixture.h"
+#include "text/cp1251.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace navivor::test {
+
+class WorkshopTest : public UiTest {
+    Q_OBJECT
+    MainWindowFixture mainWindow;
+
+    UiTestFixture& fixture() override { return mainWindow; }
+
+    TMainForm& form() { return mainWindow.form(); }
+    TRectifierForm& rectifier() { return *mainWindow.windows->RectifierForm; }
+    TWindingSheetForm& sheet() { return *mainWindow.windows->WindingSheetForm; }
+    void press() { QTest::mouseClick(form().Button1, Qt::LeftButton); }
+
+private slots:
+    void rectifierFillsTheChosenRowForThePress() {
+        rectifier().Edit1->setText("12");
+        rectifier().Edit2->setText("1");
+        rectifier().ComboBox1->setCurrentIndex(0); // bridge
+        rectifier().SpinEdit1->setValue(2);
+        QTest::mouseClick(rectifier().Button2, Qt::LeftButton);
+        QCOMPARE(rectifier().Value3->text(), QString("19,6"));
+        // Row 2 did not exist: the count grows to it.
+        QCOMPARE(form().SE1->value(), 2);
+        QCOMPARE(form().SG1->cell(1, 2), QString("11,2"));
+        QCOMPARE(form().SG1->cell(2, 2), QString("1,8"));
+
+        MainWindowFixture::typeInto(form().SE4, "1000");
+        press();
+        QVERIFY(
+            mainWindow.windows->Result->reportText().contains("Мощность нагрузки, Вт - 20,16\r\n"));
+    }
+
+    void sheetOfTheWorkedExampleIsShownAndSaved() {
+        MainWindowFixture::typeInto(form().SG1, 1, 1, "12");
+        MainWindowFixture::typeInto(form().SG1, 2, 1, "2");
+        MainWindowFixture::typeInto(form().SE4, "1000");
+        press();
+        MainWindowFixture::typeInto(form().SG2, 1, 0, "0,27");
+        MainWindowFixture::typeInto(form().SG1, 3, 1, "1,12");
+        form().WindingSheet1->trigger();
+        QVERIFY(sheet().isVisible());
+        const QString text = sheet().sheetText();
+        QVERIFY(text.contains("Диаметр провода по меди / в эмали, мм - 0,270 / 0,318\r\n"));
+        // The core as its fields show it, 31,62 x 31,62 with a 15,81 x 47,43 window.
+        QVERIFY(text.contains("Сопротивление при 20 °C / при рабочей температуре, Ом - "
+                              "53,832 / 65,467\r\n"));
+        QVERIFY(text.contains("Витков для номинального напряжения под нагрузкой : 71\r\n"));
+        QVERIFY(text.contains("Обмотки помещаются в окне.\r\n"));
+
+        const QString path = mainWindow.directory() + "/sheet.txt";
+        mainWindow.desktop().answerSave(path);
+        QTest::mouseClick(sheet().Button3, Qt::LeftButton);
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll().toStdString(), encodeCp1251(text.toStdString()));
+    }
+
+    void sheetNeedsASufficientCalculation() {
+        form().WindingSheet1->trigger();
+        QVERIFY(!sheet().isVisible());
+        QCOMPARE(mainWindow.desktop().messages().size(), 1);
+        QCOMPARE(mainWindow.desktop().messages()[0].text,
+                 QString("Сначала выполните расчет с достаточным сечением сердечника."));
+    }
+
+    void newTextsFollowTheLanguage() {
+        QDir(mainWindow.directory()).mkpath("lang");
+        QFile file(mainWindow.directory() + "/lang/Test.ini");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[MainForm]\r\nRectifier1=Rectifier...\r\nWindingSheet1=Winding sheet...\r\n"
+                   "[RectifierForm]\r\nRectifierForm=Rectifier\r\nKind2=Centre-tap\r\n"
+                   "[WindingSheetForm]\r\nButton1=Calculate\r\n");
+        file.close();
+        mainWindow.windows->LangForm->LangList->setEditText("Test");
+        QTest::mouseClick(mainWindow.windows->LangForm->Button1, Qt::LeftButton);
+        QCOMPARE(form().Rectifier1->text(), QString("Rectifier..."));
+        QCOMPARE(form().WindingSheet1->text(), QString("Winding sheet..."));
+        QCOMPARE(rectifier().windowTitle(), QString("Rectifier"));
+        QCOMPARE(sheet().Button1->text(), QString("Calculate"));
+        // The rectifier list is read as the dialog opens.
+        QTimer::singleShot(0, &rectifier(), &QDialog::reject);
+        form().Rectifier1->trigger();
+        QCOMPARE(rectifier().ComboBox1->itemText(1), QString("Centre-tap"));
+        QCOMPARE(rectifier().ComboBox1->itemText(2), QString("Однополупериодная"));
+    }
+};
+
+} // namespace navivor::test
+
+QTEST_MAIN(navivor::test::WorkshopTest)
+#include "workshop_test.moc"
