@@ -181,7 +181,8 @@ void TWindingSheetForm::Button4Click() {
         throw Failure("There is no default printer currently selected");
     if (!desktop_.choosePrinterSettings(this, *printer_))
         return;
-    printer_->setDocName(windowTitle());
+    // Print queues and PDF printers make file names of it: plain letters travel best.
+    printer_->setDocName(QStringLiteral("winding_sheet"));
     QTextDocument document;
     document.setDefaultFont(printFont());
     document.setDocumentMargin(0);
