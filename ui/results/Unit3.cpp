@@ -1,21 +1,15 @@
 #include "ui/results/Unit3.h"
 
-#include "text/cp1251.h"
-#include "text/failure.h"
 #include "ui/desktop/desktop.h"
 #include "ui/results/text_output.h"
 #include "ui/widgets/window_builders.h"
 
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QPlainTextEdit>
-#include <QPrinter>
 #include <QPushButton>
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include <memory>
-#include <string>
 
 namespace navivor {
 namespace {
@@ -38,7 +32,7 @@ TResult::TResult(Desktop& desktop, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint)
-    , desktop_(desktop) {
+    , destinations_(desktop) {
     setUpWindow(this, "Result", QStringLiteral("Результаты расчета"),
                 {kClientWidth, kClientHeight});
     setFont(designFont(kDesignFontFamily, 11));
@@ -109,28 +103,13 @@ QString TResult::printBufferText() const {
 }
 
 void TResult::saveReport(QWidget* dialogParent) {
-    const SaveFileRequest request{lastSavePath_.isEmpty() ? QStringLiteral("result.txt")
-                                                          : lastSavePath_,
-                                  QStringLiteral("Text files (*.txt)"), QStringLiteral("txt")};
-    const std::optional<QString> chosen = desktop_.chooseSaveFile(dialogParent, request);
-    if (!chosen)
-        return;
-    lastSavePath_ = QFileInfo(*chosen).absoluteFilePath();
-    writeTextFile(lastSavePath_, encodeCp1251(reportText().toStdString()));
+    destinations_.save(dialogParent, QStringLiteral("result.txt"), reportText());
 }
 
 void TResult::printReport(QWidget* dialogParent) {
     RxRichEdit1->setPlainText(reportText());
-
-    // The printer chosen once, with its settings, is the one printed on for the rest of the run.
-    if (!printer_)
-        printer_ = desktop_.defaultPrinter();
-    if (!printer_)
-        throw Failure("There is no default printer currently selected");
-    if (!desktop_.choosePrinterSettings(dialogParent, *printer_))
-        return;
-    printer_->setDocName(RichEdit1->toPlainText());
-    printTextDocument(*RxRichEdit1, *printer_, palette().color(QPalette::WindowText));
+    destinations_.print(dialogParent, RichEdit1->toPlainText(), *RxRichEdit1,
+                        palette().color(QPalette::WindowText));
 }
 
 void TResult::closeEvent(QCloseEvent* event) {

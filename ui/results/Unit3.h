@@ -3,15 +3,14 @@
 #pragma once
 
 #include "ui/desktop/desktop.h"
+#include "ui/results/text_output.h"
 
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 
-#include <memory>
 
 class QPlainTextEdit;
-class QPrinter;
 class QPushButton;
 class QTextDocument;
 
@@ -62,9 +61,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    Desktop& desktop_;
-    QString lastSavePath_;
-    std::unique_ptr<QPrinter> printer_;
+    TextDestinations destinations_;
 };
 
 } // namespace navivor

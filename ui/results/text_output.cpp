@@ -1,10 +1,13 @@
 #include "ui/results/text_output.h"
 
+#include "text/cp1251.h"
 #include "text/failure.h"
+#include "ui/desktop/desktop.h"
 #include "ui/widgets/window_builders.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
 #include <QSaveFile>
@@ -92,6 +95,33 @@ QString textWithCrLf(const QTextDocument& document) {
             text += c;
     }
     return text;
+}
+
+TextDestinations::TextDestinations(Desktop& desktop)
+    : desktop_(desktop) {}
+
+TextDestinations::~TextDestinations() = default;
+
+void TextDestinations::save(QWidget* dialogParent, const QString& firstName, const QString& text) {
+    const SaveFileRequest request{lastSavePath_.isEmpty() ? firstName : lastSavePath_,
+                                  QStringLiteral("Text files (*.txt)"), QStringLiteral("txt")};
+    const std::optional<QString> chosen = desktop_.chooseSaveFile(dialogParent, request);
+    if (!chosen)
+        return;
+    lastSavePath_ = QFileInfo(*chosen).absoluteFilePath();
+    writeTextFile(lastSavePath_, encodeCp1251(text.toStdString()));
+}
+
+void TextDestinations::print(QWidget* dialogParent, const QString& jobName,
+                             const QTextDocument& text, const QColor& colour) {
+    if (!printer_)
+        printer_ = desktop_.defaultPrinter();
+    if (!printer_)
+        throw Failure("There is no default printer currently selected");
+    if (!desktop_.choosePrinterSettings(dialogParent, *printer_))
+        return;
+    printer_->setDocName(jobName);
+    printTextDocument(text, *printer_, colour);
 }
 
 } // namespace navivor

@@ -5,12 +5,16 @@
 #include <QFont>
 #include <QString>
 
+#include <memory>
 #include <string>
 
 class QPrinter;
 class QTextDocument;
+class QWidget;
 
 namespace navivor {
+
+class Desktop;
 
 // The font texts are printed in.
 QFont printFont();
@@ -25,5 +29,23 @@ void printTextDocument(const QTextDocument& text, QPrinter& printer, const QColo
 
 // A plain text as saved files hold it: every line break of the document is CR LF.
 QString textWithCrLf(const QTextDocument& document);
+
+// Where a window's text goes: a Windows-1251 file chosen in the save dialog, proposed again at
+// the next save, and the printer chosen in the print dialog, kept with its settings for the
+// run. Both raise a Failure with the message the user reads; a cancelled dialog is none.
+class TextDestinations {
+public:
+    explicit TextDestinations(Desktop& desktop);
+    ~TextDestinations();
+
+    void save(QWidget* dialogParent, const QString& firstName, const QString& text);
+    void print(QWidget* dialogParent, const QString& jobName, const QTextDocument& text,
+               const QColor& colour);
+
+private:
+    Desktop& desktop_;
+    QString lastSavePath_;
+    std::unique_ptr<QPrinter> printer_;
+};
 
 } // namespace navivor

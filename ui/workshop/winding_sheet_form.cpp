@@ -3,8 +3,6 @@
 #include "calc/rectifier.h"
 #include "calc/winding_sheet_text.h"
 #include "i18n/language_file.h"
-#include "text/cp1251.h"
-#include "text/failure.h"
 #include "text/number_text.h"
 #include "ui/desktop/failure_box.h"
 #include "ui/language/Unit5.h"
@@ -12,11 +10,9 @@
 #include "ui/widgets/character_filter.h"
 #include "ui/widgets/window_builders.h"
 
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPrinter>
 #include <QPushButton>
 #include <QTextDocument>
 
@@ -51,7 +47,7 @@ TWindingSheetForm::TWindingSheetForm(const ProgramWindows& windows, Desktop& des
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint)
     , windows_(windows)
-    , desktop_(desktop) {
+    , destinations_(desktop) {
     setUpWindow(this, "WindingSheetForm", "Намоточные данные", {600, 560});
     setFont(designFont("MS Sans Serif", 11));
     // Left open, it must not keep the program alive once the main window closes.
@@ -163,31 +159,18 @@ void TWindingSheetForm::Button2Click() {
 }
 
 void TWindingSheetForm::Button3Click() {
-    const SaveFileRequest request{lastSavePath_.isEmpty() ? QStringLiteral("winding_sheet.txt")
-                                                          : lastSavePath_,
-                                  QStringLiteral("Text files (*.txt)"), QStringLiteral("txt")};
-    const std::optional<QString> chosen = desktop_.chooseSaveFile(this, request);
-    if (!chosen)
-        return;
-    lastSavePath_ = QFileInfo(*chosen).absoluteFilePath();
-    writeTextFile(lastSavePath_, encodeCp1251(sheetText().toStdString()));
+    destinations_.save(this, QStringLiteral("winding_sheet.txt"), sheetText());
 }
 
 void TWindingSheetForm::Button4Click() {
-    // The printer chosen once, with its settings, is the one printed on for the rest of the run.
-    if (!printer_)
-        printer_ = desktop_.defaultPrinter();
-    if (!printer_)
-        throw Failure("There is no default printer currently selected");
-    if (!desktop_.choosePrinterSettings(this, *printer_))
-        return;
-    // Print queues and PDF printers make file names of it: plain letters travel best.
-    printer_->setDocName(QStringLiteral("winding_sheet"));
     QTextDocument document;
     document.setDefaultFont(printFont());
     document.setDocumentMargin(0);
     document.setPlainText(Memo1->toPlainText());
-    printTextDocument(document, *printer_, palette().color(QPalette::WindowText));
+    // Print queues and PDF printers make file names of the job's name: plain letters travel
+    // best.
+    destinations_.print(this, QStringLiteral("winding_sheet"), document,
+                        palette().color(QPalette::WindowText));
 }
 
 } // namespace navivor

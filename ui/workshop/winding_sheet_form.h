@@ -5,18 +5,17 @@
 #include "calc/winding_sheet.h"
 #include "ui/desktop/desktop.h"
 #include "ui/program_windows.h"
+#include "ui/results/text_output.h"
 
 #include <QString>
 #include <QWidget>
 
 #include <array>
-#include <memory>
 #include <optional>
 
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
-class QPrinter;
 class QPushButton;
 
 namespace navivor {
@@ -56,12 +55,10 @@ private:
     void showSheet();
 
     const ProgramWindows& windows_;
-    Desktop& desktop_;
+    TextDestinations destinations_;
     std::optional<CalculatedTransformer> transformer_;
     // The section whose standard core the core fields were last filled with.
     std::optional<std::int32_t> coreFilledFor_;
-    QString lastSavePath_;
-    std::unique_ptr<QPrinter> printer_;
 };
 
 } // namespace navivor
