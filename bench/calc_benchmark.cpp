@@ -1,6 +1,7 @@
-// Speed of one press of the calculate button with 50 secondaries, and of the two number
-// conversions every report line goes through.
+// Speed of one press of the calculate button with 50 secondaries, of the two number
+// conversions every report line goes through, and of the winding sheet of 50 secondaries.
 #include "calc/winding_calculation.h"
+#include "calc/winding_sheet_text.h"
 #include "calc/window_fill_check.h"
 #include "i18n/language_file.h"
 #include "text/decimal_separator.h"
@@ -49,6 +50,27 @@ void WindowFillCheck50(benchmark::State& state) {
     }
 }
 BENCHMARK(WindowFillCheck50);
+
+// The sheet with the built-in texts, as its window shows it.
+void WindingSheet50(benchmark::State& state) {
+    setDecimalSeparator(",");
+    const LanguageTexts texts;
+    const MessageLookup lookup = [&texts](std::string_view key) {
+        return texts.text("WindingSheetForm", key);
+    };
+    WindingDesign design = fiftySecondaries();
+    TurnStore store;
+    ReportLines report;
+    runWindingCalculation(
+        design, store, [&texts](std::string_view key) { return texts.message(key); }, report);
+    const CalculatedTransformer transformer = calculatedTransformer(design, store, report.figures);
+    const CoreGeometry core = standardCoreGeometry(design.coreSection);
+    for (auto _ : state) {
+        const WindingSheet sheet = computeWindingSheet(transformer, core, {});
+        benchmark::DoNotOptimize(windingSheetLines(core, {}, sheet, lookup).data());
+    }
+}
+BENCHMARK(WindingSheet50);
 
 void TextToNumber(benchmark::State& state) {
     setDecimalSeparator(",");
