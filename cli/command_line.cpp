@@ -3,12 +3,14 @@
 #include "calc/winding_design.h"
 #include "text/decimal_separator.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace navivor::cli {
 
 const char* const kUsage =
-    "Usage: navivor-calc [--primary TEXT] [--secondary U:I]... [--frequency F] [--core S]\n"
+    "Usage: navivor-calc [--primary TEXT] [--secondary U:I]... [--dc V:I[:KIND]]...\n"
+    "                    [--diode-drop V] [--headroom V] [--frequency F] [--core S]\n"
     "                    [--window W] [--thickness TEXT] [--diameter TEXT]...\n"
     "                    [--lang NAME] [--separator C] [--encoding utf-8|cp1251]\n"
     "                    [--format report|json]\n"
@@ -18,6 +20,12 @@ const char* const kUsage =
     "  --primary TEXT     primary voltage, V (default 220)\n"
     "  --secondary U:I    one secondary winding, voltage and current; 1 to 50 times\n"
     "                     (default 12:2)\n"
+    "  --dc V:I[:KIND]    one secondary winding feeding a rectifier with a capacitor-input\n"
+    "                     filter that gives V volts DC at I amperes; KIND bridge (default),\n"
+    "                     centre-tap or half-wave; in order among the --secondary windings\n"
+    "                     and counted with them\n"
+    "  --diode-drop V     V across one conducting diode, for every --dc (default 1)\n"
+    "  --headroom V       V a regulator needs above its output, for every --dc (default 0)\n"
     "  --frequency F      mains frequency, Hz, 1 to 1000 (default 50)\n"
     "  --core S           core section under the windings, mm2, 1 to 1000000 (default 1)\n"
     "  --window W         core window area, mm2, 1 to 10000000 (default 1)\n"
@@ -31,6 +39,9 @@ const char* const kUsage =
     "                     json: inputs and results as one line of JSON in UTF-8, numbers\n"
     "                     with a full stop; nothing on standard output if it fails\n"
     "  --help             this text\n"
+    "\n"
+    "Rectifier factors: ATC-Frost Magnetics, \"Method of Determining Secondary Current\n"
+    "Ratings in D.C. Circuits\", capacitor input.\n"
     "\n"
     "Exit status: 0 report or JSON printed, 1 the calculation failed, 2 usage error.\n";
 
@@ -49,6 +60,30 @@ std::string visibleBytes(std::string_view text) {
             shown += {'\\', 'x', hexDigits[byte >> 4], hexDigits[byte & 0xF]};
     }
     return shown;
+}
+
+void addSecondary(CommandLine& line, SecondaryOption winding) {
+    if (line.secondaries.size() == kMaxSecondaries)
+        throw UsageError{"at most 50 secondary windings"};
+    line.secondaries.push_back(std::move(winding));
+}
+
+// V:I or V:I:KIND; the numbers stay texts until the separator is in force.
+SecondaryOption dcWinding(const std::string& text) {
+    const auto colon = text.find(':');
+    if (colon == std::string::npos)
+        throw UsageError{"--dc takes VOLTAGE:CURRENT[:KIND], got '" + text + "'"};
+    std::string current = text.substr(colon + 1);
+    std::string kindName = "bridge";
+    if (const auto second = current.find(':'); second != std::string::npos) {
+        kindName = current.substr(second + 1);
+        current.resize(second);
+    }
+    const auto kind = rectifierKindNamed(kindName);
+    if (!kind)
+        throw UsageError{"--dc takes the kind bridge, centre-tap or half-wave, got '" + kindName +
+                         "'"};
+    return {text.substr(0, colon), current, kind};
 }
 
 } // namespace
@@ -81,9 +116,13 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             const auto colon = winding.find(':');
             if (colon == std::string::npos)
                 throw UsageError{"--secondary takes VOLTAGE:CURRENT, got '" + winding + "'"};
-            if (line.secondaries.size() == kMaxSecondaries)
-                throw UsageError{"at most 50 secondary windings"};
-            line.secondaries.push_back({winding.substr(0, colon), winding.substr(colon + 1)});
+            addSecondary(line, {winding.substr(0, colon), winding.substr(colon + 1), std::nullopt});
+        } else if (option == "--dc") {
+            addSecondary(line, dcWinding(value()));
+        } else if (option == "--diode-drop") {
+            line.diodeDrop = value();
+        } else if (option == "--headroom") {
+            line.headroom = value();
         } else if (option == "--frequency") {
             line.frequency = value();
         } else if (option == "--core") {
@@ -120,6 +159,12 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     const std::size_t windings = line.secondaries.empty() ? 1 : line.secondaries.size();
     if (line.diameters.size() > windings + 1)
         throw UsageError{"more --diameter values than windings"};
+    // An option with nothing to act on is refused rather than silently dropped.
+    const bool anyDc = std::ranges::any_of(line.secondaries, [](const SecondaryOption& winding) {
+        return winding.rectifier.has_value();
+    });
+    if ((line.diodeDrop || line.headroom) && !anyDc)
+        throw UsageError{"--diode-drop and --headroom apply to --dc windings only"};
     // JSON text is UTF-8 by definition; a code page would only make it unreadable.
     if (line.format == OutputFormat::Json && line.cp1251Output)
         throw UsageError{"--format json is always UTF-8, --encoding cp1251 does not apply"};

@@ -2,6 +2,7 @@
 // read and write numbers and texts.
 #pragma once
 
+#include "calc/rectifier.h"
 #include "text/failure.h"
 
 #include <optional>
@@ -13,6 +14,9 @@ namespace navivor::cli {
 struct SecondaryOption {
     std::string voltage;
     std::string current;
+    // Set for a --dc winding: voltage and current are then the DC supply wanted behind this
+    // rectifier, and the winding's cells are worked out from them.
+    std::optional<RectifierKind> rectifier;
 };
 
 enum class OutputFormat { Report, Json };
@@ -21,6 +25,8 @@ struct CommandLine {
     bool help = false;
     std::string primary = "220";
     std::vector<SecondaryOption> secondaries; // empty: the one default winding 12 V 2 A
+    std::optional<std::string> diodeDrop;     // for the --dc windings; default 1
+    std::optional<std::string> headroom;      // for the --dc windings; default 0
     std::string frequency = "50";
     std::string core = "1";
     std::string window = "1";

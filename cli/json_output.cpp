@@ -3,6 +3,9 @@
 #include "text/decimal_separator.h"
 #include "text/number_text.h"
 
+#include <charconv>
+#include <cmath>
+
 namespace navivor::cli {
 namespace {
 
@@ -61,6 +64,15 @@ std::string jsonNumber(const std::string& text) {
     return text.substr(0, at) + '.' + text.substr(at + separator.size());
 }
 
+// A figure the report does not show: the shortest text that reads back as the same double.
+std::string jsonNumber(double value) {
+    if (!std::isfinite(value))
+        return "null";
+    char digits[32];
+    const auto written = std::to_chars(digits, digits + sizeof digits, value);
+    return {digits, written.ptr};
+}
+
 class JsonObject {
 public:
     JsonObject& add(std::string_view key, const std::string& value) {
@@ -81,14 +93,43 @@ std::string jsonArray(const std::vector<std::string>& values) {
     return json + "]";
 }
 
+const char* kindName(RectifierKind kind) {
+    switch (kind) {
+    case RectifierKind::Bridge:
+        return "bridge";
+    case RectifierKind::CentreTap:
+        return "centre-tap";
+    case RectifierKind::HalfWave:
+        return "half-wave";
+    }
+    return "";
+}
+
+std::string dcJson(const DcSecondary& dc) {
+    return JsonObject()
+        .add("voltage", jsonNumber(dc.input.dcVoltage))
+        .add("current", jsonNumber(dc.input.dcCurrent))
+        .add("kind", jsonString(kindName(dc.input.kind)))
+        .add("diodeDrop", jsonNumber(dc.input.diodeDrop))
+        .add("headroom", jsonNumber(dc.input.headroom))
+        .add("acVoltage", jsonNumber(dc.winding.acVoltage))
+        .add("acCurrent", jsonNumber(dc.winding.acCurrent))
+        .add("voltAmperes", jsonNumber(dc.winding.voltAmperes))
+        .text();
+}
+
 std::string inputsJson(const WindingDesign& design, std::string_view thickness,
-                       const std::vector<std::string>& diameters) {
+                       const std::vector<std::string>& diameters,
+                       const std::vector<std::optional<DcSecondary>>& dcSecondaries) {
     std::vector<std::string> secondaries;
-    for (const SecondaryCells& row : design.secondaries)
-        secondaries.push_back(JsonObject()
-                                  .add("voltage", jsonString(row.voltage))
-                                  .add("current", jsonString(row.current))
-                                  .text());
+    for (std::size_t k = 0; k < design.secondaries.size(); ++k) {
+        const SecondaryCells& row = design.secondaries[k];
+        JsonObject secondary;
+        secondary.add("voltage", jsonString(row.voltage)).add("current", jsonString(row.current));
+        if (k < dcSecondaries.size() && dcSecondaries[k])
+            secondary.add("dc", dcJson(*dcSecondaries[k]));
+        secondaries.push_back(secondary.text());
+    }
     JsonObject inputs;
     inputs.add("primary", jsonString(design.primaryVoltage))
         .add("frequency", integerToText(design.frequency))
@@ -108,10 +149,11 @@ std::string inputsJson(const WindingDesign& design, std::string_view thickness,
 } // namespace
 
 std::string designJson(const WindingDesign& design, std::string_view thickness,
-                       const std::vector<std::string>& diameters, bool coreSufficient,
-                       const ReportFigures& figures) {
+                       const std::vector<std::string>& diameters,
+                       const std::vector<std::optional<DcSecondary>>& dcSecondaries,
+                       bool coreSufficient, const ReportFigures& figures) {
     JsonObject json;
-    json.add("inputs", inputsJson(design, thickness, diameters))
+    json.add("inputs", inputsJson(design, thickness, diameters, dcSecondaries))
         .add("loadPower", jsonNumber(figures.loadPower))
         .add("induction", jsonNumber(figures.induction));
     if (!coreSufficient) {

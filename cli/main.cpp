@@ -1,6 +1,7 @@
 // navivor-calc: the calculations of the calculate button from the command line. One run is
 // one press, followed by a second press when chosen diameters are given.
 #include "calc/calculation_cycle.h"
+#include "calc/rectifier.h"
 #include "cli/command_line.h"
 #include "cli/json_output.h"
 #include "i18n/language_file.h"
@@ -25,11 +26,46 @@ std::int32_t spinFieldValue(const std::string& text, std::int32_t minimum, std::
     return std::clamp(parseInteger(text).value_or(minimum), minimum, maximum);
 }
 
-WindingDesign designOf(const CommandLine& line) {
+double numberOf(const std::string& text) {
+    return toDouble(textToNumber(text));
+}
+
+double numberOr(const std::optional<std::string>& text, double otherwise) {
+    return text ? numberOf(*text) : otherwise;
+}
+
+// Each --dc option worked out as the rectifier dialog works it out; empty for the --secondary
+// windings.
+std::vector<std::optional<DcSecondary>> dcSecondariesOf(const CommandLine& line) {
+    const RectifierInput defaults;
+    const double diodeDrop = numberOr(line.diodeDrop, defaults.diodeDrop);
+    const double headroom = numberOr(line.headroom, defaults.headroom);
+    std::vector<std::optional<DcSecondary>> dcSecondaries;
+    for (const SecondaryOption& winding : line.secondaries) {
+        if (!winding.rectifier) {
+            dcSecondaries.emplace_back();
+            continue;
+        }
+        const RectifierInput input{numberOf(winding.voltage), numberOf(winding.current),
+                                   *winding.rectifier, diodeDrop, headroom};
+        dcSecondaries.push_back(DcSecondary{input, secondaryForRectifier(input)});
+    }
+    return dcSecondaries;
+}
+
+// A --dc winding's row holds what the rectifier dialog puts into the grid.
+WindingDesign designOf(const CommandLine& line,
+                       const std::vector<std::optional<DcSecondary>>& dcSecondaries) {
     WindingDesign design;
     design.primaryVoltage = line.primary;
-    for (const SecondaryOption& winding : line.secondaries)
-        design.secondaries.push_back({winding.voltage, winding.current, ""});
+    for (std::size_t k = 0; k < line.secondaries.size(); ++k) {
+        const SecondaryOption& winding = line.secondaries[k];
+        if (const auto& dc = dcSecondaries[k])
+            design.secondaries.push_back(
+                {cellText(dc->winding.acVoltage), cellText(dc->winding.acCurrent), ""});
+        else
+            design.secondaries.push_back({winding.voltage, winding.current, ""});
+    }
     if (design.secondaries.empty())
         design.secondaries.push_back({"12", "2", ""});
     design.frequency = spinFieldValue(line.frequency, 1, 1000);
@@ -82,12 +118,16 @@ int run(const CommandLine& line) {
 
     const bool json = line.format == OutputFormat::Json;
 
-    WindingDesign design = designOf(line);
+    std::vector<std::optional<DcSecondary>> dcSecondaries;
+    WindingDesign design;
     CalculationCycle cycle;
     // Both presses write into one report, as into the results window: the first clears it.
     ReportLines report;
     PressResult result = PressResult::ThicknessMissing;
     try {
+        // The rectifier fills its rows before the press, as the dialog does.
+        dcSecondaries = dcSecondariesOf(line);
+        design = designOf(line, dcSecondaries);
         result = cycle.press(design, thickness, lookup, report);
         if (result == PressResult::ThicknessMissing) {
             output.printError(texts.message("Mes1"));
@@ -105,7 +145,7 @@ int run(const CommandLine& line) {
         return kCalculationFailed;
     }
     if (json)
-        Output::printJson(designJson(design, thickness, line.diameters,
+        Output::printJson(designJson(design, thickness, line.diameters, dcSecondaries,
                                      result == PressResult::CoreSufficient, report.figures));
     else
         output.printReport(report.lines);
