@@ -1,5 +1,5 @@
-// The command line of navivor-calc: one design, the optional chosen diameters, and how to
-// read and write numbers and texts.
+// The command line of navivor-calc: one design, the optional chosen diameters and winding
+// sheet, and how to read and write numbers and texts.
 #pragma once
 
 #include "calc/rectifier.h"
@@ -19,6 +19,19 @@ struct SecondaryOption {
     std::optional<RectifierKind> rectifier;
 };
 
+// The winding sheet's figures as typed; each one not given keeps the standard core's figure
+// or the default allowance.
+struct SheetOptions {
+    std::optional<std::string> tongueWidth;
+    std::optional<std::string> stackHeight;
+    std::optional<std::string> windowWidth;
+    std::optional<std::string> windowHeight;
+    std::optional<std::string> sparePercent;
+    std::optional<std::string> workingTemperature;
+    std::optional<std::string> bobbinWall;
+    std::optional<std::string> layerTape;
+};
+
 enum class OutputFormat { Report, Json };
 
 struct CommandLine {
@@ -36,6 +49,8 @@ struct CommandLine {
     std::optional<std::string> separator; // default: the locale's
     bool cp1251Output = false;
     OutputFormat format = OutputFormat::Report;
+    bool windingSheet = false;
+    SheetOptions sheet;
 };
 
 // Raised for a command line that cannot be run; the message explains it.

@@ -73,6 +73,10 @@ std::string jsonNumber(double value) {
     return {digits, written.ptr};
 }
 
+std::string jsonNumber(std::int64_t value) {
+    return std::to_string(value);
+}
+
 class JsonObject {
 public:
     JsonObject& add(std::string_view key, const std::string& value) {
@@ -146,12 +150,69 @@ std::string inputsJson(const WindingDesign& design, std::string_view thickness,
     return inputs.text();
 }
 
+std::string sheetRowJson(const SheetRow& row, bool secondary) {
+    JsonObject json;
+    json.add("turns", jsonNumber(row.turns))
+        .add("current", jsonNumber(row.current))
+        .add("diameter", jsonNumber(row.diameter))
+        .add("overallDiameter", jsonNumber(row.overallDiameter))
+        .add("turnsPerLayer", jsonNumber(row.turnsPerLayer))
+        .add("layers", jsonNumber(row.layers))
+        .add("buildUp", jsonNumber(row.buildUp))
+        .add("meanTurn", jsonNumber(row.meanTurn))
+        .add("length", jsonNumber(row.length))
+        .add("lengthToBuy", jsonNumber(row.lengthToBuy))
+        .add("mass", jsonNumber(row.mass))
+        .add("resistance20", jsonNumber(row.resistance20))
+        .add("resistanceHot", jsonNumber(row.resistanceHot))
+        .add("drop", jsonNumber(row.drop))
+        .add("loss", jsonNumber(row.loss));
+    if (secondary)
+        json.add("noLoadVoltage", jsonNumber(row.noLoadVoltage))
+            .add("loadedVoltage", jsonNumber(row.loadedVoltage))
+            .add("turnsForNominal",
+                 row.turnsForNominal ? jsonNumber(*row.turnsForNominal) : "null");
+    return json.text();
+}
+
+std::string sheetJson(const SheetResult& result) {
+    const CoreGeometry& core = result.core;
+    const WindingAllowances& allowances = result.allowances;
+    const WindingSheet& sheet = result.sheet;
+    std::vector<std::string> secondaries;
+    for (const SheetRow& row : sheet.secondaries)
+        secondaries.push_back(sheetRowJson(row, true));
+    return JsonObject()
+        .add("core", JsonObject()
+                         .add("tongueWidth", jsonNumber(core.tongueWidth))
+                         .add("stackHeight", jsonNumber(core.stackHeight))
+                         .add("windowWidth", jsonNumber(core.windowWidth))
+                         .add("windowHeight", jsonNumber(core.windowHeight))
+                         .text())
+        .add("allowances", JsonObject()
+                               .add("sparePercent", jsonNumber(allowances.sparePercent))
+                               .add("workingTemperature", jsonNumber(allowances.workingTemperature))
+                               .add("bobbinWall", jsonNumber(allowances.bobbinWall))
+                               .add("layerInsulation", jsonNumber(allowances.layerInsulation))
+                               .text())
+        .add("primary", sheetRowJson(sheet.primary, false))
+        .add("secondaries", jsonArray(secondaries))
+        .add("totalMass", jsonNumber(sheet.totalMass))
+        .add("totalLoss", jsonNumber(sheet.totalLoss))
+        .add("totalBuildUp", jsonNumber(sheet.totalBuildUp))
+        .add("fits", sheet.fits ? "true" : "false")
+        .add("fluxDensity", jsonNumber(sheet.fluxDensity))
+        .add("fluxDensityHighMains", jsonNumber(sheet.fluxDensityHighMains))
+        .text();
+}
+
 } // namespace
 
 std::string designJson(const WindingDesign& design, std::string_view thickness,
                        const std::vector<std::string>& diameters,
                        const std::vector<std::optional<DcSecondary>>& dcSecondaries,
-                       bool coreSufficient, const ReportFigures& figures) {
+                       bool coreSufficient, const ReportFigures& figures,
+                       const std::optional<SheetResult>& sheet) {
     JsonObject json;
     json.add("inputs", inputsJson(design, thickness, diameters, dcSecondaries))
         .add("loadPower", jsonNumber(figures.loadPower))
@@ -187,6 +248,8 @@ std::string designJson(const WindingDesign& design, std::string_view thickness,
     else if (!figures.windowAreaNeeded.empty())
         json.add("fill",
                  JsonObject().add("windowAreaNeeded", jsonNumber(figures.windowAreaNeeded)).text());
+    if (sheet)
+        json.add("windingSheet", sheetJson(*sheet));
     return json.text();
 }
 

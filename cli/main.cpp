@@ -1,7 +1,10 @@
 // navivor-calc: the calculations of the calculate button from the command line. One run is
-// one press, followed by a second press when chosen diameters are given.
+// one press, followed by a second press when chosen diameters are given, and the winding
+// sheet when asked for.
 #include "calc/calculation_cycle.h"
 #include "calc/rectifier.h"
+#include "calc/winding_sheet.h"
+#include "calc/winding_sheet_text.h"
 #include "cli/command_line.h"
 #include "cli/json_output.h"
 #include "i18n/language_file.h"
@@ -81,6 +84,28 @@ void enterDiameters(const std::vector<std::string>& diameters, WindingDesign& de
         design.secondaries[k].diameter = k + 1 < diameters.size() ? diameters[k + 1] : "";
 }
 
+// The sheet of the design and figures as the first press left them. A core figure or an
+// allowance not given comes from the standard core or the defaults; a chosen diameter takes
+// the place of the calculated one.
+SheetResult windingSheetOf(const CommandLine& line, const WindingDesign& design,
+                           const TurnStore& turns, const ReportFigures& figures) {
+    const SheetOptions& options = line.sheet;
+    const CoreGeometry standard = standardCoreGeometry(design.coreSection);
+    const CoreGeometry core{numberOr(options.tongueWidth, standard.tongueWidth),
+                            numberOr(options.stackHeight, standard.stackHeight),
+                            numberOr(options.windowWidth, standard.windowWidth),
+                            numberOr(options.windowHeight, standard.windowHeight)};
+    const WindingAllowances defaults;
+    const WindingAllowances allowances{
+        numberOr(options.sparePercent, defaults.sparePercent),
+        numberOr(options.workingTemperature, defaults.workingTemperature),
+        numberOr(options.bobbinWall, defaults.bobbinWall),
+        numberOr(options.layerTape, defaults.layerInsulation)};
+    CalculatedTransformer transformer = calculatedTransformer(design, turns, figures);
+    applyChosenDiameters(transformer, line.diameters);
+    return {core, allowances, computeWindingSheet(transformer, core, allowances)};
+}
+
 class Output {
 public:
     explicit Output(bool cp1251)
@@ -124,6 +149,7 @@ int run(const CommandLine& line) {
     // Both presses write into one report, as into the results window: the first clears it.
     ReportLines report;
     PressResult result = PressResult::ThicknessMissing;
+    std::optional<SheetResult> sheet;
     try {
         // The rectifier fills its rows before the press, as the dialog does.
         dcSecondaries = dcSecondariesOf(line);
@@ -133,9 +159,16 @@ int run(const CommandLine& line) {
             output.printError(texts.message("Mes1"));
             return kCalculationFailed;
         }
+        const WindingDesign calculated = design;
+        const ReportFigures calculatedFigures = report.figures;
         if (result == PressResult::CoreSufficient && !line.diameters.empty()) {
             enterDiameters(line.diameters, design);
             cycle.press(design, thickness, lookup, report);
+        }
+        if (line.windingSheet) {
+            if (result != PressResult::CoreSufficient)
+                throw Failure("The winding sheet needs a core large enough for the windings");
+            sheet = windingSheetOf(line, calculated, cycle.turnStore(), calculatedFigures);
         }
     } catch (const Failure& failure) {
         // A script reading JSON gets all of an object or nothing, never the first half.
@@ -144,11 +177,19 @@ int run(const CommandLine& line) {
         output.printError(withClosingFullStop(failure.what()));
         return kCalculationFailed;
     }
-    if (json)
+    if (json) {
         Output::printJson(designJson(design, thickness, line.diameters, dcSecondaries,
-                                     result == PressResult::CoreSufficient, report.figures));
-    else
-        output.printReport(report.lines);
+                                     result == PressResult::CoreSufficient, report.figures, sheet));
+        return kReportPrinted;
+    }
+    output.printReport(report.lines);
+    if (sheet) {
+        const MessageLookup sheetText = [&texts](std::string_view key) {
+            return texts.text("WindingSheetForm", key);
+        };
+        output.printReport(
+            windingSheetLines(sheet->core, sheet->allowances, sheet->sheet, sheetText));
+    }
     return kReportPrinted;
 }
 

@@ -238,9 +238,28 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{{"--dc", "12,5:1"}, 1, "", "'12,5' is not a valid floating point value.\n"},
         FailureCase{
             {"--dc", "12:0"}, 1, "", "The DC voltage and current must be positive numbers.\n"},
+        FailureCase{{"--core", "400", "--winding-sheet"},
+                    1,
+                    crlfLines({"Недостаточное сечение сердечника !!!",
+                               "Требуемое сечение сердечника не менее 491  мм. кв."}),
+                    "The winding sheet needs a core large enough for the windings.\n"},
+        FailureCase{{"--format", "json", "--core", "400", "--winding-sheet"},
+                    1,
+                    "",
+                    "The winding sheet needs a core large enough for the windings.\n"},
+        FailureCase{
+            {"--separator", ",", "--core", "1000", "--winding-sheet", "--bobbin-wall", "-1"},
+            1,
+            crlfLines(testing::kWorkedExampleReport),
+            "The bobbin wall must not be negative.\n"},
+        FailureCase{{"--separator", ",", "--core", "1000", "--winding-sheet", "--tongue", "2.5"},
+                    1,
+                    crlfLines(testing::kWorkedExampleReport),
+                    "'2.5' is not a valid floating point value.\n"},
         FailureCase{{"--dc", "12:1:full"}, 2, "", "navivor-calc: --dc takes the kind"},
         FailureCase{{"--dc", "12"}, 2, "", "navivor-calc: --dc takes VOLTAGE:CURRENT"},
         FailureCase{{"--headroom", "2"}, 2, "", "navivor-calc: --diode-drop and --headroom"},
+        FailureCase{{"--spare", "5"}, 2, "", "navivor-calc: --spare applies to --winding-sheet"},
         FailureCase{{"--format", "xml"}, 2, "", "navivor-calc: --format takes"},
         FailureCase{
             {"--format", "json", "--encoding", "cp1251"}, 2, "", "navivor-calc: --format json"},
@@ -289,8 +308,12 @@ TEST_P(NavivorCalcFragments, ReportHolds) {
         EXPECT_NE(run.out.find(fragment), std::string::npos) << fragment << "\nin\n" << run.out;
 }
 
+const std::vector<std::string> kSheetOfWorkedExample = {
+    "--separator", ",",    "--core",     "1000", "--window",       "500",
+    "--diameter",  "0,27", "--diameter", "1,12", "--winding-sheet"};
+
 INSTANTIATE_TEST_SUITE_P(
-    Rectifier, NavivorCalcFragments,
+    RectifierAndSheet, NavivorCalcFragments,
     ::testing::Values(
         // The rows as the rectifier dialog fills them: its published examples.
         FragmentCase{{"--separator", ",", "--dc", "12:1", "--core", "1000"},
@@ -305,7 +328,34 @@ INSTANTIATE_TEST_SUITE_P(
                      {"Расчетное напряжение, В - 5,28\r\nРасчетный ток, А - 2,6\r\n"}},
         FragmentCase{{"--secondary", "6:1", "--dc", "12:1", "--core", "1000"},
                      {"Обмотка 1\r\nРасчетное напряжение, В - 6\r\n",
-                      "Обмотка 2\r\nРасчетное напряжение, В - 11.2\r\n"}}));
+                      "Обмотка 2\r\nРасчетное напряжение, В - 11.2\r\n"}},
+        // The sheet follows the fill check; the chosen wires, not the calculated ones.
+        FragmentCase{kSheetOfWorkedExample,
+                     {"Заполнение окна : 47,4 %\r\nНАМОТОЧНЫЕ ДАННЫЕ\r\n",
+                      "ПЕРВИЧНАЯ ОБМОТКА :\r\nКоличество витков : 1210\r\n"
+                      "Диаметр провода по меди / в эмали, мм - 0,270 / 0,318\r\n",
+                      "Витков для номинального напряжения под нагрузкой : 71\r\n",
+                      "Обмотки помещаются в окне.\r\n"}},
+        FragmentCase{{"--separator", ",", "--dc", "12:1", "--core", "1000", "--winding-sheet"},
+                     {"Диаметр провода по меди / в эмали, мм - 0,242 /", "Ток, А - 1,800\r\n"}},
+        // Every figure option reaches its own figure.
+        FragmentCase{
+            joined(kSheetOfWorkedExample, {"--tongue", "20", "--stack", "50", "--window-width", "6",
+                                           "--window-height", "40", "--spare", "0", "--temperature",
+                                           "20", "--bobbin-wall", "2", "--layer-tape", "0,1"}),
+            {"мм - 20,00 x 50,00\r\nОкно: ширина x высота, мм - 6,00 x 40,00\r\n"
+             "Стенка каркаса, мм - 2,00\r\nИзоляция поверх каждого слоя, мм - 0,10\r\n"
+             "Запас провода, % - 0,0\r\nРабочая температура, °C - 20,0\r\n",
+             "ОБМОТКИ НЕ ПОМЕЩАЮТСЯ В ОКНЕ !\r\n"}},
+        FragmentCase{{"--core", "1000", "--winding-sheet", "--encoding", "cp1251"},
+                     {encodeCp1251("\r\nНАМОТОЧНЫЕ ДАННЫЕ\r\n")}}));
+
+TEST_F(NavivorCalc, SheetTextsFromALanguageFile) {
+    TemporaryCurrentDirectory::write("lang/English.ini",
+                                     "[WindingSheetForm]\nSheet1=WINDING SHEET\n");
+    const Outcome run = navivorCalc({"--lang", "English", "--core", "1000", "--winding-sheet"});
+    EXPECT_NE(run.out.find("\r\nWINDING SHEET\r\n"), std::string::npos) << run.out;
+}
 
 // The JSON read by a JSON reader; check is a Python condition on the object d.
 struct JsonReadCase {
@@ -329,13 +379,25 @@ TEST_P(NavivorCalcJsonRead, Holds) {
     EXPECT_EQ(std::system(("python3 -c " + quoted(script)).c_str()), 0) << run.out;
 }
 
-INSTANTIATE_TEST_SUITE_P(Rectifier, NavivorCalcJsonRead,
-                         ::testing::Values(JsonReadCase{
-                             {"--dc", "5:2:centre-tap", "--secondary", "6:1"},
-                             "d['inputs']['secondaries'][0]['voltage'] == '10.2' and "
-                             "d['inputs']['secondaries'][0]['dc']['kind'] == 'centre-tap' and "
-                             "d['inputs']['secondaries'][0]['dc']['acCurrent'] == 2.4 and "
-                             "'dc' not in d['inputs']['secondaries'][1]"}));
+INSTANTIATE_TEST_SUITE_P(
+    RectifierAndSheet, NavivorCalcJsonRead,
+    ::testing::Values(
+        JsonReadCase{kSheetOfWorkedExample,
+                     "d['windingSheet']['secondaries'][0]['turnsForNominal'] == 71 and "
+                     "d['windingSheet']['fits'] is True and "
+                     "d['windingSheet']['primary']['diameter'] == 0.27 and "
+                     "'noLoadVoltage' not in d['windingSheet']['primary'] and "
+                     "d['fill'] == {'percent': 47.4}"},
+        JsonReadCase{{"--core", "1000", "--winding-sheet", "--tongue", "20", "--layer-tape", "0.1"},
+                     "d['windingSheet']['core']['tongueWidth'] == 20 and "
+                     "d['windingSheet']['allowances'] == {'sparePercent': 10, "
+                     "'workingTemperature': 75, 'bobbinWall': 1, 'layerInsulation': 0.1}"},
+        JsonReadCase{{"--dc", "5:2:centre-tap", "--secondary", "6:1"},
+                     "d['inputs']['secondaries'][0]['voltage'] == '10.2' and "
+                     "d['inputs']['secondaries'][0]['dc']['kind'] == 'centre-tap' and "
+                     "d['inputs']['secondaries'][0]['dc']['acCurrent'] == 2.4 and "
+                     "'dc' not in d['inputs']['secondaries'][1] and "
+                     "'windingSheet' not in d"}));
 
 TEST_F(NavivorCalc, HelpPrintsTheUsage) {
     const Outcome run = navivorCalc({"--help"});
