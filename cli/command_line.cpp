@@ -3,13 +3,19 @@
 #include "calc/winding_design.h"
 #include "text/decimal_separator.h"
 
+#include <algorithm>
 #include <string_view>
+#include <utility>
 
 namespace navivor::cli {
 
 const char* const kUsage =
-    "Usage: navivor-calc [--primary TEXT] [--secondary U:I]... [--frequency F] [--core S]\n"
+    "Usage: navivor-calc [--primary TEXT] [--secondary U:I]... [--dc V:I[:KIND]]...\n"
+    "                    [--diode-drop V] [--headroom V] [--frequency F] [--core S]\n"
     "                    [--window W] [--thickness TEXT] [--diameter TEXT]...\n"
+    "                    [--winding-sheet [--tongue MM] [--stack MM] [--window-width MM]\n"
+    "                    [--window-height MM] [--spare PERCENT] [--temperature C]\n"
+    "                    [--bobbin-wall MM] [--layer-tape MM]]\n"
     "                    [--lang NAME] [--separator C] [--encoding utf-8|cp1251]\n"
     "                    [--format report|json]\n"
     "\n"
@@ -18,12 +24,29 @@ const char* const kUsage =
     "  --primary TEXT     primary voltage, V (default 220)\n"
     "  --secondary U:I    one secondary winding, voltage and current; 1 to 50 times\n"
     "                     (default 12:2)\n"
+    "  --dc V:I[:KIND]    one secondary winding feeding a rectifier with a capacitor-input\n"
+    "                     filter that gives V volts DC at I amperes; KIND bridge (default),\n"
+    "                     centre-tap or half-wave; in order among the --secondary windings\n"
+    "                     and counted with them\n"
+    "  --diode-drop V     V across one conducting diode, for every --dc (default 1)\n"
+    "  --headroom V       V a regulator needs above its output, for every --dc (default 0)\n"
     "  --frequency F      mains frequency, Hz, 1 to 1000 (default 50)\n"
     "  --core S           core section under the windings, mm2, 1 to 1000000 (default 1)\n"
     "  --window W         core window area, mm2, 1 to 10000000 (default 1)\n"
     "  --thickness TEXT   lamination thickness, mm (default 0.1)\n"
     "  --diameter TEXT    chosen wire diameter, mm: first the primary, then each secondary;\n"
     "                     given once or more, the window fill check follows\n"
+    "  --winding-sheet    after the report, the winding sheet: layers, wire lengths and\n"
+    "                     masses, resistances, drops and loaded voltages; with the chosen\n"
+    "                     diameters where given; needs a sufficient core\n"
+    "  --tongue MM        tongue width (default: the square root of the core section)\n"
+    "  --stack MM         stack height (default: the same)\n"
+    "  --window-width MM  window width, tongue to outer limb (default: half the tongue)\n"
+    "  --window-height MM window height along the tongue (default: 1.5 tongues)\n"
+    "  --spare PERCENT    wire bought beyond the wound length (default 10)\n"
+    "  --temperature C    working temperature, degC (default 75)\n"
+    "  --bobbin-wall MM   bobbin tube and cheeks (default 1)\n"
+    "  --layer-tape MM    insulation over every layer (default 0.05)\n"
     "  --lang NAME        texts from lang/NAME.ini (default: built-in texts)\n"
     "  --separator C      decimal separator (default: the locale's)\n"
     "  --encoding E       output encoding, utf-8 or cp1251 (default utf-8)\n"
@@ -31,6 +54,10 @@ const char* const kUsage =
     "                     json: inputs and results as one line of JSON in UTF-8, numbers\n"
     "                     with a full stop; nothing on standard output if it fails\n"
     "  --help             this text\n"
+    "\n"
+    "Rectifier factors: ATC-Frost Magnetics, \"Method of Determining Secondary Current\n"
+    "Ratings in D.C. Circuits\", capacitor input. Copper: IEC 60028. Enamelled wire: grade 2\n"
+    "maximum overall diameters of IEC 60317-0-1.\n"
     "\n"
     "Exit status: 0 report or JSON printed, 1 the calculation failed, 2 usage error.\n";
 
@@ -51,6 +78,50 @@ std::string visibleBytes(std::string_view text) {
     return shown;
 }
 
+// The winding sheet's options, each holding a figure's text.
+using SheetFigure = std::optional<std::string> SheetOptions::*;
+constexpr std::pair<std::string_view, SheetFigure> kSheetOptions[] = {
+    {"--tongue", &SheetOptions::tongueWidth},
+    {"--stack", &SheetOptions::stackHeight},
+    {"--window-width", &SheetOptions::windowWidth},
+    {"--window-height", &SheetOptions::windowHeight},
+    {"--spare", &SheetOptions::sparePercent},
+    {"--temperature", &SheetOptions::workingTemperature},
+    {"--bobbin-wall", &SheetOptions::bobbinWall},
+    {"--layer-tape", &SheetOptions::layerTape},
+};
+
+SheetFigure sheetFigureNamed(std::string_view option) {
+    for (const auto& [name, figure] : kSheetOptions)
+        if (name == option)
+            return figure;
+    return nullptr;
+}
+
+void addSecondary(CommandLine& line, SecondaryOption winding) {
+    if (line.secondaries.size() == kMaxSecondaries)
+        throw UsageError{"at most 50 secondary windings"};
+    line.secondaries.push_back(std::move(winding));
+}
+
+// V:I or V:I:KIND; the numbers stay texts until the separator is in force.
+SecondaryOption dcWinding(const std::string& text) {
+    const auto colon = text.find(':');
+    if (colon == std::string::npos)
+        throw UsageError{"--dc takes VOLTAGE:CURRENT[:KIND], got '" + text + "'"};
+    std::string current = text.substr(colon + 1);
+    std::string kindName = "bridge";
+    if (const auto second = current.find(':'); second != std::string::npos) {
+        kindName = current.substr(second + 1);
+        current.resize(second);
+    }
+    const auto kind = rectifierKindNamed(kindName);
+    if (!kind)
+        throw UsageError{"--dc takes the kind bridge, centre-tap or half-wave, got '" + kindName +
+                         "'"};
+    return {text.substr(0, colon), current, kind};
+}
+
 } // namespace
 
 CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
@@ -67,6 +138,10 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             line.help = true;
             continue;
         }
+        if (option == "--winding-sheet" && !inlineValue) {
+            line.windingSheet = true;
+            continue;
+        }
         const auto value = [&]() -> std::string {
             if (inlineValue)
                 return *inlineValue;
@@ -81,9 +156,15 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             const auto colon = winding.find(':');
             if (colon == std::string::npos)
                 throw UsageError{"--secondary takes VOLTAGE:CURRENT, got '" + winding + "'"};
-            if (line.secondaries.size() == kMaxSecondaries)
-                throw UsageError{"at most 50 secondary windings"};
-            line.secondaries.push_back({winding.substr(0, colon), winding.substr(colon + 1)});
+            addSecondary(line, {winding.substr(0, colon), winding.substr(colon + 1), std::nullopt});
+        } else if (option == "--dc") {
+            addSecondary(line, dcWinding(value()));
+        } else if (option == "--diode-drop") {
+            line.diodeDrop = value();
+        } else if (option == "--headroom") {
+            line.headroom = value();
+        } else if (const SheetFigure figure = sheetFigureNamed(option)) {
+            line.sheet.*figure = value();
         } else if (option == "--frequency") {
             line.frequency = value();
         } else if (option == "--core") {
@@ -120,6 +201,16 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     const std::size_t windings = line.secondaries.empty() ? 1 : line.secondaries.size();
     if (line.diameters.size() > windings + 1)
         throw UsageError{"more --diameter values than windings"};
+    // An option with nothing to act on is refused rather than silently dropped.
+    const bool anyDc = std::ranges::any_of(line.secondaries, [](const SecondaryOption& winding) {
+        return winding.rectifier.has_value();
+    });
+    if ((line.diodeDrop || line.headroom) && !anyDc)
+        throw UsageError{"--diode-drop and --headroom apply to --dc windings only"};
+    if (!line.windingSheet)
+        for (const auto& [name, figure] : kSheetOptions)
+            if (line.sheet.*figure)
+                throw UsageError{std::string(name) + " applies to --winding-sheet only"};
     // JSON text is UTF-8 by definition; a code page would only make it unreadable.
     if (line.format == OutputFormat::Json && line.cp1251Output)
         throw UsageError{"--format json is always UTF-8, --encoding cp1251 does not apply"};

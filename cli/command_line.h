@@ -1,7 +1,8 @@
-// The command line of navivor-calc: one design, the optional chosen diameters, and how to
-// read and write numbers and texts.
+// The command line of navivor-calc: one design, the optional chosen diameters and winding
+// sheet, and how to read and write numbers and texts.
 #pragma once
 
+#include "calc/rectifier.h"
 #include "text/failure.h"
 
 #include <optional>
@@ -13,6 +14,22 @@ namespace navivor::cli {
 struct SecondaryOption {
     std::string voltage;
     std::string current;
+    // Set for a --dc winding: voltage and current are then the DC supply wanted behind this
+    // rectifier, and the winding's cells are worked out from them.
+    std::optional<RectifierKind> rectifier;
+};
+
+// The winding sheet's figures as typed; each one not given keeps the standard core's figure
+// or the default allowance.
+struct SheetOptions {
+    std::optional<std::string> tongueWidth;
+    std::optional<std::string> stackHeight;
+    std::optional<std::string> windowWidth;
+    std::optional<std::string> windowHeight;
+    std::optional<std::string> sparePercent;
+    std::optional<std::string> workingTemperature;
+    std::optional<std::string> bobbinWall;
+    std::optional<std::string> layerTape;
 };
 
 enum class OutputFormat { Report, Json };
@@ -21,6 +38,8 @@ struct CommandLine {
     bool help = false;
     std::string primary = "220";
     std::vector<SecondaryOption> secondaries; // empty: the one default winding 12 V 2 A
+    std::optional<std::string> diodeDrop;     // for the --dc windings; default 1
+    std::optional<std::string> headroom;      // for the --dc windings; default 0
     std::string frequency = "50";
     std::string core = "1";
     std::string window = "1";
@@ -30,6 +49,8 @@ struct CommandLine {
     std::optional<std::string> separator; // default: the locale's
     bool cp1251Output = false;
     OutputFormat format = OutputFormat::Report;
+    bool windingSheet = false;
+    SheetOptions sheet;
 };
 
 // Raised for a command line that cannot be run; the message explains it.

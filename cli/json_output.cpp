@@ -3,6 +3,9 @@
 #include "text/decimal_separator.h"
 #include "text/number_text.h"
 
+#include <charconv>
+#include <cmath>
+
 namespace navivor::cli {
 namespace {
 
@@ -61,6 +64,19 @@ std::string jsonNumber(const std::string& text) {
     return text.substr(0, at) + '.' + text.substr(at + separator.size());
 }
 
+// A figure the report does not show: the shortest text that reads back as the same double.
+std::string jsonNumber(double value) {
+    if (!std::isfinite(value))
+        return "null";
+    char digits[32];
+    const auto written = std::to_chars(digits, digits + sizeof digits, value);
+    return {digits, written.ptr};
+}
+
+std::string jsonNumber(std::int64_t value) {
+    return std::to_string(value);
+}
+
 class JsonObject {
 public:
     JsonObject& add(std::string_view key, const std::string& value) {
@@ -81,14 +97,43 @@ std::string jsonArray(const std::vector<std::string>& values) {
     return json + "]";
 }
 
+const char* kindName(RectifierKind kind) {
+    switch (kind) {
+    case RectifierKind::Bridge:
+        return "bridge";
+    case RectifierKind::CentreTap:
+        return "centre-tap";
+    case RectifierKind::HalfWave:
+        return "half-wave";
+    }
+    return "";
+}
+
+std::string dcJson(const DcSecondary& dc) {
+    return JsonObject()
+        .add("voltage", jsonNumber(dc.input.dcVoltage))
+        .add("current", jsonNumber(dc.input.dcCurrent))
+        .add("kind", jsonString(kindName(dc.input.kind)))
+        .add("diodeDrop", jsonNumber(dc.input.diodeDrop))
+        .add("headroom", jsonNumber(dc.input.headroom))
+        .add("acVoltage", jsonNumber(dc.winding.acVoltage))
+        .add("acCurrent", jsonNumber(dc.winding.acCurrent))
+        .add("voltAmperes", jsonNumber(dc.winding.voltAmperes))
+        .text();
+}
+
 std::string inputsJson(const WindingDesign& design, std::string_view thickness,
-                       const std::vector<std::string>& diameters) {
+                       const std::vector<std::string>& diameters,
+                       const std::vector<std::optional<DcSecondary>>& dcSecondaries) {
     std::vector<std::string> secondaries;
-    for (const SecondaryCells& row : design.secondaries)
-        secondaries.push_back(JsonObject()
-                                  .add("voltage", jsonString(row.voltage))
-                                  .add("current", jsonString(row.current))
-                                  .text());
+    for (std::size_t k = 0; k < design.secondaries.size(); ++k) {
+        const SecondaryCells& row = design.secondaries[k];
+        JsonObject secondary;
+        secondary.add("voltage", jsonString(row.voltage)).add("current", jsonString(row.current));
+        if (k < dcSecondaries.size() && dcSecondaries[k])
+            secondary.add("dc", dcJson(*dcSecondaries[k]));
+        secondaries.push_back(secondary.text());
+    }
     JsonObject inputs;
     inputs.add("primary", jsonString(design.primaryVoltage))
         .add("frequency", integerToText(design.frequency))
@@ -105,13 +150,71 @@ std::string inputsJson(const WindingDesign& design, std::string_view thickness,
     return inputs.text();
 }
 
+std::string sheetRowJson(const SheetRow& row, bool secondary) {
+    JsonObject json;
+    json.add("turns", jsonNumber(row.turns))
+        .add("current", jsonNumber(row.current))
+        .add("diameter", jsonNumber(row.diameter))
+        .add("overallDiameter", jsonNumber(row.overallDiameter))
+        .add("turnsPerLayer", jsonNumber(row.turnsPerLayer))
+        .add("layers", jsonNumber(row.layers))
+        .add("buildUp", jsonNumber(row.buildUp))
+        .add("meanTurn", jsonNumber(row.meanTurn))
+        .add("length", jsonNumber(row.length))
+        .add("lengthToBuy", jsonNumber(row.lengthToBuy))
+        .add("mass", jsonNumber(row.mass))
+        .add("resistance20", jsonNumber(row.resistance20))
+        .add("resistanceHot", jsonNumber(row.resistanceHot))
+        .add("drop", jsonNumber(row.drop))
+        .add("loss", jsonNumber(row.loss));
+    if (secondary)
+        json.add("noLoadVoltage", jsonNumber(row.noLoadVoltage))
+            .add("loadedVoltage", jsonNumber(row.loadedVoltage))
+            .add("turnsForNominal",
+                 row.turnsForNominal ? jsonNumber(*row.turnsForNominal) : "null");
+    return json.text();
+}
+
+std::string sheetJson(const SheetResult& result) {
+    const CoreGeometry& core = result.core;
+    const WindingAllowances& allowances = result.allowances;
+    const WindingSheet& sheet = result.sheet;
+    std::vector<std::string> secondaries;
+    for (const SheetRow& row : sheet.secondaries)
+        secondaries.push_back(sheetRowJson(row, true));
+    return JsonObject()
+        .add("core", JsonObject()
+                         .add("tongueWidth", jsonNumber(core.tongueWidth))
+                         .add("stackHeight", jsonNumber(core.stackHeight))
+                         .add("windowWidth", jsonNumber(core.windowWidth))
+                         .add("windowHeight", jsonNumber(core.windowHeight))
+                         .text())
+        .add("allowances", JsonObject()
+                               .add("sparePercent", jsonNumber(allowances.sparePercent))
+                               .add("workingTemperature", jsonNumber(allowances.workingTemperature))
+                               .add("bobbinWall", jsonNumber(allowances.bobbinWall))
+                               .add("layerInsulation", jsonNumber(allowances.layerInsulation))
+                               .text())
+        .add("primary", sheetRowJson(sheet.primary, false))
+        .add("secondaries", jsonArray(secondaries))
+        .add("totalMass", jsonNumber(sheet.totalMass))
+        .add("totalLoss", jsonNumber(sheet.totalLoss))
+        .add("totalBuildUp", jsonNumber(sheet.totalBuildUp))
+        .add("fits", sheet.fits ? "true" : "false")
+        .add("fluxDensity", jsonNumber(sheet.fluxDensity))
+        .add("fluxDensityHighMains", jsonNumber(sheet.fluxDensityHighMains))
+        .text();
+}
+
 } // namespace
 
 std::string designJson(const WindingDesign& design, std::string_view thickness,
-                       const std::vector<std::string>& diameters, bool coreSufficient,
-                       const ReportFigures& figures) {
+                       const std::vector<std::string>& diameters,
+                       const std::vector<std::optional<DcSecondary>>& dcSecondaries,
+                       bool coreSufficient, const ReportFigures& figures,
+                       const std::optional<SheetResult>& sheet) {
     JsonObject json;
-    json.add("inputs", inputsJson(design, thickness, diameters))
+    json.add("inputs", inputsJson(design, thickness, diameters, dcSecondaries))
         .add("loadPower", jsonNumber(figures.loadPower))
         .add("induction", jsonNumber(figures.induction));
     if (!coreSufficient) {
@@ -145,6 +248,8 @@ std::string designJson(const WindingDesign& design, std::string_view thickness,
     else if (!figures.windowAreaNeeded.empty())
         json.add("fill",
                  JsonObject().add("windowAreaNeeded", jsonNumber(figures.windowAreaNeeded)).text());
+    if (sheet)
+        json.add("windingSheet", sheetJson(*sheet));
     return json.text();
 }
 

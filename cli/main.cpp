@@ -1,6 +1,10 @@
 // navivor-calc: the calculations of the calculate button from the command line. One run is
-// one press, followed by a second press when chosen diameters are given.
+// one press, followed by a second press when chosen diameters are given, and the winding
+// sheet when asked for.
 #include "calc/calculation_cycle.h"
+#include "calc/rectifier.h"
+#include "calc/winding_sheet.h"
+#include "calc/winding_sheet_text.h"
 #include "cli/command_line.h"
 #include "cli/json_output.h"
 #include "i18n/language_file.h"
@@ -25,11 +29,46 @@ std::int32_t spinFieldValue(const std::string& text, std::int32_t minimum, std::
     return std::clamp(parseInteger(text).value_or(minimum), minimum, maximum);
 }
 
-WindingDesign designOf(const CommandLine& line) {
+double numberOf(const std::string& text) {
+    return toDouble(textToNumber(text));
+}
+
+double numberOr(const std::optional<std::string>& text, double otherwise) {
+    return text ? numberOf(*text) : otherwise;
+}
+
+// Each --dc option worked out as the rectifier dialog works it out; empty for the --secondary
+// windings.
+std::vector<std::optional<DcSecondary>> dcSecondariesOf(const CommandLine& line) {
+    const RectifierInput defaults;
+    const double diodeDrop = numberOr(line.diodeDrop, defaults.diodeDrop);
+    const double headroom = numberOr(line.headroom, defaults.headroom);
+    std::vector<std::optional<DcSecondary>> dcSecondaries;
+    for (const SecondaryOption& winding : line.secondaries) {
+        if (!winding.rectifier) {
+            dcSecondaries.emplace_back();
+            continue;
+        }
+        const RectifierInput input{numberOf(winding.voltage), numberOf(winding.current),
+                                   *winding.rectifier, diodeDrop, headroom};
+        dcSecondaries.push_back(DcSecondary{input, secondaryForRectifier(input)});
+    }
+    return dcSecondaries;
+}
+
+// A --dc winding's row holds what the rectifier dialog puts into the grid.
+WindingDesign designOf(const CommandLine& line,
+                       const std::vector<std::optional<DcSecondary>>& dcSecondaries) {
     WindingDesign design;
     design.primaryVoltage = line.primary;
-    for (const SecondaryOption& winding : line.secondaries)
-        design.secondaries.push_back({winding.voltage, winding.current, ""});
+    for (std::size_t k = 0; k < line.secondaries.size(); ++k) {
+        const SecondaryOption& winding = line.secondaries[k];
+        if (const auto& dc = dcSecondaries[k])
+            design.secondaries.push_back(
+                {cellText(dc->winding.acVoltage), cellText(dc->winding.acCurrent), ""});
+        else
+            design.secondaries.push_back({winding.voltage, winding.current, ""});
+    }
     if (design.secondaries.empty())
         design.secondaries.push_back({"12", "2", ""});
     design.frequency = spinFieldValue(line.frequency, 1, 1000);
@@ -43,6 +82,28 @@ void enterDiameters(const std::vector<std::string>& diameters, WindingDesign& de
     design.primaryDiameter = diameters.empty() ? "" : diameters[0];
     for (std::size_t k = 0; k < design.secondaries.size(); ++k)
         design.secondaries[k].diameter = k + 1 < diameters.size() ? diameters[k + 1] : "";
+}
+
+// The sheet of the design and figures as the first press left them. A core figure or an
+// allowance not given comes from the standard core or the defaults; a chosen diameter takes
+// the place of the calculated one.
+SheetResult windingSheetOf(const CommandLine& line, const WindingDesign& design,
+                           const TurnStore& turns, const ReportFigures& figures) {
+    const SheetOptions& options = line.sheet;
+    const CoreGeometry standard = standardCoreGeometry(design.coreSection);
+    const CoreGeometry core{numberOr(options.tongueWidth, standard.tongueWidth),
+                            numberOr(options.stackHeight, standard.stackHeight),
+                            numberOr(options.windowWidth, standard.windowWidth),
+                            numberOr(options.windowHeight, standard.windowHeight)};
+    const WindingAllowances defaults;
+    const WindingAllowances allowances{
+        numberOr(options.sparePercent, defaults.sparePercent),
+        numberOr(options.workingTemperature, defaults.workingTemperature),
+        numberOr(options.bobbinWall, defaults.bobbinWall),
+        numberOr(options.layerTape, defaults.layerInsulation)};
+    CalculatedTransformer transformer = calculatedTransformer(design, turns, figures);
+    applyChosenDiameters(transformer, line.diameters);
+    return {core, allowances, computeWindingSheet(transformer, core, allowances)};
 }
 
 class Output {
@@ -82,20 +143,32 @@ int run(const CommandLine& line) {
 
     const bool json = line.format == OutputFormat::Json;
 
-    WindingDesign design = designOf(line);
+    std::vector<std::optional<DcSecondary>> dcSecondaries;
+    WindingDesign design;
     CalculationCycle cycle;
     // Both presses write into one report, as into the results window: the first clears it.
     ReportLines report;
     PressResult result = PressResult::ThicknessMissing;
+    std::optional<SheetResult> sheet;
     try {
+        // The rectifier fills its rows before the press, as the dialog does.
+        dcSecondaries = dcSecondariesOf(line);
+        design = designOf(line, dcSecondaries);
         result = cycle.press(design, thickness, lookup, report);
         if (result == PressResult::ThicknessMissing) {
             output.printError(texts.message("Mes1"));
             return kCalculationFailed;
         }
+        const WindingDesign calculated = design;
+        const ReportFigures calculatedFigures = report.figures;
         if (result == PressResult::CoreSufficient && !line.diameters.empty()) {
             enterDiameters(line.diameters, design);
             cycle.press(design, thickness, lookup, report);
+        }
+        if (line.windingSheet) {
+            if (result != PressResult::CoreSufficient)
+                throw Failure("The winding sheet needs a core large enough for the windings");
+            sheet = windingSheetOf(line, calculated, cycle.turnStore(), calculatedFigures);
         }
     } catch (const Failure& failure) {
         // A script reading JSON gets all of an object or nothing, never the first half.
@@ -104,11 +177,19 @@ int run(const CommandLine& line) {
         output.printError(withClosingFullStop(failure.what()));
         return kCalculationFailed;
     }
-    if (json)
-        Output::printJson(designJson(design, thickness, line.diameters,
-                                     result == PressResult::CoreSufficient, report.figures));
-    else
-        output.printReport(report.lines);
+    if (json) {
+        Output::printJson(designJson(design, thickness, line.diameters, dcSecondaries,
+                                     result == PressResult::CoreSufficient, report.figures, sheet));
+        return kReportPrinted;
+    }
+    output.printReport(report.lines);
+    if (sheet) {
+        const MessageLookup sheetText = [&texts](std::string_view key) {
+            return texts.text("WindingSheetForm", key);
+        };
+        output.printReport(
+            windingSheetLines(sheet->core, sheet->allowances, sheet->sheet, sheetText));
+    }
     return kReportPrinted;
 }
 

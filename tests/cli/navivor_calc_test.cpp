@@ -234,6 +234,32 @@ INSTANTIATE_TEST_SUITE_P(
                     1,
                     "",
                     "'x' is not a valid floating point value.\n"},
+        // A --dc value is read like any number text, before the press.
+        FailureCase{{"--dc", "12,5:1"}, 1, "", "'12,5' is not a valid floating point value.\n"},
+        FailureCase{
+            {"--dc", "12:0"}, 1, "", "The DC voltage and current must be positive numbers.\n"},
+        FailureCase{{"--core", "400", "--winding-sheet"},
+                    1,
+                    crlfLines({"Недостаточное сечение сердечника !!!",
+                               "Требуемое сечение сердечника не менее 491  мм. кв."}),
+                    "The winding sheet needs a core large enough for the windings.\n"},
+        FailureCase{{"--format", "json", "--core", "400", "--winding-sheet"},
+                    1,
+                    "",
+                    "The winding sheet needs a core large enough for the windings.\n"},
+        FailureCase{
+            {"--separator", ",", "--core", "1000", "--winding-sheet", "--bobbin-wall", "-1"},
+            1,
+            crlfLines(testing::kWorkedExampleReport),
+            "The bobbin wall must not be negative.\n"},
+        FailureCase{{"--separator", ",", "--core", "1000", "--winding-sheet", "--tongue", "2.5"},
+                    1,
+                    crlfLines(testing::kWorkedExampleReport),
+                    "'2.5' is not a valid floating point value.\n"},
+        FailureCase{{"--dc", "12:1:full"}, 2, "", "navivor-calc: --dc takes the kind"},
+        FailureCase{{"--dc", "12"}, 2, "", "navivor-calc: --dc takes VOLTAGE:CURRENT"},
+        FailureCase{{"--headroom", "2"}, 2, "", "navivor-calc: --diode-drop and --headroom"},
+        FailureCase{{"--spare", "5"}, 2, "", "navivor-calc: --spare applies to --winding-sheet"},
         FailureCase{{"--format", "xml"}, 2, "", "navivor-calc: --format takes"},
         FailureCase{
             {"--format", "json", "--encoding", "cp1251"}, 2, "", "navivor-calc: --format json"},
@@ -258,7 +284,120 @@ TEST_F(NavivorCalc, AtMostFiftySecondaries) {
     const Outcome run = navivorCalc(arguments);
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, "");
+    // A --dc winding is one of the fifty.
+    arguments.end()[-2] = "--dc";
+    EXPECT_EQ(navivorCalc(arguments).status, 2);
 }
+
+struct FragmentCase {
+    std::vector<std::string> arguments;
+    std::vector<std::string> out; // each found in standard output
+};
+
+void PrintTo(const FragmentCase& c, std::ostream* os) {
+    testing::printFields(os, c.arguments);
+}
+
+class NavivorCalcFragments : public NavivorCalc,
+                             public ::testing::WithParamInterface<FragmentCase> {};
+
+TEST_P(NavivorCalcFragments, ReportHolds) {
+    const Outcome run = navivorCalc(GetParam().arguments);
+    EXPECT_EQ(run.status, 0) << run.err;
+    for (const std::string& fragment : GetParam().out)
+        EXPECT_NE(run.out.find(fragment), std::string::npos) << fragment << "\nin\n" << run.out;
+}
+
+const std::vector<std::string> kSheetOfWorkedExample = {
+    "--separator", ",",    "--core",     "1000", "--window",       "500",
+    "--diameter",  "0,27", "--diameter", "1,12", "--winding-sheet"};
+
+INSTANTIATE_TEST_SUITE_P(
+    RectifierAndSheet, NavivorCalcFragments,
+    ::testing::Values(
+        // The rows as the rectifier dialog fills them: its published examples.
+        FragmentCase{{"--separator", ",", "--dc", "12:1", "--core", "1000"},
+                     {"Расчетное напряжение, В - 11,2\r\nРасчетный ток, А - 1,8\r\n"}},
+        FragmentCase{{"--separator", ",", "--dc", "5:2:centre-tap", "--core", "1000"},
+                     {"Расчетное напряжение, В - 10,2\r\nРасчетный ток, А - 2,4\r\n"}},
+        // 0,8 x (12,5 + 2 + 2 x 0,7) = 12,72 V, 1,8 x 0,5 A.
+        FragmentCase{{"--separator", ",", "--dc", "12,5:0,5:bridge", "--diode-drop", "0,7",
+                      "--headroom", "2", "--core", "1000"},
+                     {"Расчетное напряжение, В - 12,72\r\nРасчетный ток, А - 0,9\r\n"}},
+        FragmentCase{{"--separator", ",", "--dc", "5:1:half-wave", "--core", "1000"},
+                     {"Расчетное напряжение, В - 5,28\r\nРасчетный ток, А - 2,6\r\n"}},
+        FragmentCase{{"--secondary", "6:1", "--dc", "12:1", "--core", "1000"},
+                     {"Обмотка 1\r\nРасчетное напряжение, В - 6\r\n",
+                      "Обмотка 2\r\nРасчетное напряжение, В - 11.2\r\n"}},
+        // The sheet follows the fill check; the chosen wires, not the calculated ones.
+        FragmentCase{kSheetOfWorkedExample,
+                     {"Заполнение окна : 47,4 %\r\nНАМОТОЧНЫЕ ДАННЫЕ\r\n",
+                      "ПЕРВИЧНАЯ ОБМОТКА :\r\nКоличество витков : 1210\r\n"
+                      "Диаметр провода по меди / в эмали, мм - 0,270 / 0,318\r\n",
+                      "Витков для номинального напряжения под нагрузкой : 71\r\n",
+                      "Обмотки помещаются в окне.\r\n"}},
+        FragmentCase{{"--separator", ",", "--dc", "12:1", "--core", "1000", "--winding-sheet"},
+                     {"Диаметр провода по меди / в эмали, мм - 0,242 /", "Ток, А - 1,800\r\n"}},
+        // Every figure option reaches its own figure.
+        FragmentCase{
+            joined(kSheetOfWorkedExample, {"--tongue", "20", "--stack", "50", "--window-width", "6",
+                                           "--window-height", "40", "--spare", "0", "--temperature",
+                                           "20", "--bobbin-wall", "2", "--layer-tape", "0,1"}),
+            {"мм - 20,00 x 50,00\r\nОкно: ширина x высота, мм - 6,00 x 40,00\r\n"
+             "Стенка каркаса, мм - 2,00\r\nИзоляция поверх каждого слоя, мм - 0,10\r\n"
+             "Запас провода, % - 0,0\r\nРабочая температура, °C - 20,0\r\n",
+             "ОБМОТКИ НЕ ПОМЕЩАЮТСЯ В ОКНЕ !\r\n"}},
+        FragmentCase{{"--core", "1000", "--winding-sheet", "--encoding", "cp1251"},
+                     {encodeCp1251("\r\nНАМОТОЧНЫЕ ДАННЫЕ\r\n")}}));
+
+TEST_F(NavivorCalc, SheetTextsFromALanguageFile) {
+    TemporaryCurrentDirectory::write("lang/English.ini",
+                                     "[WindingSheetForm]\nSheet1=WINDING SHEET\n");
+    const Outcome run = navivorCalc({"--lang", "English", "--core", "1000", "--winding-sheet"});
+    EXPECT_NE(run.out.find("\r\nWINDING SHEET\r\n"), std::string::npos) << run.out;
+}
+
+// The JSON read by a JSON reader; check is a Python condition on the object d.
+struct JsonReadCase {
+    std::vector<std::string> arguments;
+    std::string check;
+};
+
+void PrintTo(const JsonReadCase& c, std::ostream* os) {
+    testing::printFields(os, c.arguments, c.check);
+}
+
+class NavivorCalcJsonRead : public NavivorCalc,
+                            public ::testing::WithParamInterface<JsonReadCase> {};
+
+TEST_P(NavivorCalcJsonRead, Holds) {
+    const Outcome run = navivorCalc(joined({"--format", "json"}, GetParam().arguments));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string script = "import json\nd = json.load(open('out.bin', encoding='utf-8'))\n"
+                               "assert " +
+                               GetParam().check + ", d";
+    EXPECT_EQ(std::system(("python3 -c " + quoted(script)).c_str()), 0) << run.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    RectifierAndSheet, NavivorCalcJsonRead,
+    ::testing::Values(
+        JsonReadCase{kSheetOfWorkedExample,
+                     "d['windingSheet']['secondaries'][0]['turnsForNominal'] == 71 and "
+                     "d['windingSheet']['fits'] is True and "
+                     "d['windingSheet']['primary']['diameter'] == 0.27 and "
+                     "'noLoadVoltage' not in d['windingSheet']['primary'] and "
+                     "d['fill'] == {'percent': 47.4}"},
+        JsonReadCase{{"--core", "1000", "--winding-sheet", "--tongue", "20", "--layer-tape", "0.1"},
+                     "d['windingSheet']['core']['tongueWidth'] == 20 and "
+                     "d['windingSheet']['allowances'] == {'sparePercent': 10, "
+                     "'workingTemperature': 75, 'bobbinWall': 1, 'layerInsulation': 0.1}"},
+        JsonReadCase{{"--dc", "5:2:centre-tap", "--secondary", "6:1"},
+                     "d['inputs']['secondaries'][0]['voltage'] == '10.2' and "
+                     "d['inputs']['secondaries'][0]['dc']['kind'] == 'centre-tap' and "
+                     "d['inputs']['secondaries'][0]['dc']['acCurrent'] == 2.4 and "
+                     "'dc' not in d['inputs']['secondaries'][1] and "
+                     "'windingSheet' not in d"}));
 
 TEST_F(NavivorCalc, HelpPrintsTheUsage) {
     const Outcome run = navivorCalc({"--help"});
