@@ -63,8 +63,12 @@ SecondaryForRectifier secondaryForRectifier(const RectifierInput& input) {
     const Factors factors = factorsOf(input.kind);
     const double rectifiedVoltage =
         input.dcVoltage + input.headroom + factors.diodesConducting * input.diodeDrop;
-    return {factors.voltage * rectifiedVoltage, factors.current * input.dcCurrent,
-            factors.voltAmperes * rectifiedVoltage * input.dcCurrent};
+    const SecondaryForRectifier secondary{factors.voltage * rectifiedVoltage,
+                                          factors.current * input.dcCurrent,
+                                          factors.voltAmperes * rectifiedVoltage * input.dcCurrent};
+    if (!std::isfinite(secondary.voltAmperes))
+        throw Failure("The DC voltage and current are too large");
+    return secondary;
 }
 
 std::string cellText(double value) {

@@ -29,8 +29,8 @@ struct SecondaryForRectifier {
     double voltAmperes; // what the winding must carry
 };
 
-// Raises a Failure for a voltage or current that is not positive, or a negative drop or
-// headroom.
+// Raises a Failure for a voltage or current that is not positive, a negative drop or
+// headroom, or a winding beyond the range of numbers.
 SecondaryForRectifier secondaryForRectifier(const RectifierInput& input);
 
 // A value as a grid cell takes it: two decimals with the separator in force, trailing zeros

@@ -4,6 +4,7 @@
 #include "text/failure.h"
 #include "text/number_text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -51,12 +52,14 @@ SheetRow layWinding(const SheetWinding& winding, double inner, const CoreGeometr
     row.diameter = winding.diameter;
     row.overallDiameter = grade2OverallDiameter(winding.diameter);
     const double bobbinLength = core.windowHeight - 2 * allowances.bobbinWall;
-    row.turnsPerLayer =
-        bobbinLength > 0 ? static_cast<std::int64_t>(std::floor(bobbinLength / row.overallDiameter))
-                         : 0;
+    const double fitting = bobbinLength > 0 ? std::floor(bobbinLength / row.overallDiameter) : 0;
+    // A layer never holds more turns than the winding has, which also keeps the count within
+    // range however long the bobbin.
+    row.turnsPerLayer = static_cast<std::int64_t>(
+        std::min(fitting, static_cast<double>(std::max<std::int64_t>(winding.turns, 1))));
     // A wire wider than the bobbin: one turn a layer, and the sheet says it does not fit.
     const std::int64_t perLayer = std::max<std::int64_t>(row.turnsPerLayer, 1);
-    row.layers = (winding.turns + perLayer - 1) / perLayer;
+    row.layers = winding.turns / perLayer + (winding.turns % perLayer != 0 ? 1 : 0);
     row.buildUp =
         static_cast<double>(row.layers) * (row.overallDiameter + allowances.layerInsulation);
 
@@ -154,8 +157,10 @@ WindingSheet computeWindingSheet(const CalculatedTransformer& transformer, const
         // The winding's resistance grows with its turns, so each turn gives the volts per
         // turn less its own share of the drop.
         const double netVoltsPerTurn = turns > 0 ? voltsPerTurn - row.drop / turns : voltsPerTurn;
-        if (netVoltsPerTurn > 0)
-            row.turnsForNominal = std::llround(secondary.voltage / netVoltsPerTurn);
+        // Past 2^53 a turn count would say more than the arithmetic knows.
+        const double needed = secondary.voltage / netVoltsPerTurn;
+        if (netVoltsPerTurn > 0 && needed < 0x1p53)
+            row.turnsForNominal = std::llround(needed);
     }
 
     sheet.totalMass = sheet.primary.mass;

@@ -156,8 +156,11 @@ std::string integerToText(std::int32_t value) {
 std::string fixedText(double value, int decimals) {
     if (!std::isfinite(value))
         return "-";
-    // Any double in fixed notation: up to 309 digits before the point.
-    char buffer[400];
+    // Where the plain form of number texts ends, so does the fixed one.
+    if (std::fabs(value) >= 1e15)
+        return numberToText(value);
+    // Below 1e15 in fixed notation: at most 16 digits before the point.
+    char buffer[64];
     const auto [end, error] =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
     if (error != std::errc())

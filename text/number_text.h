@@ -21,8 +21,8 @@ std::string numberToText(Extended value);
 
 std::string integerToText(std::int32_t value);
 
-// Fixed notation with the decimals given and the separator in force ("12,40"); a value that
-// is not finite gives "-".
+// Fixed notation with the decimals given and the separator in force ("12,40"); from 1E15 on
+// the number text's scientific form, and "-" for a value that is not finite.
 std::string fixedText(double value, int decimals);
 
 // Leading blanks, then a signed decimal or an unsigned hexadecimal form ("$2A", "x2A",

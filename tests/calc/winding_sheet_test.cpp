@@ -35,6 +35,7 @@ TEST(Rectifier, PublishedFactors) {
                      0.8 * 16.4);
     EXPECT_THROW(secondaryForRectifier({0, 1, RectifierKind::Bridge, 1, 0}), Failure);
     EXPECT_THROW(secondaryForRectifier({12, 1, RectifierKind::Bridge, -1, 0}), Failure);
+    EXPECT_THROW(secondaryForRectifier({1e300, 1e300, RectifierKind::Bridge, 1, 0}), Failure);
 
     const testing::SeparatorScope comma(",");
     EXPECT_EQ(cellText(11.2), "11,2");

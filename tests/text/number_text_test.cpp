@@ -104,6 +104,14 @@ TEST(NumberToText, FollowsTheSeparatorInForce) {
     EXPECT_EQ(decimalSeparator(), ".");
 }
 
+TEST(FixedText, DecimalsSeparatorAndTheEnds) {
+    const testing::SeparatorScope arabic("٫");
+    EXPECT_EQ(fixedText(12.4, 2), "12٫40");
+    EXPECT_EQ(fixedText(0.0005, 3), "0٫001"); // 0.0005 is stored a little above it
+    EXPECT_EQ(fixedText(1e15, 1), "1E15");
+    EXPECT_EQ(fixedText(std::numeric_limits<double>::infinity(), 1), "-");
+}
+
 TEST(DecimalSeparator, IsOnePrintableWellFormedCharacter) {
     const std::string_view valid[] = {",", ".", "·", "٫", "¡", "\u2030"};
     // Parts of numbers, blanks, controls, combining marks, format characters, noncharacters.
