@@ -24,6 +24,10 @@ NavivorWindows::NavivorWindows() {
                          MainForm->enterSecondary(row, voltage, current);
                      });
     create(WindingSheetForm, windows_.WindingSheetForm, windows_, Desktop::instance());
+    // The saved language was applied before the bench tools existed.
+    for (QWidget* tool : {static_cast<QWidget*>(RectifierForm.get()),
+                          static_cast<QWidget*>(WindingSheetForm.get())})
+        LangForm->applyToLaterWindow(tool);
 }
 
 } // namespace navivor

@@ -62,6 +62,12 @@ void TLangForm::Button1Click() {
         applyLanguage(window, language, windingsGrid);
 }
 
+void TLangForm::applyToLaterWindow(QWidget* window) const {
+    const QString language = languageName();
+    if (language.toStdString() != kBuiltInLanguage)
+        applyLanguage(window, language.toStdString(), nullptr);
+}
+
 QString TLangForm::languageName() const {
     return LangList->currentText();
 }

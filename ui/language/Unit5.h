@@ -31,6 +31,9 @@ public:
 
     // Creation step: lists the language files and applies the saved language.
     void FormCreate();
+    // A window made after the creation step takes the language in force, as the walk of
+    // the creation step would have given it.
+    void applyToLaterWindow(QWidget* window) const;
 
 private:
     void Button1Click(); // "Изменить": applies the name field's language to every window
