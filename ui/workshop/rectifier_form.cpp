@@ -55,10 +55,10 @@ TRectifierForm::TRectifierForm(const ProgramWindows& windows, QWidget* parent)
     Edit1 = field("Edit1", "12", 10);
     Label2 = label("Label2", "Постоянный ток, А", 42);
     Edit2 = field("Edit2", "1", 38);
-    Label3 = makeLabel(this, "Label3", "Схема выпрямителя", {12, 70, 134, 16});
+    Label3 = makeLabel(this, "Label3", "Схема выпрямителя", {12, 70, 114, 16});
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName("ComboBox1");
-    ComboBox1->setGeometry(150, 66, 190, 21);
+    ComboBox1->setGeometry(128, 66, 212, 21);
     ComboBox1->addItems({"", "", ""});
     Label4 = makeLabel(this, "Label4", "Фильтр: конденсатор (емкостный вход)", {12, 98, 328, 16});
     Label5 = label("Label5", "Падение на диоде, В", 122);
