@@ -63,6 +63,22 @@ xdotool key Tab Tab Tab Tab Tab Tab ctrl+a BackSpace Tab Tab Tab space
 expect_caption "Ошибка !" >/dev/null
 xdotool key Return
 
+# The bench tools of the "Сервис" menu: the rectifier dialog, its seventh item, and the
+# winding sheet, the eighth, which asks for a sufficient calculation first.
+open_service_item() {
+    xdotool windowactivate --sync "$main"
+    xdotool mousemove --window "$main" 80 9 click 1
+    sleep 0.3
+    for _ in $(seq "$1"); do xdotool key Down; done
+    xdotool key Return
+}
+open_service_item 7
+rectifier=$(expect_caption "Выпрямитель")
+xdotool windowactivate --sync "$rectifier" key Escape
+open_service_item 8
+expect_caption "Намоточные данные" >/dev/null
+xdotool key Return
+
 xdotool windowactivate --sync "$results" key alt+F4
 xdotool windowactivate --sync "$main" key alt+F4
 for _ in $(seq 100); do kill -0 "$navivor" 2>/dev/null || break; sleep 0.1; done

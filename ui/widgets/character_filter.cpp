@@ -51,6 +51,11 @@ void keepNumberCharacter(QChar& key) {
         key = QChar();
 }
 
+void keepNumberOrCommandCharacter(QChar& key) {
+    if (key.unicode() >= 0x20)
+        keepNumberCharacter(key);
+}
+
 CharacterFilter::CharacterFilter(QLineEdit* edit, Hook hook)
     : QObject(edit)
     , edit_(edit)

@@ -24,6 +24,9 @@ bool isDecimalSeparatorKey(QChar key);
 // The hook of the number fields: digits, backspace and the decimal separator pass; anything
 // else typed is dropped without a sound.
 void keepNumberCharacter(QChar& key);
+// The same for the number fields of the bench tools, where the keys that command rather than
+// type keep their work: Enter, Escape and the clipboard chords.
+void keepNumberOrCommandCharacter(QChar& key);
 
 // Runs the hook on every character typed into the edit before the edit sees it. The hook may
 // keep the character (the key acts as usual), clear it to QChar() (the key is discarded), or

@@ -42,7 +42,7 @@ TRectifierForm::TRectifierForm(const ProgramWindows& windows, QWidget* parent)
         auto* edit = new QLineEdit(text, this);
         edit->setObjectName(name);
         edit->setGeometry(250, y, 90, 21);
-        new CharacterFilter(edit, keepNumberCharacter);
+        new CharacterFilter(edit, keepNumberOrCommandCharacter);
         edit->setAcceptDrops(false);
         return edit;
     };
@@ -66,6 +66,8 @@ TRectifierForm::TRectifierForm(const ProgramWindows& windows, QWidget* parent)
     Label6 = label("Label6", "Запас для стабилизатора, В", 150);
     Edit4 = field("Edit4", "0", 146);
     Button1 = makePushButton(this, "Button1", "Рассчитать", {250, 176, 90, 25});
+    // Enter in a field calculates; Escape closes.
+    Button1->setDefault(true);
 
     Label7 = label("Label7", "Напряжение обмотки, В", 214);
     Value1 = value("Value1", 214);

@@ -62,7 +62,7 @@ TWindingSheetForm::TWindingSheetForm(const ProgramWindows& windows, Desktop& des
         auto* edit = new QLineEdit(this);
         edit->setObjectName(QString::fromStdString("Edit" + number));
         edit->setGeometry(x + 196, y, 80, 21);
-        new CharacterFilter(edit, keepNumberCharacter);
+        new CharacterFilter(edit, keepNumberOrCommandCharacter);
         edit->setAcceptDrops(false);
         Edits[index] = edit;
     }
@@ -79,6 +79,9 @@ TWindingSheetForm::TWindingSheetForm(const ProgramWindows& windows, Desktop& des
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 
     fillAllowances(WindingAllowances());
+    // Enter in a field calculates the sheet again.
+    for (QLineEdit* edit : Edits)
+        connect(edit, &QLineEdit::returnPressed, Button1, &QPushButton::click);
     const std::pair<QPushButton*, void (TWindingSheetForm::*)()> handlers[] = {
         {Button1, &TWindingSheetForm::Button1Click},
         {Button2, &TWindingSheetForm::Button2Click},

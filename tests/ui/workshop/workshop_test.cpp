@@ -67,6 +67,24 @@ private slots:
         QCOMPARE(saved.readAll().toStdString(), encodeCp1251(text.toStdString()));
     }
 
+    // Letters are dropped; Enter calculates and Escape closes, as in any dialog.
+    void rectifierFieldsTakeNumbersAndCommands() {
+        QString current;
+        bool closedByEscape = false;
+        QTimer::singleShot(0, [&] {
+            rectifier().Edit2->selectAll();
+            QTest::keyClicks(rectifier().Edit2, "a2");
+            QTest::keyClick(rectifier().Edit2, Qt::Key_Return);
+            current = rectifier().Value2->text();
+            QTest::keyClick(rectifier().Edit2, Qt::Key_Escape);
+            closedByEscape = !rectifier().isVisible();
+            rectifier().reject();
+        });
+        form().Rectifier1->trigger();
+        QCOMPARE(current, QString("3,6"));
+        QVERIFY(closedByEscape);
+    }
+
     void sheetNeedsASufficientCalculation() {
         form().WindingSheet1->trigger();
         QVERIFY(!sheet().isVisible());
