@@ -103,8 +103,7 @@ void TRectifierForm::showFor(int secondaries) {
 
 // The list's items are no control of their own, so the language is read when the dialog opens.
 void TRectifierForm::retitleKinds() {
-    const LanguageTexts texts(windows_.LangForm ? windows_.LangForm->languageName().toStdString()
-                                                : std::string(kBuiltInLanguage));
+    const LanguageTexts texts(windows_.LangForm->languageName().toStdString());
     for (int index = 0; index < ComboBox1->count(); ++index) {
         const std::string key = "Kind" + std::to_string(index + 1);
         ComboBox1->setItemText(index, QString::fromStdString(texts.text(kSection, key)));
