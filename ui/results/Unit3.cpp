@@ -10,7 +10,6 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-
 namespace navivor {
 namespace {
 

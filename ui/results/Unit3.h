@@ -9,7 +9,6 @@
 #include <QStringList>
 #include <QWidget>
 
-
 class QPlainTextEdit;
 class QPushButton;
 class QTextDocument;
