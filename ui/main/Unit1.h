@@ -35,6 +35,8 @@ class TMainForm : public QMainWindow {
 public:
     static constexpr int kDesignClientWidth = 447;
     static constexpr int kClientHeight = 294;
+    // The windings grid's column of chosen diameters, added by the first sufficient press.
+    static constexpr int kDiameterColumn = 3;
 
     TMainForm(const ProgramWindows& windows, Desktop& desktop);
 

@@ -20,8 +20,6 @@
 namespace navivor {
 namespace {
 
-constexpr int kDiameterColumn = 3;
-
 std::string cellText(const StringGrid* grid, int column, int row) {
     return grid->cell(column, row).toStdString();
 }

@@ -8,11 +8,6 @@
 #include "ui/workshop/winding_sheet_form.h"
 
 namespace navivor {
-namespace {
-
-constexpr int kDiameterColumn = 3;
-
-} // namespace
 
 void TMainForm::Rectifier1Click() {
     windows_.RectifierForm->showFor(SE1->value());
