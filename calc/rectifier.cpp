@@ -1,8 +1,6 @@
 #include "rectifier.h"
 
-#include "text/decimal_separator.h"
 #include "text/failure.h"
-#include "text/number_text.h"
 
 #include <cmath>
 
@@ -69,16 +67,6 @@ SecondaryForRectifier secondaryForRectifier(const RectifierInput& input) {
     if (!std::isfinite(secondary.voltAmperes))
         throw Failure("The DC voltage and current are too large");
     return secondary;
-}
-
-std::string cellText(double value) {
-    std::string text = fixedText(value, 2);
-    const std::string& separator = decimalSeparator();
-    if (text.ends_with("00"))
-        text.resize(text.size() - 2 - separator.size());
-    else if (text.ends_with('0'))
-        text.pop_back();
-    return text;
 }
 
 } // namespace navivor

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <optional>
-#include <string>
 #include <string_view>
 
 namespace navivor {
@@ -32,9 +31,5 @@ struct SecondaryForRectifier {
 // Raises a Failure for a voltage or current that is not positive, a negative drop or
 // headroom, or a winding beyond the range of numbers.
 SecondaryForRectifier secondaryForRectifier(const RectifierInput& input);
-
-// A value as a grid cell takes it: two decimals with the separator in force, trailing zeros
-// dropped.
-std::string cellText(double value);
 
 } // namespace navivor

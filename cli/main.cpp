@@ -64,8 +64,8 @@ WindingDesign designOf(const CommandLine& line,
     for (std::size_t k = 0; k < line.secondaries.size(); ++k) {
         const SecondaryOption& winding = line.secondaries[k];
         if (const auto& dc = dcSecondaries[k])
-            design.secondaries.push_back(
-                {cellText(dc->winding.acVoltage), cellText(dc->winding.acCurrent), ""});
+            design.secondaries.push_back({trimmedFixedText(dc->winding.acVoltage, 2),
+                                          trimmedFixedText(dc->winding.acCurrent, 2), ""});
         else
             design.secondaries.push_back({winding.voltage, winding.current, ""});
     }

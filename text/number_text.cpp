@@ -171,6 +171,18 @@ std::string fixedText(double value, int decimals) {
     return text;
 }
 
+std::string trimmedFixedText(double value, int decimals) {
+    std::string text = fixedText(value, decimals);
+    const std::string& separator = decimalSeparator();
+    const std::size_t point = text.find(separator);
+    // The scientific form and "-" have no run of fixed decimals to trim.
+    if (point == std::string::npos || text.find('E') != std::string::npos)
+        return text;
+    const std::size_t last = text.find_last_not_of('0');
+    text.resize(last + 1 == point + separator.size() ? point : last + 1);
+    return text;
+}
+
 std::optional<std::int32_t> parseInteger(std::string_view text) {
     std::size_t pos = 0;
     while (pos < text.size() && text[pos] == ' ')

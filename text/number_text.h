@@ -24,6 +24,9 @@ std::string integerToText(std::int32_t value);
 // Fixed notation with the decimals given and the separator in force ("12,40"); from 1E15 on
 // the number text's scientific form, and "-" for a value that is not finite.
 std::string fixedText(double value, int decimals);
+// The same with the zeros after the last significant decimal dropped, and the separator
+// with them ("11,2", "18"): as a value is typed into a field.
+std::string trimmedFixedText(double value, int decimals);
 
 // Leading blanks, then a signed decimal or an unsigned hexadecimal form ("$2A", "x2A",
 // "0x2A", up to eight digits taken as a 32-bit pattern); nothing for any other text.

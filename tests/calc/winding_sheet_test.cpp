@@ -3,6 +3,7 @@
 #include "calc/winding_sheet_text.h"
 #include "support/separator_scope.h"
 #include "text/failure.h"
+#include "text/number_text.h"
 
 #include <gmock/gmock.h>
 
@@ -38,9 +39,9 @@ TEST(Rectifier, PublishedFactors) {
     EXPECT_THROW(secondaryForRectifier({1e300, 1e300, RectifierKind::Bridge, 1, 0}), Failure);
 
     const testing::SeparatorScope comma(",");
-    EXPECT_EQ(cellText(11.2), "11,2");
-    EXPECT_EQ(cellText(18), "18");
-    EXPECT_EQ(cellText(5.28), "5,28");
+    EXPECT_EQ(trimmedFixedText(11.2, 2), "11,2");
+    EXPECT_EQ(trimmedFixedText(18, 2), "18");
+    EXPECT_EQ(trimmedFixedText(5.28, 2), "5,28");
 }
 
 CalculatedTransformer firstWorkedExample() {

@@ -118,8 +118,8 @@ SecondaryForRectifier TRectifierForm::calculate() {
     input.diodeDrop = fieldValue(Edit3);
     input.headroom = fieldValue(Edit4);
     const SecondaryForRectifier secondary = secondaryForRectifier(input);
-    Value1->setText(QString::fromStdString(cellText(secondary.acVoltage)));
-    Value2->setText(QString::fromStdString(cellText(secondary.acCurrent)));
+    Value1->setText(QString::fromStdString(trimmedFixedText(secondary.acVoltage, 2)));
+    Value2->setText(QString::fromStdString(trimmedFixedText(secondary.acCurrent, 2)));
     Value3->setText(QString::fromStdString(fixedText(secondary.voltAmperes, 1)));
     return secondary;
 }
@@ -132,8 +132,8 @@ void TRectifierForm::Button2Click() {
     const SecondaryForRectifier secondary = calculate();
     // The field is read as typed; the grid has rows 1 to 50.
     emit secondaryChosen(std::clamp(SpinEdit1->value(), 1, static_cast<int>(kMaxSecondaries)),
-                         QString::fromStdString(cellText(secondary.acVoltage)),
-                         QString::fromStdString(cellText(secondary.acCurrent)));
+                         QString::fromStdString(trimmedFixedText(secondary.acVoltage, 2)),
+                         QString::fromStdString(trimmedFixedText(secondary.acCurrent, 2)));
 }
 
 } // namespace navivor

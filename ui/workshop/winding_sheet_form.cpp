@@ -1,6 +1,5 @@
 #include "ui/workshop/winding_sheet_form.h"
 
-#include "calc/rectifier.h"
 #include "calc/winding_sheet_text.h"
 #include "i18n/language_file.h"
 #include "text/number_text.h"
@@ -114,7 +113,7 @@ void TWindingSheetForm::fillStandardCore() {
     const double figures[] = {core.tongueWidth, core.stackHeight, core.windowWidth,
                               core.windowHeight};
     for (int index = TongueWidth; index <= WindowHeight; ++index)
-        Edits[index]->setText(QString::fromStdString(cellText(figures[index])));
+        Edits[index]->setText(QString::fromStdString(trimmedFixedText(figures[index], 2)));
     coreFilledFor_ = transformer_->coreSection;
 }
 
@@ -125,7 +124,7 @@ void TWindingSheetForm::fillAllowances(const WindingAllowances& allowances) {
         {SparePercent, allowances.sparePercent},
         {WorkingTemperature, allowances.workingTemperature}};
     for (auto [field, figure] : figures)
-        Edits[field]->setText(QString::fromStdString(cellText(figure)));
+        Edits[field]->setText(QString::fromStdString(trimmedFixedText(figure, 2)));
 }
 
 // The sheet is written in the language of the moment, as a press writes its report.
