@@ -4,6 +4,7 @@
 #include "text/cp1251.h"
 #include "text/failure.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -66,13 +67,17 @@ std::vector<std::string> everyText(const std::string& path) {
     return texts;
 }
 
-// A value the reader gives back as written: one line, no blanks around it, not in quotes.
+// A value the reader gives back as written: one line, no blanks around it, not in quotes, no
+// control character but tab.
 bool readsBackAsWritten(std::string_view value) {
     const bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
                         value.back() == value.front();
     const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    return value.find_first_of("\r\n") == std::string_view::npos && value.size() <= 2047 &&
-           !quoted && (value.empty() || (!blank(value.front()) && !blank(value.back())));
+    const auto control = [](char c) {
+        return c != '\t' && (static_cast<unsigned char>(c) < 0x20 || c == '\x7F');
+    };
+    return std::none_of(value.begin(), value.end(), control) && value.size() <= 2047 && !quoted &&
+           (value.empty() || (!blank(value.front()) && !blank(value.back())));
 }
 
 } // namespace
@@ -93,7 +98,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t section = choice % std::size(kSections);
     const std::size_t key = choice / std::size(kSections) % std::size(kKeys);
     try {
-        navivor::writeProfileString(path, kSections[section], kKeys[key], value);
+        navivor::writeProfileStrings(
+            path, {{std::string(kSections[section]), std::string(kKeys[key]), value}});
     } catch (const navivor::Failure&) {
         std::abort(); // a file of ours in a folder of ours
     }

@@ -61,7 +61,7 @@ int blueOf(ColourValue colour) {
 }
 
 Appearance readAppearance(const std::string& path) {
-    const ProfileFile file(path);
+    const ProfileFile file(path, kLargestPreservedFile);
     Appearance appearance;
     for (const Key& key : kKeys) {
         if (key.number)
@@ -73,17 +73,19 @@ Appearance readAppearance(const std::string& path) {
 }
 
 std::string readLanguage(const std::string& path) {
-    return ProfileFile(path).text(kLanguage.section, kLanguage.name, kDefaultLanguage);
+    return ProfileFile(path, kLargestPreservedFile)
+        .text(kLanguage.section, kLanguage.name, kDefaultLanguage);
 }
 
 void writeSettings(const std::string& path, const Appearance& appearance,
                    std::string_view language) {
-    for (const Key& key : kKeys) {
-        const std::string value = key.number ? integerToText(appearance.*key.number)
-                                  : key.text ? appearance.*key.text
-                                             : std::string(language);
-        writeProfileString(path, key.section, key.name, value);
-    }
+    std::vector<ProfileEntry> entries;
+    for (const Key& key : kKeys)
+        entries.push_back({key.section, key.name,
+                           key.number ? integerToText(appearance.*key.number)
+                           : key.text ? appearance.*key.text
+                                      : std::string(language)});
+    writeProfileStrings(path, entries);
 }
 
 } // namespace navivor

@@ -51,10 +51,10 @@ struct Appearance {
 Appearance readAppearance(const std::string& path);
 // [Language] Lang, "Russian" when missing.
 std::string readLanguage(const std::string& path);
-// Writes the keys one by one in this order: [Color] bgc1, bgc2, Se1, Se2, Se4, Se5, Edit1,
-// SG1, font, form; [Font] size, name; [Language] Lang; numbers as plain decimal text. The
-// first failed write raises Failure "Unable to write to <path>"; the keys written before it
-// stay written, the rest are not written.
+// Sets the keys in this order in one replacement of the file: [Color] bgc1, bgc2, Se1, Se2,
+// Se4, Se5, Edit1, SG1, font, form; [Font] size, name; [Language] Lang; numbers as plain
+// decimal text. Every other byte of the file stays. A failure raises Failure "Unable to write
+// to <path>" and leaves the file as it was.
 void writeSettings(const std::string& path, const Appearance& appearance,
                    std::string_view language);
 

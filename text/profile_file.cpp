@@ -2,6 +2,8 @@
 
 #include "text/cp1251.h"
 #include "text/failure.h"
+#include "text/file_descriptor.h"
+#include "text/file_replacement.h"
 #include "text/number_text.h"
 
 #include <fcntl.h>
@@ -16,9 +18,8 @@ namespace navivor {
 namespace {
 
 constexpr std::size_t kLongestValue = 2047;
-// Far above any language or settings file; a larger one is not a profile and reading it
-// would only fill memory.
-constexpr std::size_t kLargestFile = 1024 * 1024;
+// What a Windows editor puts before UTF-8 text; the bytes after it are still Windows-1251.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 std::string foldCase(std::string_view name) {
     std::string folded(name);
@@ -46,36 +47,20 @@ std::string_view unquoted(std::string_view value) {
     return value;
 }
 
-class Descriptor {
-public:
-    explicit Descriptor(int value)
-        : value_(value) {}
-    ~Descriptor() {
-        if (value_ >= 0)
-            ::close(value_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int value() const { return value_; }
-
-private:
-    int value_;
-};
-
-// The whole file, or nothing when it is not a regular file of at most kLargestFile bytes.
+// The whole file, or nothing when it is not a regular file of at most largestFile bytes.
 // A FIFO, a device or a directory may stand at the path; opening without blocking and
 // looking at what was opened keeps any of them from stalling the program. The file may
 // still grow after fstat, so the reading stops one byte past the limit.
-std::optional<std::string> regularFileBytes(const std::string& path) {
-    const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+std::optional<std::string> regularFileBytes(const std::string& path, std::size_t largestFile) {
+    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     struct stat status {};
     if (file.value() < 0 || ::fstat(file.value(), &status) != 0 || !S_ISREG(status.st_mode) ||
-        static_cast<std::uintmax_t>(status.st_size) > kLargestFile)
+        static_cast<std::uintmax_t>(status.st_size) > largestFile)
         return std::nullopt;
     std::string bytes;
     char chunk[16384];
-    while (bytes.size() <= kLargestFile) {
-        const std::size_t wanted = std::min(sizeof chunk, kLargestFile + 1 - bytes.size());
+    while (bytes.size() <= largestFile) {
+        const std::size_t wanted = std::min(sizeof chunk, largestFile + 1 - bytes.size());
         const ssize_t got = ::read(file.value(), chunk, wanted);
         if (got < 0 && errno == EINTR)
             continue;
@@ -120,7 +105,12 @@ struct Line {
 // the reader would take.
 template <typename Visit> void forEachLine(std::string_view bytes, Visit visit) {
     Line line;
-    for (std::string_view rest = bytes; !rest.empty();) {
+    std::string_view rest = bytes;
+    if (rest.starts_with(kByteOrderMark)) {
+        rest.remove_prefix(kByteOrderMark.size());
+        line.end = kByteOrderMark.size();
+    }
+    while (!rest.empty()) {
         line.begin = line.end;
         line.text = nextLine(rest);
         line.end = bytes.size() - rest.size();
@@ -174,62 +164,27 @@ std::string withValue(std::string_view bytes, std::string_view section, std::str
     return result.insert(at, added);
 }
 
-// Puts all the bytes, going on after a partial write or an interrupted call, and then makes
-// sure they are on the disk: a full disk or a failing device shows here, not later.
-bool writeAndSync(int file, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t put = ::write(file, bytes.data(), bytes.size());
-        if (put < 0 && errno == EINTR)
-            continue;
-        if (put <= 0)
-            return false;
-        bytes.remove_prefix(static_cast<std::size_t>(put));
-    }
-    return ::fsync(file) == 0;
-}
-
-// The mode open() would give a new file. POSIX reads the umask only by setting it, so it is
-// set back at once.
-mode_t newFileMode() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
-enum class Replacing { done, failed, noTemporaryFile };
-
-// The content goes to a new file beside the old one, which the rename then puts in its place
-// in one step: a crash or a full disk leaves the old content or the new, never a mixture.
-Replacing replaceWhole(const std::string& path, std::string_view bytes, mode_t mode) {
-    std::string temporary = path + ".XXXXXX";
-    const Descriptor file(::mkstemp(temporary.data()));
-    if (file.value() < 0)
-        return Replacing::noTemporaryFile;
-    if (::fchmod(file.value(), mode) == 0 && writeAndSync(file.value(), bytes) &&
-        ::rename(temporary.c_str(), path.c_str()) == 0)
-        return Replacing::done;
-    ::unlink(temporary.c_str());
-    return Replacing::failed;
-}
-
-// The last resort, for a writable file in a folder that takes no new file: a failure midway
-// loses the old content.
-bool writeInPlace(const std::string& path, std::string_view bytes) {
-    const Descriptor file(::open(path.c_str(), O_WRONLY | O_TRUNC | O_NONBLOCK | O_CLOEXEC));
-    return file.value() >= 0 && writeAndSync(file.value(), bytes);
+// Control characters would reach a terminal or a window as they are; a tab is kept.
+std::string withoutControlCharacters(std::string_view value) {
+    std::string kept;
+    for (const char c : value)
+        if (c == '\t' || (static_cast<unsigned char>(c) >= 0x20 && c != '\x7F'))
+            kept += c;
+    return kept;
 }
 
 } // namespace
 
-ProfileFile::ProfileFile(const std::string& path) {
-    const std::optional<std::string> bytes = regularFileBytes(path);
+ProfileFile::ProfileFile(const std::string& path, std::size_t largestFile) {
+    const std::optional<std::string> bytes = regularFileBytes(path, largestFile);
     if (!bytes)
         return;
     forEachLine(*bytes, [this](const Line& line) {
         // The first of repeated keys counts, as with the platform's own reader.
         if (line.key)
-            values_.emplace(lookupKey(*line.section, *line.key),
-                            unquoted(line.value).substr(0, kLongestValue));
+            values_.emplace(
+                lookupKey(*line.section, *line.key),
+                withoutControlCharacters(unquoted(line.value)).substr(0, kLongestValue));
     });
 }
 
@@ -253,25 +208,31 @@ std::int32_t ProfileFile::number(std::string_view section, std::string_view key,
     return parseInteger(value).value_or(defaultValue);
 }
 
-void writeProfileString(const std::string& path, std::string_view section, std::string_view key,
-                        std::string_view value) {
-    const Failure failure("Unable to write to " + path);
+void writeProfileStrings(const std::string& path, const std::vector<ProfileEntry>& entries) {
+    const std::string unable = "Unable to write to " + path;
     struct stat old {};
     const bool exists = ::stat(path.c_str(), &old) == 0;
     // access() lets root write anything; the permission bits keep a settings file that was
     // made read-only on purpose from being replaced even then.
     if (exists && ((old.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0))
-        throw failure;
-    const std::string bytes =
-        withValue(regularFileBytes(path).value_or(""), section, key, encodeCp1251(value));
-    const Replacing replacing =
-        replaceWhole(path, bytes, exists ? old.st_mode & 07777 : newFileMode());
-    if (replacing == Replacing::done)
+        throw Failure(unable);
+    // A file that cannot be read whole is never replaced: its other keys would be lost.
+    const std::optional<std::string> oldBytes =
+        exists ? regularFileBytes(path, kLargestPreservedFile) : std::string();
+    if (!oldBytes)
+        throw Failure(unable);
+    std::string bytes = *oldBytes;
+    for (const ProfileEntry& entry : entries)
+        bytes = withValue(bytes, entry.section, entry.key, encodeCp1251(entry.value));
+    switch (replaceFileContent(path, bytes)) {
+    case Replacement::done:
         return;
-    if (replacing == Replacing::noTemporaryFile && exists && S_ISREG(old.st_mode) &&
-        writeInPlace(path, bytes))
-        return;
-    throw failure;
+    case Replacement::noSpace:
+        throw Failure(unable + ": the disk is full; the file was left as it was");
+    case Replacement::cannotCreate:
+    case Replacement::writeFailed:
+        throw Failure(unable);
+    }
 }
 
 } // namespace navivor

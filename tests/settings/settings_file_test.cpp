@@ -42,6 +42,18 @@ TEST(SettingsFile, FirstRunWritesEveryKeyInOrderAndAReadOnlyFileStaysAsItWas) {
     EXPECT_EQ(settingsFileBytes(), firstRun);
 }
 
+// The user's own sections stay, however large the file has grown.
+TEST(SettingsFile, ALargeFileIsReadAndKeepsItsOtherSections) {
+    TemporaryCurrentDirectory directory;
+    const std::string user = "[User]\r\n" + std::string(2u << 20, ';') + "\r\n";
+    TemporaryCurrentDirectory::write(kSettingsFilePath, "[Color]\r\nSG1=255\r\n" + user);
+    EXPECT_EQ(readAppearance(kSettingsFilePath).sg1, 255);
+    writeSettings(kSettingsFilePath, Appearance{}, "English");
+    const std::string written = settingsFileBytes();
+    EXPECT_TRUE(written.find(user) != std::string::npos);
+    EXPECT_EQ(readLanguage(kSettingsFilePath), "English");
+}
+
 struct ReadCase {
     const char* content; // nullptr: no file
     Appearance appearance;

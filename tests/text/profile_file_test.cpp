@@ -64,7 +64,22 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"[Messages]\nMes5=first\nMes5=second\n", "Messages", "Mes5", "", "first"},
         TextCase{"Mes5=outside\n[Messages]\n", "Messages", "Mes5", "d", "d"},
         TextCase{"", "Messages", "Mes6", " lead and trail  ", " lead and trail"},
-        TextCase{"[Messages]\nMes1=Текст ёЁ№\n", "Messages", "Mes1", "", "Текст ёЁ№"}));
+        TextCase{"[Messages]\nMes1=Текст ёЁ№\n", "Messages", "Mes1", "", "Текст ёЁ№"},
+        // Control characters would reach a terminal; a tab stays.
+        TextCase{"[Messages]\nMes6=A\x01"
+                 "B\tC\x1B[31mD\x7F\n",
+                 "Messages", "Mes6", "", "AB\tC[31mD"}));
+
+TEST(ProfileFileText, AByteOrderMarkBeforeTheFirstSectionIsSkipped) {
+    TemporaryCurrentDirectory directory;
+    TemporaryCurrentDirectory::write("bom.ini", "\xEF\xBB\xBF[Messages]\r\nMes1=\xC0\r\n");
+    EXPECT_EQ(ProfileFile("bom.ini").text("Messages", "Mes1", "default"), "А");
+    writeProfileStrings("bom.ini", {{"Messages", "Mes2", "x"}});
+    EXPECT_EQ(ProfileFile("bom.ini").text("Messages", "Mes2", "default"), "x");
+    std::ifstream file("bom.ini", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}),
+              "\xEF\xBB\xBF[Messages]\r\nMes1=\xC0\r\nMes2=x\r\n");
+}
 
 TEST(ProfileFileText, MissingFileGivesTheDefault) {
     TemporaryCurrentDirectory directory;
@@ -148,7 +163,7 @@ TEST_P(ProfileWrite, SetsOneKeyAndKeepsEveryOtherByte) {
     }
     std::string failure;
     try {
-        writeProfileString(c.path, c.section, c.key, c.value);
+        writeProfileStrings(c.path, {{c.section, c.key, c.value}});
     } catch (const Failure& raised) {
         failure = raised.what();
     }
@@ -190,6 +205,33 @@ INSTANTIATE_TEST_SUITE_P(
         WriteCase{"a.ini", "[Font]\nsize=8\n", std::filesystem::perms(0444), "Font", "size", "9",
                   std::nullopt},
         WriteCase{"missing/a.ini", std::nullopt, {}, "Font", "size", "9", std::nullopt}));
+
+std::string fileBytes(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+// A user's file may be large, linked from elsewhere or link to a file not made yet: its other
+// bytes stay, the link stays a link, and the file the link names gets the key.
+TEST(ProfileWriteThrough, LinksAndLargeFilesKeepEveryOtherByte) {
+    TemporaryCurrentDirectory directory;
+    const std::string large = "[Color]\nbgc1=1\n[User]\n" + std::string(3u << 20, ';') + "\n";
+    TemporaryCurrentDirectory::write("store/large.ini", large);
+    std::filesystem::create_symlink("store/large.ini", "link.ini");
+    std::filesystem::create_symlink("link.ini", "chain.ini");
+    std::filesystem::create_symlink("store/new.ini", "dangling.ini");
+    std::filesystem::create_symlink("loop.ini", "loop.ini");
+
+    for (const char* path : {"chain.ini", "dangling.ini"})
+        writeProfileStrings(path, {{"Color", "bgc1", "2"}, {"Font", "size", "9"}});
+    EXPECT_EQ(fileBytes("store/large.ini"),
+              "[Color]\nbgc1=2\n[User]\n" + std::string(3u << 20, ';') + "\n[Font]\r\nsize=9\r\n");
+    EXPECT_EQ(fileBytes("store/new.ini"), "[Color]\r\nbgc1=2\r\n[Font]\r\nsize=9\r\n");
+    for (const char* link : {"link.ini", "chain.ini", "dangling.ini"})
+        EXPECT_TRUE(std::filesystem::is_symlink(link)) << link;
+    EXPECT_THROW(writeProfileStrings("loop.ini", {{"Font", "size", "9"}}), Failure);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("store"), {}), 2);
+}
 
 TEST(Cp1251, EveryByteSurvivesARoundTrip) {
     std::string bytes;

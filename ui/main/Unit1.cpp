@@ -141,6 +141,10 @@ void TMainForm::createInputs(QWidget* client) {
 
     Button1 = makePushButton(client, "Button1", "Расчитать", {17, 262, 104, 25});
     Button1->setFont(designFont("Arial", 11, true));
+    // The calculate button's navy is its own: it stays when the window's font colour changes.
+    QPalette ownText = Button1->palette();
+    ownText.setColor(QPalette::ButtonText, kDesignTextColour);
+    Button1->setPalette(ownText);
     Button2 = makePushButton(client, "Button2", "Сброс", {132, 262, 104, 25});
     // Enter presses a focused button, as Space does.
     for (QPushButton* button : {Button1, Button2})

@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QToolBar>
 #include <QToolButton>
@@ -128,7 +129,10 @@ void TMainForm::applySavedAppearance() {
     showColours();
     setWindowFont(QString::fromStdString(saved.fontName), fontPoints(saved.fontSize));
 
+    // The dialog starts from the face the window shows: a family this desktop lacks is not in
+    // its list, and the dialog would start from another face.
     QFont dialogFont = client_->font();
+    dialogFont.setFamily(QFontInfo(dialogFont).family());
     dialogFont.setPointSize(fontPoints_);
     fontDialog_ = FontChoice{dialogFont, shownColour(colours_.font)};
     colourDialog_ = shownColour(colours_.windingsGrid);
@@ -159,7 +163,10 @@ void TMainForm::N3Click() {
     const QFont& picked = chosen->font;
     const int points = picked.pointSize() > 0 ? picked.pointSize()
                                               : std::max(1, (picked.pixelSize() * 72 + 48) / 96);
-    setWindowFont(picked.family(), fontPoints(points));
+    // The face the window shows keeps the name it was asked by ("arial" shown as its stand-in),
+    // so that a confirmed dialog with nothing changed changes nothing.
+    const bool sameFace = picked.family() == QFontInfo(client_->font()).family();
+    setWindowFont(sameFace ? client_->font().family() : picked.family(), fontPoints(points));
     setControlColours(valueOf(chosen->colour), {&colours_.font});
     QFont styled = client_->font();
     styled.setBold(picked.bold());

@@ -35,11 +35,9 @@ void TMainForm::Exit1Click() {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-    // A settings file that cannot be written keeps the program open.
-    if (!showingFailures([this] { FormClose(); })) {
-        event->ignore();
-        return;
-    }
+    // A settings file that cannot be written is named once; the program still ends, so a
+    // read-only file never keeps the user from closing it.
+    showingFailures([this] { FormClose(); });
     event->accept();
     // The main window's close ends the program, even while other windows are open.
     QCoreApplication::quit();

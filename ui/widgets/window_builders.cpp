@@ -43,7 +43,11 @@ QFont designFont(const QString& family, int pixelSize, bool bold) {
     font.setStyleHint(QFont::SansSerif);
     font.setStyleStrategy(QFont::NoFontMerging);
     font.setPixelSize(pixelSize);
+    // Every style is set, so that a control with a font of its own takes none of its window's.
     font.setBold(bold);
+    font.setItalic(false);
+    font.setUnderline(false);
+    font.setStrikeOut(false);
     return font;
 }
 
