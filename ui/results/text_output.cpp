@@ -2,23 +2,22 @@
 
 #include "text/cp1251.h"
 #include "text/failure.h"
+#include "text/file_replacement.h"
 #include "ui/desktop/desktop.h"
 #include "ui/widgets/window_builders.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextOption>
 
-#include <cerrno>
-#include <unistd.h>
-
+#include <algorithm>
 #include <memory>
 
 namespace navivor {
@@ -29,19 +28,41 @@ QFont printFont() {
     return font;
 }
 
+namespace {
+
+bool isControlCharacter(QChar c) {
+    return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() < 0xA0);
+}
+
+// A control character is shown by its code, so the message names the file as it was typed.
+QString withVisibleControls(const QString& text) {
+    QString shown;
+    for (const QChar c : text)
+        shown += isControlCharacter(c)
+                     ? QStringLiteral("\\x") +
+                           QString::number(c.unicode(), 16).toUpper().rightJustified(2, '0')
+                     : QString(c);
+    return shown;
+}
+
+} // namespace
+
 void writeTextFile(const QString& path, const std::string& bytes) {
-    // The new file replaces the old one only once every byte is on the disk; where the folder
-    // takes no temporary file beside it, the file is written in place.
-    QSaveFile file(path);
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
-        throw Failure("Cannot create file " + QDir::toNativeSeparators(path).toStdString());
-    const auto size = static_cast<qint64>(bytes.size());
-    // The buffered write reports a full disk only at the flush, and commit() would not.
-    const bool written = file.write(bytes.data(), size) == size && file.flush() &&
-                         (::fsync(file.handle()) == 0 || errno == EINVAL);
-    if (!written || !file.commit())
+    const Failure cannotCreate("Cannot create file " +
+                               withVisibleControls(QDir::toNativeSeparators(path)).toStdString());
+    // A line break or another control character in a file name is a slip of the keyboard, and
+    // would make a file no listing shows as it is named.
+    if (std::any_of(path.begin(), path.end(), isControlCharacter))
+        throw cannotCreate;
+    switch (replaceFileContent(QFile::encodeName(path).toStdString(), bytes)) {
+    case Replacement::done:
+        return;
+    case Replacement::cannotCreate:
+        throw cannotCreate;
+    case Replacement::noSpace:
+    case Replacement::writeFailed:
         throw Failure("Stream write error");
+    }
 }
 
 void printTextDocument(const QTextDocument& buffer, QPrinter& printer, const QColor& colour) {

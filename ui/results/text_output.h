@@ -19,8 +19,8 @@ class Desktop;
 // The font texts are printed in.
 QFont printFont();
 
-// Replaces the file only once every byte is on the disk; raises a Failure with the message
-// the user reads.
+// Replaces the file only once every byte is on the disk (replaceFileContent); raises a Failure
+// with the message the user reads. A name holding a control character is refused.
 void writeTextFile(const QString& path, const std::string& bytes);
 
 // Lays the text out on pages of the printer's printable area and prints them, each page

@@ -189,6 +189,9 @@ private slots:
             << "locked/" + QString(250, 'n') << true << false << 0 << "write or create";
         QTest::newRow("disk full, new file") << "full.txt" << false << false << 2 << "write";
         QTest::newRow("disk full, old report") << "full.txt" << true << false << 2 << "write";
+        // A name typed with a line break is refused, and the message shows where it is.
+        QTest::newRow("line break in the name")
+            << "new\nline.txt" << false << false << 0 << "create";
     }
     void saveFailureLeavesTheOldFile() {
         QFETCH(QString, name);
@@ -219,7 +222,8 @@ private slots:
             const FileSizeLimit limit(sizeLimit);
             message = failureOf([&] { window.saveReport(&window); });
         }
-        const QString cannotCreate = "Cannot create file " + QDir::toNativeSeparators(path);
+        const QString cannotCreate =
+            "Cannot create file " + QDir::toNativeSeparators(path).replace("\n", "\\x0A");
         if (failure == "create")
             QCOMPARE(message, cannotCreate);
         else if (failure == "write")
