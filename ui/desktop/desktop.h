@@ -8,6 +8,7 @@
 #include <QString>
 #include <QUrl>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -46,8 +47,9 @@ public:
     virtual bool choosePrinterSettings(QWidget* parent, QPrinter& printer) = 0;
     virtual std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& initial) = 0;
     virtual std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) = 0;
-    // The shell's open action: false when nothing could be started to open the address.
-    virtual bool openUrl(const QUrl& url) = 0;
+    // The shell's open action. onFailure runs, now or once the opener has ended, when nothing
+    // could be started to open the address or the opener reports that it failed.
+    virtual void openUrl(const QUrl& url, std::function<void()> onFailure) = 0;
 
     // The implementation in force; the program installs the Qt one at start-up. Until something
     // is installed, and after installing nullptr, it is the Qt implementation.

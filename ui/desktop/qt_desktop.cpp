@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QColorDialog>
-#include <QDesktopServices>
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
@@ -14,6 +13,7 @@
 #include <QPrintEngine>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProcess>
 
 namespace navivor {
 namespace {
@@ -123,8 +123,27 @@ std::optional<QColor> QtDesktop::chooseColour(QWidget* parent, const QColor& ini
     return colour;
 }
 
-bool QtDesktop::openUrl(const QUrl& url) {
-    return QDesktopServices::openUrl(url);
+void QtDesktop::openUrl(const QUrl& url, std::function<void()> onFailure) {
+    // Not parented: an opener still running when the program ends is left to finish.
+    auto* opener = new QProcess;
+    opener->setProgram(QStringLiteral("xdg-open"));
+    opener->setArguments({url.toString(QUrl::FullyEncoded)});
+    opener->setStandardInputFile(QProcess::nullDevice());
+    const auto ended = [opener, onFailure](bool failed) {
+        opener->deleteLater();
+        if (failed)
+            onFailure();
+    };
+    QObject::connect(opener, &QProcess::finished, opener,
+                     [ended](int code, QProcess::ExitStatus status) {
+                         ended(status != QProcess::NormalExit || code != 0);
+                     });
+    QObject::connect(opener, &QProcess::errorOccurred, opener,
+                     [ended](QProcess::ProcessError error) {
+                         if (error == QProcess::FailedToStart)
+                             ended(true);
+                     });
+    opener->start();
 }
 
 } // namespace navivor

@@ -16,7 +16,8 @@ public:
     bool choosePrinterSettings(QWidget* parent, QPrinter& printer) override;
     std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& initial) override;
     std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) override;
-    bool openUrl(const QUrl& url) override;
+    // Runs xdg-open, whose exit status tells whether a program took the address.
+    void openUrl(const QUrl& url, std::function<void()> onFailure) override;
 };
 
 // Undoes every choice of a print dialog that would print less than the whole document: a page

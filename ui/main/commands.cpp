@@ -47,12 +47,17 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 // user learns which, as a desktop's own open command would say.
 void TMainForm::openDocument(const QString& fileName) {
     const QString path = QDir::current().absoluteFilePath(fileName);
-    if (!QFileInfo::exists(path) || !desktop_.openUrl(QUrl::fromLocalFile(path)))
+    const auto cannotOpen = [this, fileName] {
         desktop_.showMessage(this, "Navivor",
                              QString("Cannot open %1: the file is missing, or no program is set "
                                      "to open it.")
                                  .arg(fileName),
                              MessageIcon::Error);
+    };
+    if (QFileInfo::exists(path))
+        desktop_.openUrl(QUrl::fromLocalFile(path), cannotOpen);
+    else
+        cannotOpen();
 }
 
 void TMainForm::N10Click() {

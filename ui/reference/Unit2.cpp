@@ -89,7 +89,7 @@ int TAboutBox::exec() {
 }
 
 void TAboutBox::StaticText1Click() {
-    desktop_.openUrl(QUrl(QString("mailto:") + kMailAddress));
+    desktop_.openUrl(QUrl(QString("mailto:") + kMailAddress), [] {});
 }
 
 } // namespace navivor

@@ -118,6 +118,40 @@ private slots:
         QVERIFY(choice->font.bold());
         QCOMPARE(choice->colour, QColor(Qt::darkBlue));
     }
+
+    // The opener's exit status decides, as a terminal browser that gives up exits non-zero.
+    void anOpenerThatFailsIsReported_data() {
+        QTest::addColumn<QString>("opener"); // the xdg-open found first on PATH; empty: none
+        QTest::addColumn<bool>("failed");
+        QTest::newRow("opened") << ": >ran; exit 0" << false;
+        QTest::newRow("opener failed") << ": >ran; exit 4" << true;
+        QTest::newRow("no opener") << "" << true;
+    }
+    void anOpenerThatFailsIsReported() {
+        QFETCH(QString, opener);
+        QFETCH(bool, failed);
+        const QString bin = QDir::current().filePath("bin");
+        QVERIFY(QDir().mkpath(bin));
+        if (!opener.isEmpty()) {
+            QFile script(bin + "/xdg-open");
+            QVERIFY(script.open(QIODevice::WriteOnly));
+            script.write(("#!/bin/sh\n" + opener + "\n").toUtf8());
+            script.close();
+            QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
+        }
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", bin.toUtf8());
+        int failures = 0;
+        desktop_.openUrl(QUrl::fromLocalFile("/nonexistent.htm"), [&failures] { ++failures; });
+        qputenv("PATH", path);
+        if (failed) {
+            QTRY_COMPARE(failures, 1);
+        } else {
+            QTRY_VERIFY(QFile::exists("ran"));
+            QTest::qWait(200); // time for a report that should not come
+            QCOMPARE(failures, 0);
+        }
+    }
 };
 
 NAVIVOR_QTEST_MAIN(QtDesktopTest)

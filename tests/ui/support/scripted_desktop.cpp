@@ -116,9 +116,10 @@ std::optional<QColor> ScriptedDesktop::chooseColour(QWidget*, const QColor& init
     return takeAnswer(colourAnswers_, "colour");
 }
 
-bool ScriptedDesktop::openUrl(const QUrl& url) {
+void ScriptedDesktop::openUrl(const QUrl& url, std::function<void()> onFailure) {
     openedUrls_.append(url);
-    return openSucceeds_;
+    if (!openSucceeds_)
+        onFailure();
 }
 
 } // namespace navivor::test

@@ -60,7 +60,7 @@ public:
     bool choosePrinterSettings(QWidget* parent, QPrinter& printer) override;
     std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& initial) override;
     std::optional<QColor> chooseColour(QWidget* parent, const QColor& initial) override;
-    bool openUrl(const QUrl& url) override;
+    void openUrl(const QUrl& url, std::function<void()> onFailure) override;
 
 private:
     int beeps_ = 0;
