@@ -8,6 +8,8 @@ namespace {
 // Some texts end in a blank that the look-up drops, and Mes5 and Label4 begin with one that
 // it keeps. Label9 has a blank inside a word, as designed: it sets where its box wraps.
 constexpr std::array kCatalogue = {
+    // Not a window: the locale whose Qt translation the language's dialogs take.
+    CatalogueEntry{"Language", "Locale", "ru"},
     CatalogueEntry{"Messages", "Mes1", "Введите значение толщины пластин сердечника !"},
     CatalogueEntry{"Messages", "Mes2", "Ошибка !"},
     CatalogueEntry{"Messages", "Mes3", "Недостаточное сечение сердечника !!!"},
@@ -65,6 +67,9 @@ constexpr std::array kCatalogue = {
     CatalogueEntry{"MainForm", "N13", "Всегда наверху"},
     CatalogueEntry{"MainForm", "Lang", "Язык"},
     CatalogueEntry{"MainForm", "N9", "Справка"},
+    CatalogueEntry{"MainForm", "N10", "Размеры проводки"},
+    CatalogueEntry{"MainForm", "N12", "Размеры проводов"},
+    CatalogueEntry{"MainForm", "N14", "Размеры сердечников"},
     CatalogueEntry{"MainForm", "About1", "О программе"},
     CatalogueEntry{"MainForm", "N16", "Инфо"},
     CatalogueEntry{"MainForm", "Rectifier1", "Выпрямитель..."},

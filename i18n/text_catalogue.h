@@ -15,7 +15,8 @@ struct CatalogueEntry {
     std::string_view text;
 };
 
-// Every text a language file may give, in the order of the sections [Messages], [MainForm],
+// Every text a language file may give, in the order of the sections [Language] (the locale of
+// Qt's own dialogs), [Messages], [MainForm],
 // [AboutBox], [Result], [LangForm], [Info],
 // [RectifierForm] and [WindingSheetForm]; each section and key pair occurs once.
 std::span<const CatalogueEntry> textCatalogue();

@@ -24,10 +24,11 @@ navivor_require_packages() {
 # What building Navivor needs.
 NAVIVOR_BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev)
-# What the window needs to look as designed: Arial's metrics, with Cyrillic.
-NAVIVOR_RUN_PACKAGES=(fonts-liberation)
+# What the window needs to look as designed: Arial's metrics, with Cyrillic; and Qt's own
+# dialogs in the language chosen.
+NAVIVOR_RUN_PACKAGES=(fonts-liberation qt6-translations-l10n)
 # What the tests need besides the build: the independent model of the calculations, an
 # X server with a window manager and input simulation for the real display test, and Clang
 # with its libFuzzer for the fuzz targets.
-NAVIVOR_TEST_PACKAGES=(python3 fonts-liberation xvfb openbox xdotool x11-utils clang
+NAVIVOR_TEST_PACKAGES=(python3 fonts-liberation qt6-translations-l10n xvfb openbox xdotool x11-utils clang
     libclang-rt-14-dev)

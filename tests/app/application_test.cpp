@@ -44,7 +44,7 @@ void writeFile(const QString& path, const QString& text) {
 
 const QString kEnglish =
     "[MainForm]\nMainForm=Transformer\nLabel1=Windings\nN7=Tools\nN9=Reference\n"
-    "N10=Wire sizes\nToolButton1=Save\nKol1=No.\nButton1=Calculate\n"
+    "N10=Wire sizes\nToolButton1=Save\nKol1=No.\nButton1=Calculate\nButton1_=Fill\n"
     "ST1=Title\n[AboutBox]\nAboutBox=About\n[Result]\nResult=Results\n"
     "[LangForm]\nLangForm=Language\n[Info]\nInfo=Usage\n";
 
@@ -145,6 +145,7 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QString, nameField);
         writeFile("lang/English.ini", kEnglish);
+        writeFile("lang/English.txt", "Usage text\r\n");
         if (!saved.isEmpty())
             writeFile("Navivor.ini", "[Language]\nLang=" + saved + "\n");
         NavivorWindows windows;
@@ -159,8 +160,9 @@ private slots:
         QCOMPARE(windows.AboutBox->windowTitle(), applied ? "About" : "О программе");
         QCOMPARE(windows.Result->windowTitle(), applied ? "Results" : "Результаты расчета");
         QCOMPARE(windows.LangForm->windowTitle(), applied ? "Language" : "Выбор языка");
-        // Made after the chooser: its texts wait for the next apply.
-        QCOMPARE(windows.Info->windowTitle(), QString("Как пользоваться программой."));
+        // Made after the chooser, it takes the language all the same, its usage text too.
+        QCOMPARE(windows.Info->windowTitle(), applied ? "Usage" : "Как пользоваться программой.");
+        QCOMPARE(windows.Info->Memo1->toPlainText().startsWith("Usage text"), applied);
         QCOMPARE(windows.MainForm->ST1->text(), QString("Navivor"));
     }
 
@@ -178,13 +180,23 @@ private slots:
             windows.LangForm->Button1->click();
         };
         apply("English");
-        // The file's calculation caption, although the cycle stays in fill mode.
-        QCOMPARE(windows.MainForm->Button1->text(), QString("Calculate"));
+        // The caption of the mode the cycle is in; menu items at every level.
+        QCOMPARE(windows.MainForm->Button1->text(), QString("Fill"));
         QCOMPARE(windows.MainForm->N7->title(), QString("Tools"));
         QCOMPARE(windows.MainForm->N9->title(), QString("Reference"));
-        QCOMPARE(windows.MainForm->N10->text(), QString("Размеры проводки"));
+        QCOMPARE(windows.MainForm->N10->text(), QString("Wire sizes"));
         QCOMPARE(windows.Info->windowTitle(), QString("Usage"));
         QCOMPARE(windows.MainForm->SG1->cell(3, 0), QString("  Диам.пр."));
+
+        // Qt's own dialogs follow the locale a language file names.
+        writeFile("lang/Ukrainian.ini", "[Language]\nLocale=uk\n");
+        apply("Ukrainian");
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Скасувати"));
+        apply("English"); // no locale named: the built-in texts' Russian
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Отмена"));
+        writeFile("lang/English.ini", kEnglish + "[Language]\nLocale=en\n");
+        apply("English");
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Cancel"));
 
         // Without a file the texts shown stay; only the headings return to the built-in ones.
         apply("German");

@@ -4,6 +4,7 @@
 #include "settings/settings_file.h"
 #include "ui/desktop/failure_box.h"
 #include "ui/language/language_walk.h"
+#include "ui/language/qt_translation.h"
 #include "ui/widgets/string_grid.h"
 #include "ui/widgets/window_builders.h"
 
@@ -48,8 +49,10 @@ void TLangForm::FormCreate() {
 
     // Only the very name of the built-in language needs no walk; "russian" is walked.
     const QString saved = QString::fromStdString(readLanguage(kSettingsFilePath));
-    if (saved == builtIn)
+    if (saved == builtIn) {
+        useLocaleOf(saved.toStdString());
         return;
+    }
     LangList->setEditText(saved);
     Button1Click();
 }
@@ -60,6 +63,12 @@ void TLangForm::Button1Click() {
     StringGrid* windingsGrid = mainWindow ? mainWindow->findChild<StringGrid*>("SG1") : nullptr;
     for (QWidget* window : windows_.inCreationOrder)
         applyLanguage(window, language, windingsGrid);
+    useLocaleOf(language);
+    emit languageApplied(languageName());
+}
+
+void TLangForm::useLocaleOf(const std::string& languageName) {
+    useQtTranslation(LanguageTexts(languageName).text("Language", "Locale"));
 }
 
 void TLangForm::applyToLaterWindow(QWidget* window) const {

@@ -6,6 +6,8 @@
 #include <QDialog>
 #include <QString>
 
+#include <string>
+
 #include "ui/program_windows.h"
 
 class QComboBox;
@@ -35,8 +37,15 @@ public:
     // the creation step would have given it.
     void applyToLaterWindow(QWidget* window) const;
 
+signals:
+    // Every window has walked with the language; what a walk cannot know (the calculate
+    // button's mode, the usage text) follows it here.
+    void languageApplied(const QString& languageName);
+
 private:
     void Button1Click(); // "Изменить": applies the name field's language to every window
+    // Qt's dialogs in the locale the language file names.
+    void useLocaleOf(const std::string& languageName);
 
     const ProgramWindows& windows_;
 };

@@ -50,13 +50,12 @@ void retitle(QAction* item, const WindowTexts& texts) {
         item->setText(texts.lookUp(item->objectName(), item->text()));
 }
 
-// First-level items and their direct items; a third level keeps its captions.
-void applyToMenu(QMenuBar* menuBar, const WindowTexts& texts) {
-    for (QAction* first : menuBar->actions()) {
-        retitle(first, texts);
-        if (QMenu* menu = first->menu())
-            for (QAction* second : menu->actions())
-                retitle(second, texts);
+// Every item at every level, the reference documents under "Справка" among them.
+void applyToItems(const QList<QAction*>& items, const WindowTexts& texts) {
+    for (QAction* item : items) {
+        retitle(item, texts);
+        if (QMenu* menu = item->menu())
+            applyToItems(menu->actions(), texts);
     }
 }
 
@@ -83,7 +82,7 @@ void applyLanguage(QWidget* window, const std::string& languageName, StringGrid*
         } else if (isExactly<QToolButton>(control)) {
             control->setToolTip(windowTexts.lookUp(name, control->toolTip()));
         } else if (isExactly<QMenuBar>(control)) {
-            applyToMenu(static_cast<QMenuBar*>(control), windowTexts);
+            applyToItems(control->actions(), windowTexts);
         }
     }
 }

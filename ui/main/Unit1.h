@@ -122,6 +122,9 @@ public:
     // The results window was closed (calculate_press.cpp): back to calculation mode with an
     // empty report.
     void ResultFormClose();
+    // A language was applied to every window (calculate_press.cpp): in fill mode the
+    // calculate button takes its fill caption, which the walk does not know.
+    void languageApplied(const QString& languageName);
     // The rectifier dialog's values for a row of the windings grid (workshop_commands.cpp); a
     // row beyond the count adds the windings up to it.
     void enterSecondary(int row, const QString& voltage, const QString& current);

@@ -127,6 +127,12 @@ void TMainForm::returnToCalculationMode() {
         QString::fromStdString(LanguageTexts(language.toStdString()).mainForm("Button1")));
 }
 
+void TMainForm::languageApplied(const QString& languageName) {
+    if (cycle_.mode() == CycleMode::Fill)
+        Button1->setText(
+            QString::fromStdString(LanguageTexts(languageName.toStdString()).mainForm("Button1_")));
+}
+
 void TMainForm::enableSaveAndPrintItems(bool enabled) {
     Save->setEnabled(enabled);
     Print->setEnabled(enabled);

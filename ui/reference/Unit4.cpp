@@ -1,21 +1,50 @@
 #include "ui/reference/Unit4.h"
 
+#include "i18n/language_file.h"
+#include "text/cp1251.h"
 #include "ui/widgets/window_builders.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QPushButton>
+
+#include <optional>
+#include <string>
 
 namespace navivor {
 namespace {
 
+// Far more than a usage text; a larger file is not one.
+constexpr qint64 kLargestUsageText = 1024 * 1024;
+
 // The file's last line break ends the text's last, empty line.
-QString usageText() {
-    QFile file(":/text/usage_text.txt");
-    QString text = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+QString withoutLastLineBreak(QString text) {
     if (text.endsWith('\n'))
         text.chop(1);
     return text;
+}
+
+QString builtInUsageText() {
+    QFile file(":/text/usage_text.txt");
+    return withoutLastLineBreak(file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll())
+                                                               : QString());
+}
+
+// The Windows-1251 text beside the language file, with CR LF line ends; nothing when there is
+// no such regular file (a FIFO there would block the reading).
+std::optional<QString> languageUsageText(const QString& languageName) {
+    std::string path = languageFilePath(languageName.toStdString());
+    path.replace(path.size() - 4, 4, ".txt");
+    const QString name = QFile::decodeName(path.c_str());
+    QFile file(name);
+    if (!QFileInfo(name).isFile() || QFileInfo(name).size() > kLargestUsageText ||
+        !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.read(kLargestUsageText);
+    QString text = QString::fromStdString(decodeCp1251(bytes.toStdString()));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return withoutLastLineBreak(text);
 }
 
 } // namespace
@@ -41,10 +70,17 @@ TInfo::TInfo(QWidget* parent)
     QPalette scrollBarColour = Memo1->palette();
     scrollBarColour.setColor(QPalette::Base, palette().color(QPalette::Button));
     Memo1->setPalette(scrollBarColour);
-    Memo1->setPlainText(usageText());
+    Memo1->setPlainText(builtInUsageText());
 
     Button1 = makePushButton(this, "Button1", "Ok", {187, 296, 75, 25});
     connect(Button1, &QPushButton::clicked, this, &QWidget::hide);
+}
+
+void TInfo::useLanguage(const QString& languageName) {
+    const QString text = languageUsageText(languageName).value_or(builtInUsageText());
+    // The same text again keeps where the reader had scrolled to.
+    if (text != Memo1->toPlainText())
+        Memo1->setPlainText(text);
 }
 
 void TInfo::showInFront() {

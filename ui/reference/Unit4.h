@@ -1,5 +1,6 @@
-// The usage-text window: how to use the program, shown beside the main window. The text is
-// the same in every language; only the caption and the button follow a language file.
+// The usage-text window: how to use the program, shown beside the main window. A language may
+// bring its own text beside its file (lang/English.txt for lang/English.ini); without one the
+// built-in Russian text is shown.
 #pragma once
 
 #include <QWidget>
@@ -16,6 +17,8 @@ public:
 
     // Shows the window, or brings it to the front where it is already shown.
     void showInFront();
+    // Shows the usage text of the language: its own, else the built-in one.
+    void useLanguage(const QString& languageName);
 
     QPlainTextEdit* Memo1;
     QPushButton* Button1;
