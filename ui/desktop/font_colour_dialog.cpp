@@ -15,12 +15,15 @@ FontColourDialog::FontColourDialog(const FontChoice& initial, QWidget* parent)
     , fonts_(new QFontDialog(initial.font, this))
     , colourButton_(new QPushButton(tr("Colour..."), this))
     , colour_(initial.colour) {
+    // Enter confirms the dialog wherever the focus is, as in Qt's own font dialog.
+    colourButton_->setAutoDefault(false);
     // A dialog shown as a plain child widget: its own buttons give way to ours.
     fonts_->setWindowFlags(Qt::Widget);
     fonts_->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
     setWindowTitle(fonts_->windowTitle());
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
     auto* colourRow = new QHBoxLayout;
     colourRow->addWidget(colourButton_);
     colourRow->addStretch();
