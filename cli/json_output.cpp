@@ -170,8 +170,7 @@ std::string sheetRowJson(const SheetRow& row, bool secondary) {
     if (secondary)
         json.add("noLoadVoltage", jsonNumber(row.noLoadVoltage))
             .add("loadedVoltage", jsonNumber(row.loadedVoltage))
-            .add("turnsForNominal",
-                 row.turnsForNominal ? jsonNumber(*row.turnsForNominal) : "null");
+            .add("turnsForNominal", jsonNumber(row.turnsForNominal));
     return json.text();
 }
 

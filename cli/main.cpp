@@ -39,7 +39,8 @@ double numberOr(const std::optional<std::string>& text, double otherwise) {
 
 // Each --dc option worked out as the rectifier dialog works it out; empty for the --secondary
 // windings.
-std::vector<std::optional<DcSecondary>> dcSecondariesOf(const CommandLine& line) {
+std::vector<std::optional<DcSecondary>> dcSecondariesOf(const CommandLine& line,
+                                                        const MessageLookup& text) {
     const RectifierInput defaults;
     const double diodeDrop = numberOr(line.diodeDrop, defaults.diodeDrop);
     const double headroom = numberOr(line.headroom, defaults.headroom);
@@ -51,7 +52,7 @@ std::vector<std::optional<DcSecondary>> dcSecondariesOf(const CommandLine& line)
         }
         const RectifierInput input{numberOf(winding.voltage), numberOf(winding.current),
                                    *winding.rectifier, diodeDrop, headroom};
-        dcSecondaries.push_back(DcSecondary{input, secondaryForRectifier(input)});
+        dcSecondaries.push_back(DcSecondary{input, secondaryForRectifier(input, text)});
     }
     return dcSecondaries;
 }
@@ -88,7 +89,8 @@ void enterDiameters(const std::vector<std::string>& diameters, WindingDesign& de
 // allowance not given comes from the standard core or the defaults; a chosen diameter takes
 // the place of the calculated one.
 SheetResult windingSheetOf(const CommandLine& line, const WindingDesign& design,
-                           const TurnStore& turns, const ReportFigures& figures) {
+                           const TurnStore& turns, const ReportFigures& figures,
+                           const MessageLookup& text) {
     const SheetOptions& options = line.sheet;
     const CoreGeometry standard = standardCoreGeometry(design.coreSection);
     const CoreGeometry core{numberOr(options.tongueWidth, standard.tongueWidth),
@@ -103,7 +105,7 @@ SheetResult windingSheetOf(const CommandLine& line, const WindingDesign& design,
         numberOr(options.layerTape, defaults.layerInsulation)};
     CalculatedTransformer transformer = calculatedTransformer(design, turns, figures);
     applyChosenDiameters(transformer, line.diameters);
-    return {core, allowances, computeWindingSheet(transformer, core, allowances)};
+    return {core, allowances, computeWindingSheet(transformer, core, allowances, text)};
 }
 
 class Output {
@@ -139,6 +141,12 @@ int run(const CommandLine& line) {
     const Output output(line.cp1251Output);
     const LanguageTexts texts = line.language ? LanguageTexts(*line.language) : LanguageTexts();
     const MessageLookup lookup = [&texts](std::string_view key) { return texts.message(key); };
+    const MessageLookup rectifierText = [&texts](std::string_view key) {
+        return texts.text("RectifierForm", key);
+    };
+    const MessageLookup sheetText = [&texts](std::string_view key) {
+        return texts.text("WindingSheetForm", key);
+    };
     const std::string thickness = line.thickness.value_or(numberToText(0.1L));
 
     const bool json = line.format == OutputFormat::Json;
@@ -152,7 +160,7 @@ int run(const CommandLine& line) {
     std::optional<SheetResult> sheet;
     try {
         // The rectifier fills its rows before the press, as the dialog does.
-        dcSecondaries = dcSecondariesOf(line);
+        dcSecondaries = dcSecondariesOf(line, rectifierText);
         design = designOf(line, dcSecondaries);
         result = cycle.press(design, thickness, lookup, report);
         if (result == PressResult::ThicknessMissing) {
@@ -168,8 +176,13 @@ int run(const CommandLine& line) {
         if (line.windingSheet) {
             if (result != PressResult::CoreSufficient)
                 throw Failure("The winding sheet needs a core large enough for the windings");
-            sheet = windingSheetOf(line, calculated, cycle.turnStore(), calculatedFigures);
+            sheet =
+                windingSheetOf(line, calculated, cycle.turnStore(), calculatedFigures, sheetText);
         }
+    } catch (const FigureOutOfRange& refusal) {
+        // A figure the sheet cannot take is refused as an option would be: no report at all.
+        output.printError("navivor-calc: " + withClosingFullStop(refusal.what()));
+        return kUsageError;
     } catch (const Failure& failure) {
         // A script reading JSON gets all of an object or nothing, never the first half.
         if (!json)
@@ -183,13 +196,9 @@ int run(const CommandLine& line) {
         return kReportPrinted;
     }
     output.printReport(report.lines);
-    if (sheet) {
-        const MessageLookup sheetText = [&texts](std::string_view key) {
-            return texts.text("WindingSheetForm", key);
-        };
+    if (sheet)
         output.printReport(
             windingSheetLines(sheet->core, sheet->allowances, sheet->sheet, sheetText));
-    }
     return kReportPrinted;
 }
 

@@ -236,8 +236,11 @@ INSTANTIATE_TEST_SUITE_P(
                     "'x' is not a valid floating point value.\n"},
         // A --dc value is read like any number text, before the press.
         FailureCase{{"--dc", "12,5:1"}, 1, "", "'12,5' is not a valid floating point value.\n"},
-        FailureCase{
-            {"--dc", "12:0"}, 1, "", "The DC voltage and current must be positive numbers.\n"},
+        // The rectifier's and the sheet's failures are texts of the language.
+        FailureCase{{"--dc", "12:0"},
+                    1,
+                    "",
+                    "Постоянное напряжение и ток должны быть положительными числами.\n"},
         FailureCase{{"--core", "400", "--winding-sheet"},
                     1,
                     crlfLines({"Недостаточное сечение сердечника !!!",
@@ -247,11 +250,32 @@ INSTANTIATE_TEST_SUITE_P(
                     1,
                     "",
                     "The winding sheet needs a core large enough for the windings.\n"},
+        // A sheet figure out of its range is refused as an option is, its range named.
         FailureCase{
             {"--separator", ",", "--core", "1000", "--winding-sheet", "--bobbin-wall", "-1"},
-            1,
-            crlfLines(testing::kWorkedExampleReport),
-            "The bobbin wall must not be negative.\n"},
+            2,
+            "",
+            "navivor-calc: Стенка каркаса, мм: введите значение от 0 и меньше 15,81.\n"},
+        FailureCase{{"--core", "1000", "--winding-sheet", "--bobbin-wall", "50"},
+                    2,
+                    "",
+                    "navivor-calc: Стенка каркаса, мм: введите значение от 0 и меньше 15.81.\n"},
+        FailureCase{{"--core", "1000", "--winding-sheet", "--tongue", "1e-300"},
+                    2,
+                    "",
+                    "navivor-calc: Ширина языка, мм: введите значение от 1 до 1000.\n"},
+        FailureCase{
+            {"--format", "json", "--core", "1000", "--winding-sheet", "--diameter", "1e-300"},
+            2,
+            "",
+            "navivor-calc: Диаметр провода первичной обмотки, мм: введите значение от 0.01 до "
+            "10.\n"},
+        // A wire in range whose drop leaves no voltage under load.
+        FailureCase{{"--format", "json", "--core", "1000", "--winding-sheet", "--diameter", "0.01"},
+                    1,
+                    "",
+                    "Падение напряжения в проводе первичной обмотки не оставляет напряжения под "
+                    "нагрузкой: выберите провод толще.\n"},
         FailureCase{{"--separator", ",", "--core", "1000", "--winding-sheet", "--tongue", "2.5"},
                     1,
                     crlfLines(testing::kWorkedExampleReport),
