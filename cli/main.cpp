@@ -7,16 +7,20 @@
 #include "calc/winding_sheet_text.h"
 #include "cli/command_line.h"
 #include "cli/json_output.h"
-#include "i18n/language_file.h"
+#include "cli/language_files.h"
+#include "cli/visible_text.h"
 #include "text/cp1251.h"
 #include "text/decimal_separator.h"
 #include "text/failure.h"
 #include "text/number_text.h"
 
+#include <fcntl.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <exception>
-#include <iostream>
 
 namespace navivor::cli {
 namespace {
@@ -108,6 +112,35 @@ SheetResult windingSheetOf(const CommandLine& line, const WindingDesign& design,
     return {core, allowances, computeWindingSheet(transformer, core, allowances, text)};
 }
 
+// Standard output, every write checked: the first failure is kept, and told once the output
+// is closed, so that a script never takes a report cut short for a whole one.
+class StandardOutput {
+public:
+    void write(std::string_view bytes) {
+        if (error_ == 0 && std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size())
+            error_ = errno != 0 ? errno : EIO;
+    }
+    // Flushes and closes standard output; the error of the first write that failed, or 0.
+    int close() {
+        if (std::fflush(stdout) != 0 && error_ == 0)
+            error_ = errno != 0 ? errno : EIO;
+        if (std::fclose(stdout) != 0 && error_ == 0)
+            error_ = errno != 0 ? errno : EIO;
+        return error_;
+    }
+
+private:
+    int error_ = 0;
+};
+
+StandardOutput standardOutput;
+
+// A line the user reads on standard error: a text from the command line or a language file
+// shows its control characters, never works them.
+void printMessage(const std::string& line) {
+    std::fputs((visibleText(line) + "\n").c_str(), stderr);
+}
+
 class Output {
 public:
     explicit Output(bool cp1251)
@@ -119,28 +152,31 @@ public:
     void printReport(const std::vector<std::string>& lines) const {
         std::string bytes;
         for (const std::string& line : lines)
-            bytes += encoded(line) + "\r\n";
-        std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+            bytes += encoded(visibleText(line)) + "\r\n";
+        standardOutput.write(bytes);
     }
-    static void printJson(const std::string& object) {
-        const std::string bytes = object + "\n";
-        std::fwrite(bytes.data(), 1, bytes.size(), stdout);
-    }
+    static void printJson(const std::string& object) { standardOutput.write(object + "\n"); }
     void printError(const std::string& message) const {
-        const std::string bytes = encoded(message) + "\n";
-        std::fwrite(bytes.data(), 1, bytes.size(), stderr);
+        std::fputs((encoded(visibleText(message)) + "\n").c_str(), stderr);
     }
 
 private:
     bool cp1251_;
 };
 
+void printUsageError(const std::string& message) {
+    printMessage("navivor-calc: " + message);
+    printMessage(kUsageHint);
+}
+
 int run(const CommandLine& line) {
     if (line.separator)
         setDecimalSeparator(*line.separator);
     const Output output(line.cp1251Output);
-    const LanguageTexts texts = line.language ? LanguageTexts(*line.language) : LanguageTexts();
-    const MessageLookup lookup = [&texts](std::string_view key) { return texts.message(key); };
+    const LanguageFile texts = line.language ? LanguageFile(*line.language) : LanguageFile();
+    const MessageLookup lookup = [&texts](std::string_view key) {
+        return texts.text("Messages", key);
+    };
     const MessageLookup rectifierText = [&texts](std::string_view key) {
         return texts.text("RectifierForm", key);
     };
@@ -164,7 +200,7 @@ int run(const CommandLine& line) {
         design = designOf(line, dcSecondaries);
         result = cycle.press(design, thickness, lookup, report);
         if (result == PressResult::ThicknessMissing) {
-            output.printError(texts.message("Mes1"));
+            output.printError(texts.text("Messages", "Mes1"));
             return kCalculationFailed;
         }
         const WindingDesign calculated = design;
@@ -182,6 +218,7 @@ int run(const CommandLine& line) {
     } catch (const FigureOutOfRange& refusal) {
         // A figure the sheet cannot take is refused as an option would be: no report at all.
         output.printError("navivor-calc: " + withClosingFullStop(refusal.what()));
+        printMessage(kUsageHint);
         return kUsageError;
     } catch (const Failure& failure) {
         // A script reading JSON gets all of an object or nothing, never the first half.
@@ -202,23 +239,45 @@ int run(const CommandLine& line) {
     return kReportPrinted;
 }
 
+// A standard stream the caller closed (">&-") is opened on /dev/null for reading only: a
+// write to it fails and is told, and no file the program opens takes its number.
+void guardStandardStreams() {
+    for (int stream = 0; stream <= 2; ++stream)
+        if (::fcntl(stream, F_GETFD) == -1 && errno == EBADF)
+            ::open("/dev/null", O_RDONLY);
+}
+
+int runCommandLine(int argc, char** argv) {
+    try {
+        const CommandLine line = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+        if (line.help) {
+            standardOutput.write(kUsage);
+            return kReportPrinted;
+        }
+        if (line.version) {
+            standardOutput.write("navivor-calc (Navivor) " NAVIVOR_VERSION "\n");
+            return kReportPrinted;
+        }
+        return run(line);
+    } catch (const UsageError& error) {
+        printUsageError(error.what());
+        return kUsageError;
+    } catch (const std::exception& error) {
+        printMessage("navivor-calc: " + std::string(error.what()));
+        return kCalculationFailed;
+    }
+}
+
 } // namespace
 } // namespace navivor::cli
 
 int main(int argc, char** argv) {
     using namespace navivor::cli;
-    try {
-        const CommandLine line = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
-        if (line.help) {
-            std::fputs(kUsage, stdout);
-            return kReportPrinted;
-        }
-        return run(line);
-    } catch (const UsageError& error) {
-        std::fprintf(stderr, "navivor-calc: %s\n%s", error.what(), kUsage);
-        return kUsageError;
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "navivor-calc: %s\n", error.what());
+    guardStandardStreams();
+    const int status = runCommandLine(argc, argv);
+    if (const int error = standardOutput.close(); error != 0) {
+        printMessage("navivor-calc: write error: " + std::string(std::strerror(error)));
         return kCalculationFailed;
     }
+    return status;
 }
