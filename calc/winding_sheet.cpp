@@ -12,11 +12,11 @@
 namespace navivor {
 namespace {
 
-// The text of a key with %1, %2, ... replaced by the arguments in order.
+// The text of a key with %1, %2, ... replaced by the arguments in order (nine at most).
 std::string withArguments(std::string text, std::initializer_list<std::string> arguments) {
-    int number = 1;
+    char digit = '1';
     for (const std::string& argument : arguments) {
-        const std::string marker = "%" + std::to_string(number++);
+        const std::string marker{'%', digit++};
         if (const auto at = text.find(marker); at != std::string::npos)
             text.replace(at, marker.size(), argument);
     }
