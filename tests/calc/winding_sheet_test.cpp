@@ -153,18 +153,13 @@ TEST(WindingSheet, KeepsEveryFigureInItsRange) {
     const RangeCase cases[] = {
         {[](T&, C& c, A&) { c.tongueWidth = 1; }, ""},
         {[](T&, C& c, A&) { c.tongueWidth = 0.99; }, "Label1 1..1000"},
-        {[](T&, C& c, A&) { c.windowHeight = 1000.5; }, "Label4 1..1000"},
         {[](T&, C&, A& a) { a.bobbinWall = 15.8; }, "Label6 0..<0.01"},
         {[](T&, C& c, A& a) { a.bobbinWall = c.windowWidth; }, "Label5 0..<15.81"},
-        {[](T&, C&, A& a) { a.bobbinWall = -0.01; }, "Label5 0..<15.81"},
         {[](T&, C&, A& a) { a.layerInsulation = 14.9; }, "Label6 0..<14.81"},
-        {[](T&, C&, A& a) { a.sparePercent = 100.5; }, "Label7 0..100"},
         {[](T&, C&, A& a) { a.workingTemperature = -60; }, ""},
         {[](T&, C&, A& a) { a.workingTemperature = 220.5; }, "Label8 -60..220"},
         {[](T& t, C&, A&) { t.secondaries[0].diameter = 10; }, ""},
-        {[](T& t, C&, A&) { t.primary.diameter = 10.01; }, "PrimaryWire 0.01..10"},
         {[](T& t, C&, A&) { t.secondaries[0].diameter = 1e-300; }, "SecondaryWire1 0.01..10"},
-        {[](T& t, C&, A&) { t.primary.diameter = 0.01; }, "PrimaryDrop"},
         {[](T& t, C&, A&) { t.secondaries[0].diameter = 0.01; }, "SecondaryDrop1"},
     };
     for (const RangeCase& c : cases) {
