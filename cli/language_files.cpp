@@ -42,6 +42,16 @@ std::optional<fs::path> fileIn(const fs::path& folder, const std::string& fileNa
     return std::nullopt;
 }
 
+// The installed language folder: share/navivor/lang/ beside the bin/ folder that holds the
+// running program.
+std::string installedLanguageFolder() {
+    std::error_code error;
+    const fs::path program = fs::read_symlink("/proc/self/exe", error);
+    if (error)
+        return "lang/";
+    return (program.parent_path() / NAVIVOR_DATA_FROM_BIN / "lang/").lexically_normal().string();
+}
+
 std::string languagePath(std::string_view name) {
     const std::string fileName = std::string(name) + ".ini";
     const std::string installed = installedLanguageFolder();
@@ -62,14 +72,6 @@ LanguageFile::LanguageFile(std::string_view name) {
 
 std::string LanguageFile::text(std::string_view section, std::string_view key) const {
     return file_.text(section, key, builtInText(section, key));
-}
-
-std::string installedLanguageFolder() {
-    std::error_code error;
-    const fs::path program = fs::read_symlink("/proc/self/exe", error);
-    if (error)
-        return "lang/";
-    return (program.parent_path() / NAVIVOR_DATA_FROM_BIN / "lang/").lexically_normal().string();
 }
 
 } // namespace navivor::cli

@@ -25,8 +25,4 @@ private:
     ProfileFile file_;
 };
 
-// The installed language folder: share/navivor/lang/ beside the bin/ folder that holds the
-// running program.
-std::string installedLanguageFolder();
-
 } // namespace navivor::cli
