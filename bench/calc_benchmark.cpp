@@ -66,7 +66,7 @@ void WindingSheet50(benchmark::State& state) {
     const CalculatedTransformer transformer = calculatedTransformer(design, store, report.figures);
     const CoreGeometry core = standardCoreGeometry(design.coreSection);
     for (auto _ : state) {
-        const WindingSheet sheet = computeWindingSheet(transformer, core, {});
+        const WindingSheet sheet = computeWindingSheet(transformer, core, {}, lookup);
         benchmark::DoNotOptimize(windingSheetLines(core, {}, sheet, lookup).data());
     }
 }

@@ -53,11 +53,12 @@ std::optional<RectifierKind> rectifierKindNamed(std::string_view name) {
     return std::nullopt;
 }
 
-SecondaryForRectifier secondaryForRectifier(const RectifierInput& input) {
+SecondaryForRectifier secondaryForRectifier(const RectifierInput& input,
+                                            const MessageLookup& text) {
     if (!isPositive(input.dcVoltage) || !isPositive(input.dcCurrent))
-        throw Failure("The DC voltage and current must be positive numbers");
+        throw Failure(text("DcNotPositive"));
     if (!isNotNegative(input.diodeDrop) || !isNotNegative(input.headroom))
-        throw Failure("The diode drop and the headroom must not be negative");
+        throw Failure(text("DropNegative"));
     const Factors factors = factorsOf(input.kind);
     const double rectifiedVoltage =
         input.dcVoltage + input.headroom + factors.diodesConducting * input.diodeDrop;
@@ -65,7 +66,7 @@ SecondaryForRectifier secondaryForRectifier(const RectifierInput& input) {
                                           factors.current * input.dcCurrent,
                                           factors.voltAmperes * rectifiedVoltage * input.dcCurrent};
     if (!std::isfinite(secondary.voltAmperes))
-        throw Failure("The DC voltage and current are too large");
+        throw Failure(text("DcTooLarge"));
     return secondary;
 }
 

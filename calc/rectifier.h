@@ -2,6 +2,8 @@
 // needs, from the DC voltage and current wanted.
 #pragma once
 
+#include "winding_calculation.h"
+
 #include <optional>
 #include <string_view>
 
@@ -29,7 +31,8 @@ struct SecondaryForRectifier {
 };
 
 // Raises a Failure for a voltage or current that is not positive, a negative drop or
-// headroom, or a winding beyond the range of numbers.
-SecondaryForRectifier secondaryForRectifier(const RectifierInput& input);
+// headroom, or a winding beyond the range of numbers; text gives its message from the
+// language's [RectifierForm] section.
+SecondaryForRectifier secondaryForRectifier(const RectifierInput& input, const MessageLookup& text);
 
 } // namespace navivor

@@ -6,40 +6,76 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <numbers>
 
 namespace navivor {
 namespace {
 
-void requirePositive(double value, const std::string& what) {
-    if (!(value > 0) || !std::isfinite(value))
-        throw Failure(what + " must be a positive number");
+// The text of a key with %1, %2, ... replaced by the arguments in order (nine at most).
+std::string withArguments(std::string text, std::initializer_list<std::string> arguments) {
+    char digit = '1';
+    for (const std::string& argument : arguments) {
+        const std::string marker{'%', digit++};
+        if (const auto at = text.find(marker); at != std::string::npos)
+            text.replace(at, marker.size(), argument);
+    }
+    return text;
 }
 
-void requireNotNegative(double value, const std::string& what) {
-    if (!(value >= 0) || !std::isfinite(value))
-        throw Failure(what + " must not be negative");
+// Where each figure means something. A range whose upper end is excluded leaves room for
+// what is wound beside the figure.
+struct FigureRange {
+    double least;
+    double most;
+    bool mostExcluded = false;
+
+    bool holds(double value) const {
+        return value >= least && (mostExcluded ? value < most : value <= most);
+    }
+};
+
+// Enamelled round copper wire as wound by hand, and the cores of small mains transformers:
+// the program's own bounds, far beyond any table it has but short of where the figures of a
+// sheet lose their meaning.
+constexpr FigureRange kWireDiameter{0.01, 10};
+constexpr FigureRange kCoreFigure{1, 1000};
+constexpr FigureRange kSparePercent{0, 100};
+// The hot end is the thermal class of the hottest enamelled round copper wire, class 220
+// (IEC 60317-7, polyimide). No standard found sets a cold end; -60 degC is the program's own,
+// below the climate of any bench.
+constexpr FigureRange kWorkingTemperature{-60, 220};
+
+void requireInRange(double value, const FigureRange& range, const std::string& figure,
+                    const MessageLookup& text) {
+    if (range.holds(value))
+        return;
+    throw FigureOutOfRange(
+        withArguments(text(range.mostExcluded ? "RangeBelow" : "Range"),
+                      {figure, trimmedFixedText(range.least, 2), trimmedFixedText(range.most, 2)}));
 }
 
 void checkInputs(const CalculatedTransformer& transformer, const CoreGeometry& core,
-                 const WindingAllowances& allowances) {
-    requirePositive(core.tongueWidth, "The tongue width");
-    requirePositive(core.stackHeight, "The stack height");
-    requirePositive(core.windowWidth, "The window width");
-    requirePositive(core.windowHeight, "The window height");
-    requireNotNegative(allowances.sparePercent, "The spare allowance");
-    requireNotNegative(allowances.bobbinWall, "The bobbin wall");
-    requireNotNegative(allowances.layerInsulation, "The layer insulation");
-    // Below -234.5 degC copper's resistance by the linear law would be negative.
-    if (!(allowances.workingTemperature >= -200 && allowances.workingTemperature <= 500))
-        throw Failure("The working temperature must lie between -200 and 500 degC");
-    requirePositive(transformer.frequency, "The frequency");
+                 const WindingAllowances& allowances, const MessageLookup& text) {
+    requireInRange(core.tongueWidth, kCoreFigure, text("Label1"), text);
+    requireInRange(core.stackHeight, kCoreFigure, text("Label2"), text);
+    requireInRange(core.windowWidth, kCoreFigure, text("Label3"), text);
+    requireInRange(core.windowHeight, kCoreFigure, text("Label4"), text);
+    // The bobbin leaves the windings some length along the tongue and some depth across the
+    // window, and the tape over a layer leaves the layer some depth.
+    requireInRange(allowances.bobbinWall,
+                   {0, std::min(core.windowHeight / 2, core.windowWidth), true}, text("Label5"),
+                   text);
+    requireInRange(allowances.layerInsulation, {0, core.windowWidth - allowances.bobbinWall, true},
+                   text("Label6"), text);
+    requireInRange(allowances.sparePercent, kSparePercent, text("Label7"), text);
+    requireInRange(allowances.workingTemperature, kWorkingTemperature, text("Label8"), text);
     if (transformer.primary.turns <= 0)
-        throw Failure("The primary winding has no turns");
-    requirePositive(transformer.primary.diameter, "The primary wire diameter");
+        throw Failure(text("NoPrimaryTurns"));
+    requireInRange(transformer.primary.diameter, kWireDiameter, text("PrimaryWire"), text);
     for (std::size_t k = 0; k < transformer.secondaries.size(); ++k)
-        requirePositive(transformer.secondaries[k].diameter,
-                        "The wire diameter of secondary " + std::to_string(k + 1));
+        requireInRange(transformer.secondaries[k].diameter, kWireDiameter,
+                       withArguments(text("SecondaryWire"), {std::to_string(k + 1)}), text);
 }
 
 // Lays one winding on the bobbin over what is wound already (inner: mm from the tongue's
@@ -122,8 +158,8 @@ void applyChosenDiameters(CalculatedTransformer& transformer,
 }
 
 WindingSheet computeWindingSheet(const CalculatedTransformer& transformer, const CoreGeometry& core,
-                                 const WindingAllowances& allowances) {
-    checkInputs(transformer, core, allowances);
+                                 const WindingAllowances& allowances, const MessageLookup& text) {
+    checkInputs(transformer, core, allowances, text);
     WindingSheet sheet;
 
     // Ampere-turn balance, the magnetising current left out.
@@ -148,6 +184,8 @@ WindingSheet computeWindingSheet(const CalculatedTransformer& transformer, const
     // The copper's resistance only: the leakage reactance of a small transformer adds little
     // at a resistive load. The primary's drop lowers the voltage every secondary sees.
     const double voltsPerTurn = (primary.voltage - sheet.primary.drop) / primaryTurns;
+    if (!(voltsPerTurn > 0))
+        throw Failure(text("PrimaryDrop"));
     for (std::size_t k = 0; k < sheet.secondaries.size(); ++k) {
         SheetRow& row = sheet.secondaries[k];
         const SheetWinding& secondary = transformer.secondaries[k];
@@ -157,10 +195,9 @@ WindingSheet computeWindingSheet(const CalculatedTransformer& transformer, const
         // The winding's resistance grows with its turns, so each turn gives the volts per
         // turn less its own share of the drop.
         const double netVoltsPerTurn = turns > 0 ? voltsPerTurn - row.drop / turns : voltsPerTurn;
-        // Past 2^53 a turn count would say more than the arithmetic knows.
-        const double needed = secondary.voltage / netVoltsPerTurn;
-        if (netVoltsPerTurn > 0 && needed < 0x1p53)
-            row.turnsForNominal = std::llround(needed);
+        if (!(netVoltsPerTurn > 0) || (turns > 0 && !(row.loadedVoltage > 0)))
+            throw Failure(withArguments(text("SecondaryDrop"), {std::to_string(k + 1)}));
+        row.turnsForNominal = std::round(secondary.voltage / netVoltsPerTurn);
     }
 
     sheet.totalMass = sheet.primary.mass;
@@ -171,6 +208,13 @@ WindingSheet computeWindingSheet(const CalculatedTransformer& transformer, const
     }
     sheet.fluxDensity = fluxDensity(primary.voltage, transformer.frequency, primary.turns, core);
     sheet.fluxDensityHighMains = 1.1 * sheet.fluxDensity;
+    // Every sum and every row's figures feed the totals, so these stand for the whole sheet.
+    double everyFigure =
+        sheet.totalMass + sheet.totalLoss + sheet.totalBuildUp + sheet.fluxDensityHighMains;
+    for (const SheetRow& row : sheet.secondaries)
+        everyFigure += row.noLoadVoltage + row.turnsForNominal;
+    if (!std::isfinite(everyFigure))
+        throw Failure(text("TooLarge"));
     return sheet;
 }
 

@@ -6,7 +6,9 @@
 #pragma once
 
 #include "report_lines.h"
+#include "text/failure.h"
 #include "turn_store.h"
+#include "winding_calculation.h"
 #include "winding_design.h"
 
 #include <cstdint>
@@ -86,8 +88,8 @@ struct SheetRow {
     double loss = 0;          // W at the rated current, hot
     // Secondaries only
     double noLoadVoltage = 0;
-    double loadedVoltage = 0;
-    std::optional<std::int64_t> turnsForNominal; // none when no turn count reaches it
+    double loadedVoltage = 0;   // never below zero: a sheet where it would be is refused
+    double turnsForNominal = 0; // a whole number; past 2^53 as a double holds it
 };
 
 struct WindingSheet {
@@ -101,8 +103,18 @@ struct WindingSheet {
     double fluxDensityHighMains = 0; // T at the mains voltage + 10 %
 };
 
-// Raises a Failure naming the first input that leaves the sheet without meaning.
+// A sheet figure outside the range where the sheet means something: the message names the
+// figure and the range.
+class FigureOutOfRange : public Failure {
+public:
+    using Failure::Failure;
+};
+
+// text gives the texts of the language's [WindingSheetForm] section. Raises FigureOutOfRange
+// for the first figure out of its range (the core and allowances first, then the wires in
+// order), and a Failure when a winding's drop leaves it no voltage under load or a figure
+// of the sheet is beyond the range of numbers; so every figure of a sheet is finite.
 WindingSheet computeWindingSheet(const CalculatedTransformer& transformer, const CoreGeometry& core,
-                                 const WindingAllowances& allowances);
+                                 const WindingAllowances& allowances, const MessageLookup& text);
 
 } // namespace navivor

@@ -38,7 +38,7 @@ public:
         line("Sheet20", fixedText(row.loss, 2));
         if (secondary) {
             line("Sheet21", pair(fixedText(row.noLoadVoltage, 2), fixedText(row.loadedVoltage, 2)));
-            line("Sheet22", row.turnsForNominal ? std::to_string(*row.turnsForNominal) : "-");
+            line("Sheet22", fixedText(row.turnsForNominal, 0));
         }
         blank();
     }

@@ -7,8 +7,10 @@ namespace {
 
 // The value of a diameter cell; an empty one shows "0" from then on.
 Extended diameterValue(std::string& cell) {
+    // Appended rather than assigned: GCC 12 sees a restrict overlap in assigning a literal
+    // to a string that it cannot rule out.
     if (cell.empty())
-        cell = "0";
+        cell.push_back('0');
     return textToNumber(cell);
 }
 

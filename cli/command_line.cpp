@@ -18,6 +18,7 @@ const char* const kUsage =
     "                    [--bobbin-wall MM] [--layer-tape MM]]\n"
     "                    [--lang NAME] [--separator C] [--encoding utf-8|cp1251]\n"
     "                    [--format report|json]\n"
+    "       navivor-calc --help | --version\n"
     "\n"
     "Calculates a mains transformer on an E-shaped core and prints the report.\n"
     "\n"
@@ -38,44 +39,50 @@ const char* const kUsage =
     "                     given once or more, the window fill check follows\n"
     "  --winding-sheet    after the report, the winding sheet: layers, wire lengths and\n"
     "                     masses, resistances, drops and loaded voltages; with the chosen\n"
-    "                     diameters where given; needs a sufficient core\n"
-    "  --tongue MM        tongue width (default: the square root of the core section)\n"
-    "  --stack MM         stack height (default: the same)\n"
-    "  --window-width MM  window width, tongue to outer limb (default: half the tongue)\n"
-    "  --window-height MM window height along the tongue (default: 1.5 tongues)\n"
-    "  --spare PERCENT    wire bought beyond the wound length (default 10)\n"
-    "  --temperature C    working temperature, degC (default 75)\n"
-    "  --bobbin-wall MM   bobbin tube and cheeks (default 1)\n"
-    "  --layer-tape MM    insulation over every layer (default 0.05)\n"
-    "  --lang NAME        texts from lang/NAME.ini (default: built-in texts)\n"
+    "                     diameters where given, each 0.01 to 10; needs a sufficient core\n"
+    "  --tongue MM        tongue width, 1 to 1000 (default: the square root of the section)\n"
+    "  --stack MM         stack height, 1 to 1000 (default: the same)\n"
+    "  --window-width MM  window width, tongue to outer limb, 1 to 1000 (default: half the\n"
+    "                     tongue)\n"
+    "  --window-height MM window height along the tongue, 1 to 1000 (default: 1.5 tongues)\n"
+    "  --spare PERCENT    wire bought beyond the wound length, 0 to 100 (default 10)\n"
+    "  --temperature C    working temperature, degC, -60 to 220 (default 75)\n"
+    "  --bobbin-wall MM   bobbin tube and cheeks, 0 to less than half the window height and\n"
+    "                     less than the window width (default 1)\n"
+    "  --layer-tape MM    insulation over every layer, 0 to less than the window width less\n"
+    "                     the bobbin wall (default 0.05)\n"
+    "  --lang NAME        texts from lang/NAME.ini, else from the installed one (default:\n"
+    "                     built-in texts)\n"
     "  --separator C      decimal separator (default: the locale's)\n"
     "  --encoding E       output encoding, utf-8 or cp1251 (default utf-8)\n"
     "  --format F         report: the report, lines ending in CR LF (default);\n"
     "                     json: inputs and results as one line of JSON in UTF-8, numbers\n"
     "                     with a full stop; nothing on standard output if it fails\n"
     "  --help             this text\n"
+    "  --version          the version\n"
     "\n"
     "Rectifier factors: ATC-Frost Magnetics, \"Method of Determining Secondary Current\n"
     "Ratings in D.C. Circuits\", capacitor input. Copper: IEC 60028. Enamelled wire: grade 2\n"
     "maximum overall diameters of IEC 60317-0-1.\n"
     "\n"
-    "Exit status: 0 report or JSON printed, 1 the calculation failed, 2 usage error.\n";
+    "Exit status: 0 report or JSON printed, 1 the calculation failed or the output could not\n"
+    "be written, 2 usage error or a winding sheet figure out of its range.\n";
+
+const char* const kUsageHint = "Try 'navivor-calc --help' for more information.";
 
 namespace {
 
-// A refused separator may hold the very control or escape bytes it was refused for; show
-// those as \xNN so that the message itself stays readable.
-std::string visibleBytes(std::string_view text) {
-    constexpr char hexDigits[] = "0123456789ABCDEF";
-    std::string shown;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte > ' ' && byte < 0x7F)
-            shown += c;
-        else
-            shown += {'\\', 'x', hexDigits[byte >> 4], hexDigits[byte & 0xF]};
-    }
-    return shown;
+// A language is named by its file in lang/, with or without ".ini"; no path leads out of it.
+std::string languageName(const std::string& text) {
+    std::string name = text;
+    constexpr std::string_view suffix = ".ini";
+    if (name.size() > suffix.size() &&
+        std::ranges::equal(name.substr(name.size() - suffix.size()), suffix,
+                           [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a + 32 : a) == b; }))
+        name.resize(name.size() - suffix.size());
+    if (name.empty() || name == "." || name == ".." || name.find('/') != std::string::npos)
+        throw UsageError{"--lang takes the name of a file in lang/, got '" + text + "'"};
+    return name;
 }
 
 // The winding sheet's options, each holding a figure's text.
@@ -138,6 +145,10 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             line.help = true;
             continue;
         }
+        if (option == "--version" && !inlineValue) {
+            line.version = true;
+            continue;
+        }
         if (option == "--winding-sheet" && !inlineValue) {
             line.windingSheet = true;
             continue;
@@ -176,13 +187,13 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         } else if (option == "--diameter") {
             line.diameters.push_back(value());
         } else if (option == "--lang") {
-            line.language = value();
+            line.language = languageName(value());
         } else if (option == "--separator") {
             const std::string separator = value();
             if (!isValidDecimalSeparator(separator))
                 throw UsageError{"--separator takes one printable character other than a digit, "
                                  "sign, blank or e, got '" +
-                                 visibleBytes(separator) + "'"};
+                                 separator + "'"};
             line.separator = separator;
         } else if (option == "--encoding") {
             const std::string encoding = value();
@@ -211,6 +222,10 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         for (const auto& [name, figure] : kSheetOptions)
             if (line.sheet.*figure)
                 throw UsageError{std::string(name) + " applies to --winding-sheet only"};
+    // A separator the code page lacks would be written as "?", which reads back as no number.
+    if (line.cp1251Output && line.separator && !isCp1251Character(*line.separator))
+        throw UsageError{"--separator '" + *line.separator +
+                         "' has no character in cp1251, which --encoding asks for"};
     // JSON text is UTF-8 by definition; a code page would only make it unreadable.
     if (line.format == OutputFormat::Json && line.cp1251Output)
         throw UsageError{"--format json is always UTF-8, --encoding cp1251 does not apply"};

@@ -36,6 +36,7 @@ enum class OutputFormat { Report, Json };
 
 struct CommandLine {
     bool help = false;
+    bool version = false;
     std::string primary = "220";
     std::vector<SecondaryOption> secondaries; // empty: the one default winding 12 V 2 A
     std::optional<std::string> diodeDrop;     // for the --dc windings; default 1
@@ -45,7 +46,7 @@ struct CommandLine {
     std::string window = "1";
     std::optional<std::string> thickness; // default: 0.1 with the separator in force
     std::vector<std::string> diameters;
-    std::optional<std::string> language;  // default: the built-in texts
+    std::optional<std::string> language;  // a file name in lang/ without ".ini"; default: built-in
     std::optional<std::string> separator; // default: the locale's
     bool cp1251Output = false;
     OutputFormat format = OutputFormat::Report;
@@ -61,5 +62,8 @@ struct UsageError : Failure {
 CommandLine parseCommandLine(const std::vector<std::string>& arguments);
 
 extern const char* const kUsage;
+
+// What a usage error adds to its message.
+extern const char* const kUsageHint;
 
 } // namespace navivor::cli

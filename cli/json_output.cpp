@@ -1,5 +1,6 @@
 #include "json_output.h"
 
+#include "cli/visible_text.h"
 #include "text/decimal_separator.h"
 #include "text/number_text.h"
 
@@ -8,28 +9,6 @@
 
 namespace navivor::cli {
 namespace {
-
-// The length of the well-formed UTF-8 sequence at pos, or 0 when the byte there starts none
-// (overlong forms, surrogates and code points beyond U+10FFFF included).
-std::size_t utf8SequenceLength(std::string_view text, std::size_t pos) {
-    const auto byteAt = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned lead = byteAt(pos);
-    const std::size_t length = lead < 0x80                    ? 1
-                               : lead >= 0xC2 && lead <= 0xDF ? 2
-                               : lead >= 0xE0 && lead <= 0xEF ? 3
-                               : lead >= 0xF0 && lead <= 0xF4 ? 4
-                                                              : 0;
-    if (length == 0 || text.size() - pos < length)
-        return 0;
-    for (std::size_t i = 1; i < length; ++i)
-        if ((byteAt(pos + i) & 0xC0) != 0x80)
-            return 0;
-    const unsigned second = length > 1 ? byteAt(pos + 1) : 0;
-    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) ||
-        (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F))
-        return 0;
-    return length;
-}
 
 // The command line hands over bytes; a byte that is no part of well-formed UTF-8 becomes
 // U+FFFD, since a JSON text must be UTF-8 throughout.
@@ -170,8 +149,7 @@ std::string sheetRowJson(const SheetRow& row, bool secondary) {
     if (secondary)
         json.add("noLoadVoltage", jsonNumber(row.noLoadVoltage))
             .add("loadedVoltage", jsonNumber(row.loadedVoltage))
-            .add("turnsForNominal",
-                 row.turnsForNominal ? jsonNumber(*row.turnsForNominal) : "null");
+            .add("turnsForNominal", jsonNumber(row.turnsForNominal));
     return json.text();
 }
 

@@ -30,8 +30,8 @@ struct SheetResult {
 // is taken as the presses left its cells; the diameters as given on the command line. Every
 // figure of the report is its own text with a full stop as its decimal point; the figures
 // the report does not show (the rectifier's, the winding sheet's) are the shortest numbers
-// that read back exactly, null where not finite. dcSecondaries runs parallel to the design's
-// secondaries, empty for those given as AC windings.
+// that read back exactly, all finite, as the calculations leave them. dcSecondaries runs
+// parallel to the design's secondaries, empty for those given as AC windings.
 std::string designJson(const WindingDesign& design, std::string_view thickness,
                        const std::vector<std::string>& diameters,
                        const std::vector<std::optional<DcSecondary>>& dcSecondaries,

@@ -7,16 +7,20 @@
 #include "calc/winding_sheet_text.h"
 #include "cli/command_line.h"
 #include "cli/json_output.h"
-#include "i18n/language_file.h"
+#include "cli/language_files.h"
+#include "cli/visible_text.h"
 #include "text/cp1251.h"
 #include "text/decimal_separator.h"
 #include "text/failure.h"
 #include "text/number_text.h"
 
+#include <fcntl.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <exception>
-#include <iostream>
 
 namespace navivor::cli {
 namespace {
@@ -39,7 +43,8 @@ double numberOr(const std::optional<std::string>& text, double otherwise) {
 
 // Each --dc option worked out as the rectifier dialog works it out; empty for the --secondary
 // windings.
-std::vector<std::optional<DcSecondary>> dcSecondariesOf(const CommandLine& line) {
+std::vector<std::optional<DcSecondary>> dcSecondariesOf(const CommandLine& line,
+                                                        const MessageLookup& text) {
     const RectifierInput defaults;
     const double diodeDrop = numberOr(line.diodeDrop, defaults.diodeDrop);
     const double headroom = numberOr(line.headroom, defaults.headroom);
@@ -51,7 +56,7 @@ std::vector<std::optional<DcSecondary>> dcSecondariesOf(const CommandLine& line)
         }
         const RectifierInput input{numberOf(winding.voltage), numberOf(winding.current),
                                    *winding.rectifier, diodeDrop, headroom};
-        dcSecondaries.push_back(DcSecondary{input, secondaryForRectifier(input)});
+        dcSecondaries.push_back(DcSecondary{input, secondaryForRectifier(input, text)});
     }
     return dcSecondaries;
 }
@@ -88,7 +93,8 @@ void enterDiameters(const std::vector<std::string>& diameters, WindingDesign& de
 // allowance not given comes from the standard core or the defaults; a chosen diameter takes
 // the place of the calculated one.
 SheetResult windingSheetOf(const CommandLine& line, const WindingDesign& design,
-                           const TurnStore& turns, const ReportFigures& figures) {
+                           const TurnStore& turns, const ReportFigures& figures,
+                           const MessageLookup& text) {
     const SheetOptions& options = line.sheet;
     const CoreGeometry standard = standardCoreGeometry(design.coreSection);
     const CoreGeometry core{numberOr(options.tongueWidth, standard.tongueWidth),
@@ -103,7 +109,36 @@ SheetResult windingSheetOf(const CommandLine& line, const WindingDesign& design,
         numberOr(options.layerTape, defaults.layerInsulation)};
     CalculatedTransformer transformer = calculatedTransformer(design, turns, figures);
     applyChosenDiameters(transformer, line.diameters);
-    return {core, allowances, computeWindingSheet(transformer, core, allowances)};
+    return {core, allowances, computeWindingSheet(transformer, core, allowances, text)};
+}
+
+// Standard output, every write checked: the first failure is kept, and told once the output
+// is closed, so that a script never takes a report cut short for a whole one.
+class StandardOutput {
+public:
+    void write(std::string_view bytes) {
+        if (error_ == 0 && std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size())
+            error_ = errno != 0 ? errno : EIO;
+    }
+    // Flushes and closes standard output; the error of the first write that failed, or 0.
+    int close() {
+        if (std::fflush(stdout) != 0 && error_ == 0)
+            error_ = errno != 0 ? errno : EIO;
+        if (std::fclose(stdout) != 0 && error_ == 0)
+            error_ = errno != 0 ? errno : EIO;
+        return error_;
+    }
+
+private:
+    int error_ = 0;
+};
+
+StandardOutput standardOutput;
+
+// A line the user reads on standard error: a text from the command line or a language file
+// shows its control characters, never works them.
+void printMessage(const std::string& line) {
+    std::fputs((visibleText(line) + "\n").c_str(), stderr);
 }
 
 class Output {
@@ -117,28 +152,37 @@ public:
     void printReport(const std::vector<std::string>& lines) const {
         std::string bytes;
         for (const std::string& line : lines)
-            bytes += encoded(line) + "\r\n";
-        std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+            bytes += encoded(visibleText(line)) + "\r\n";
+        standardOutput.write(bytes);
     }
-    static void printJson(const std::string& object) {
-        const std::string bytes = object + "\n";
-        std::fwrite(bytes.data(), 1, bytes.size(), stdout);
-    }
+    static void printJson(const std::string& object) { standardOutput.write(object + "\n"); }
     void printError(const std::string& message) const {
-        const std::string bytes = encoded(message) + "\n";
-        std::fwrite(bytes.data(), 1, bytes.size(), stderr);
+        std::fputs((encoded(visibleText(message)) + "\n").c_str(), stderr);
     }
 
 private:
     bool cp1251_;
 };
 
+void printUsageError(const std::string& message) {
+    printMessage("navivor-calc: " + message);
+    printMessage(kUsageHint);
+}
+
 int run(const CommandLine& line) {
     if (line.separator)
         setDecimalSeparator(*line.separator);
     const Output output(line.cp1251Output);
-    const LanguageTexts texts = line.language ? LanguageTexts(*line.language) : LanguageTexts();
-    const MessageLookup lookup = [&texts](std::string_view key) { return texts.message(key); };
+    const LanguageFile texts = line.language ? LanguageFile(*line.language) : LanguageFile();
+    const MessageLookup lookup = [&texts](std::string_view key) {
+        return texts.text("Messages", key);
+    };
+    const MessageLookup rectifierText = [&texts](std::string_view key) {
+        return texts.text("RectifierForm", key);
+    };
+    const MessageLookup sheetText = [&texts](std::string_view key) {
+        return texts.text("WindingSheetForm", key);
+    };
     const std::string thickness = line.thickness.value_or(numberToText(0.1L));
 
     const bool json = line.format == OutputFormat::Json;
@@ -152,11 +196,11 @@ int run(const CommandLine& line) {
     std::optional<SheetResult> sheet;
     try {
         // The rectifier fills its rows before the press, as the dialog does.
-        dcSecondaries = dcSecondariesOf(line);
+        dcSecondaries = dcSecondariesOf(line, rectifierText);
         design = designOf(line, dcSecondaries);
         result = cycle.press(design, thickness, lookup, report);
         if (result == PressResult::ThicknessMissing) {
-            output.printError(texts.message("Mes1"));
+            output.printError(texts.text("Messages", "Mes1"));
             return kCalculationFailed;
         }
         const WindingDesign calculated = design;
@@ -168,8 +212,14 @@ int run(const CommandLine& line) {
         if (line.windingSheet) {
             if (result != PressResult::CoreSufficient)
                 throw Failure("The winding sheet needs a core large enough for the windings");
-            sheet = windingSheetOf(line, calculated, cycle.turnStore(), calculatedFigures);
+            sheet =
+                windingSheetOf(line, calculated, cycle.turnStore(), calculatedFigures, sheetText);
         }
+    } catch (const FigureOutOfRange& refusal) {
+        // A figure the sheet cannot take is refused as an option would be: no report at all.
+        output.printError("navivor-calc: " + withClosingFullStop(refusal.what()));
+        printMessage(kUsageHint);
+        return kUsageError;
     } catch (const Failure& failure) {
         // A script reading JSON gets all of an object or nothing, never the first half.
         if (!json)
@@ -183,14 +233,39 @@ int run(const CommandLine& line) {
         return kReportPrinted;
     }
     output.printReport(report.lines);
-    if (sheet) {
-        const MessageLookup sheetText = [&texts](std::string_view key) {
-            return texts.text("WindingSheetForm", key);
-        };
+    if (sheet)
         output.printReport(
             windingSheetLines(sheet->core, sheet->allowances, sheet->sheet, sheetText));
-    }
     return kReportPrinted;
+}
+
+// A standard stream the caller closed (">&-") is opened on /dev/null for reading only: a
+// write to it fails and is told, and no file the program opens takes its number.
+void guardStandardStreams() {
+    for (int stream = 0; stream <= 2; ++stream)
+        if (::fcntl(stream, F_GETFD) == -1 && errno == EBADF)
+            ::open("/dev/null", O_RDONLY);
+}
+
+int runCommandLine(int argc, char** argv) {
+    try {
+        const CommandLine line = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+        if (line.help) {
+            standardOutput.write(kUsage);
+            return kReportPrinted;
+        }
+        if (line.version) {
+            standardOutput.write("navivor-calc (Navivor) " NAVIVOR_VERSION "\n");
+            return kReportPrinted;
+        }
+        return run(line);
+    } catch (const UsageError& error) {
+        printUsageError(error.what());
+        return kUsageError;
+    } catch (const std::exception& error) {
+        printMessage("navivor-calc: " + std::string(error.what()));
+        return kCalculationFailed;
+    }
 }
 
 } // namespace
@@ -198,18 +273,11 @@ int run(const CommandLine& line) {
 
 int main(int argc, char** argv) {
     using namespace navivor::cli;
-    try {
-        const CommandLine line = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
-        if (line.help) {
-            std::fputs(kUsage, stdout);
-            return kReportPrinted;
-        }
-        return run(line);
-    } catch (const UsageError& error) {
-        std::fprintf(stderr, "navivor-calc: %s\n%s", error.what(), kUsage);
-        return kUsageError;
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "navivor-calc: %s\n", error.what());
+    guardStandardStreams();
+    const int status = runCommandLine(argc, argv);
+    if (const int error = standardOutput.close(); error != 0) {
+        printMessage("navivor-calc: write error: " + std::string(std::strerror(error)));
         return kCalculationFailed;
     }
+    return status;
 }

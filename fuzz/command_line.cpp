@@ -1,6 +1,10 @@
 // navivor-calc's command line: any arguments (the input split at NUL bytes) either parse into
-// a design within the limits the usage states, or raise the usage error; nothing else.
+// a design within the limits the usage states, or raise the usage error, whose message shows
+// no control character to the terminal; nothing else.
 #include "cli/command_line.h"
+#include "cli/visible_text.h"
+
+#include <algorithm>
 
 #include <cstdint>
 #include <cstdlib>
@@ -28,8 +32,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::size_t windings = line.secondaries.empty() ? 1 : line.secondaries.size();
         if (windings > kMostSecondaries || line.diameters.size() > windings + 1)
             std::abort();
-    } catch (const navivor::cli::UsageError&) {
+    } catch (const navivor::cli::UsageError& error) {
         // the one failure a command line may give
+        const std::string shown = navivor::cli::visibleText(error.what());
+        if (std::ranges::any_of(shown, [](char c) {
+                const auto byte = static_cast<unsigned char>(c);
+                return (byte < 0x20 && c != '\t') || byte == 0x7F;
+            }))
+            std::abort();
     }
     return 0;
 }

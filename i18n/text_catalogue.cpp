@@ -109,6 +109,11 @@ constexpr std::array kCatalogue = {
     CatalogueEntry{"RectifierForm", "Button1", "Рассчитать"},
     CatalogueEntry{"RectifierForm", "Button2", "В таблицу"},
     CatalogueEntry{"RectifierForm", "Button3", "Закрыть"},
+    CatalogueEntry{"RectifierForm", "DcNotPositive",
+                   "Постоянное напряжение и ток должны быть положительными числами"},
+    CatalogueEntry{"RectifierForm", "DropNegative",
+                   "Падение на диоде и запас для стабилизатора не могут быть отрицательными"},
+    CatalogueEntry{"RectifierForm", "DcTooLarge", "Постоянное напряжение и ток слишком велики"},
     CatalogueEntry{"WindingSheetForm", "WindingSheetForm", "Намоточные данные"},
     CatalogueEntry{"WindingSheetForm", "Label1", "Ширина языка, мм"},
     CatalogueEntry{"WindingSheetForm", "Label2", "Толщина набора, мм"},
@@ -158,6 +163,17 @@ constexpr std::array kCatalogue = {
     CatalogueEntry{"WindingSheetForm", "Sheet29", "Индукция при номинальном напряжении сети, Тл -"},
     CatalogueEntry{"WindingSheetForm", "Sheet30", "Индукция при напряжении сети +10 %, Тл -"},
     CatalogueEntry{"WindingSheetForm", "Sheet31", "Провод шире каркаса: слой не укладывается."},
+    CatalogueEntry{"WindingSheetForm", "Range", "%1: введите значение от %2 до %3"},
+    CatalogueEntry{"WindingSheetForm", "RangeBelow", "%1: введите значение от %2 и меньше %3"},
+    CatalogueEntry{"WindingSheetForm", "PrimaryWire", "Диаметр провода первичной обмотки, мм"},
+    CatalogueEntry{"WindingSheetForm", "SecondaryWire", "Диаметр провода вторичной обмотки %1, мм"},
+    CatalogueEntry{"WindingSheetForm", "NoPrimaryTurns", "Первичная обмотка не имеет витков"},
+    CatalogueEntry{"WindingSheetForm", "PrimaryDrop",
+                   "Падение напряжения в проводе первичной обмотки не оставляет напряжения под "
+                   "нагрузкой: выберите провод толще"},
+    CatalogueEntry{"WindingSheetForm", "SecondaryDrop",
+                   "Вторичная обмотка %1 не дает напряжения под нагрузкой: выберите провод толще"},
+    CatalogueEntry{"WindingSheetForm", "TooLarge", "Числа намоточных данных слишком велики"},
 };
 
 } // namespace

@@ -1,7 +1,7 @@
 #!/bin/sh
 # The launcher packaging/navivor.in against a made-up installation: it prepares the user's
 # working folder, keeps the user's own files, follows a newer installation, and starts the
-# program in that folder with no arguments.
+# program in that folder with the arguments it was given.
 #
 # Usage: launcher_test.sh NAVIVOR.IN
 set -eu
@@ -26,7 +26,7 @@ holds() { [ -f "$1" ] && [ ! -L "$1" ] && [ "$(cat "$1")" = "$2" ]; }
 real_folder() { [ -d "$1" ] && [ ! -L "$1" ]; }
 absent() { [ ! -e "$1" ] && [ ! -L "$1" ]; }
 
-# The installation: data, and a program that tells where it ran and with how many arguments.
+# The installation: data, and a program that tells where it ran and its arguments, one a line.
 data="$top/install dir/share/navivor"
 mkdir -p "$data/lang"
 for name in English Russian Ukrainian; do echo "$name" >"$data/lang/$name.ini"; done
@@ -34,7 +34,7 @@ for name in wiresize wiretype; do echo "$name" >"$data/$name.htm"; done
 program="$top/install dir/libexec/navivor/navivor"
 mkdir -p "$(dirname "$program")"
 # shellcheck disable=SC2016 # the program expands them
-printf '#!/bin/sh\npwd >"$HOME/ran"\necho $# >>"$HOME/ran"\n' >"$program"
+printf '#!/bin/sh\npwd >"$HOME/ran"\nprintf "%%s\\n" "$@" >>"$HOME/ran"\n' >"$program"
 chmod +x "$program"
 launcher="$top/install dir/bin/navivor"
 mkdir -p "$(dirname "$launcher")"
@@ -43,14 +43,16 @@ chmod +x "$launcher"
 
 home="$top/a home"
 mkdir -p "$home"
-start() { (cd / && env -u XDG_DATA_HOME HOME="$home" "$@" "$launcher" some arguments) }
+start() { (cd / && env -u XDG_DATA_HOME HOME="$home" "$@" "$launcher" --a 'two words' '*') }
 work="$home/.local/share/navivor"
 
 # The first start makes the folder: a real lang/ with a link to each language file, and a
 # link to each document.
 start
 check "the program runs in the working folder" [ "$(sed -n 1p "$home/ran")" = "$work" ]
-check "the program gets no arguments" [ "$(sed -n 2p "$home/ran")" = 0 ]
+check "the program gets the arguments as given" [ "$(sed -n '2,$p' "$home/ran")" = "--a
+two words
+*" ]
 check "lang/ is a real folder" real_folder "$work/lang"
 for name in English Russian Ukrainian; do
     check "lang/$name.ini is linked" points_to "$work/lang/$name.ini" "$data/lang/$name.ini"

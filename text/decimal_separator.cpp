@@ -1,5 +1,7 @@
 #include "text/decimal_separator.h"
 
+#include "text/cp1251.h"
+
 #include <algorithm>
 #include <clocale>
 #include <langinfo.h>
@@ -104,7 +106,12 @@ std::string localeDecimalSeparator() {
         return ".";
     std::string symbol = nl_langinfo_l(RADIXCHAR, userLocale);
     freelocale(userLocale);
-    return isValidDecimalSeparator(symbol) ? symbol : ".";
+    return isValidDecimalSeparator(symbol) && isCp1251Character(symbol) ? symbol : ".";
+}
+
+bool isCp1251Character(std::string_view text) {
+    const std::string encoded = encodeCp1251(text);
+    return encoded.size() == 1 && decodeCp1251(encoded) == text;
 }
 
 bool isValidDecimalSeparator(std::string_view text) {

@@ -13,8 +13,13 @@ const std::string& decimalSeparator();
 void setDecimalSeparator(std::string_view separator);
 
 // The decimal symbol of the user's locale (LC_ALL, LC_NUMERIC, LANG), or "." when it cannot
-// be read or is not a valid separator.
+// be read, is not a valid separator, or has no character in Windows-1251: the saved report
+// and the language and settings files are in that code page, so a separator it lacks would
+// be saved as "?" while the window shows it.
 std::string localeDecimalSeparator();
+
+// True when the text is one character that Windows-1251 holds, so it is saved as itself.
+bool isCp1251Character(std::string_view text);
 
 // True when the text is exactly one well-formed UTF-8 encoded character that shows as itself
 // in a number text: printable, not combining, not blank, and none of the digits, signs or

@@ -7,8 +7,15 @@
 
 #include <gmock/gmock.h>
 
+#include <functional>
+
 namespace navivor {
 namespace {
+
+// The key of a text in place of the text, its arguments still to fill in.
+std::string keyOnly(std::string_view key) {
+    return std::string(key);
+}
 
 struct RectifierCase {
     RectifierKind kind;
@@ -26,17 +33,19 @@ TEST(Rectifier, PublishedFactors) {
         {RectifierKind::HalfWave, 5, 1, 5.28, 2.6, 13.8},
     };
     for (const RectifierCase& c : cases) {
-        const auto ac = secondaryForRectifier({c.dcVoltage, c.dcCurrent, c.kind, 1, 0});
+        const auto ac = secondaryForRectifier({c.dcVoltage, c.dcCurrent, c.kind, 1, 0}, keyOnly);
         EXPECT_DOUBLE_EQ(ac.acVoltage, c.acVoltage) << c.dcVoltage;
         EXPECT_DOUBLE_EQ(ac.acCurrent, c.acCurrent) << c.dcVoltage;
         EXPECT_NEAR(ac.voltAmperes, c.voltAmperes, 1e-12) << c.dcVoltage;
     }
     // A regulator's headroom and another diode take the place of the table's 1 V.
-    EXPECT_DOUBLE_EQ(secondaryForRectifier({12, 1, RectifierKind::Bridge, 0.7, 3}).acVoltage,
-                     0.8 * 16.4);
-    EXPECT_THROW(secondaryForRectifier({0, 1, RectifierKind::Bridge, 1, 0}), Failure);
-    EXPECT_THROW(secondaryForRectifier({12, 1, RectifierKind::Bridge, -1, 0}), Failure);
-    EXPECT_THROW(secondaryForRectifier({1e300, 1e300, RectifierKind::Bridge, 1, 0}), Failure);
+    EXPECT_DOUBLE_EQ(
+        secondaryForRectifier({12, 1, RectifierKind::Bridge, 0.7, 3}, keyOnly).acVoltage,
+        0.8 * 16.4);
+    EXPECT_THROW(secondaryForRectifier({0, 1, RectifierKind::Bridge, 1, 0}, keyOnly), Failure);
+    EXPECT_THROW(secondaryForRectifier({12, 1, RectifierKind::Bridge, -1, 0}, keyOnly), Failure);
+    EXPECT_THROW(secondaryForRectifier({1e300, 1e300, RectifierKind::Bridge, 1, 0}, keyOnly),
+                 Failure);
 
     const testing::SeparatorScope comma(",");
     EXPECT_EQ(trimmedFixedText(11.2, 2), "11,2");
@@ -62,8 +71,8 @@ CalculatedTransformer firstWorkedExample() {
 //   12 V under load needs 12 / (212,533 / 1210 - 0,503 / 69) = 71,3 -> 71 turns.
 //   Flux density 220 / (4,4429 x 50 x 1210 x 0,001) = 0,8185 T, 0,9003 T at +10 %.
 TEST(WindingSheet, FirstWorkedExample) {
-    const WindingSheet sheet =
-        computeWindingSheet(firstWorkedExample(), standardCoreGeometry(1000), WindingAllowances());
+    const WindingSheet sheet = computeWindingSheet(firstWorkedExample(), standardCoreGeometry(1000),
+                                                   WindingAllowances(), keyOnly);
     const SheetRow& primary = sheet.primary;
     EXPECT_EQ(primary.turnsPerLayer, 142);
     EXPECT_EQ(primary.layers, 9);
@@ -94,12 +103,12 @@ TEST(WindingSheet, FirstWorkedExample) {
 TEST(WindingSheet, SaysWhatDoesNotFit) {
     CoreGeometry narrow = standardCoreGeometry(1000);
     narrow.windowWidth = 6;
-    EXPECT_FALSE(computeWindingSheet(firstWorkedExample(), narrow, {}).fits);
+    EXPECT_FALSE(computeWindingSheet(firstWorkedExample(), narrow, {}, keyOnly).fits);
 
     // Over a 1 mm bobbin the 1,218 mm secondary wire lays one turn a layer and never fits.
     CoreGeometry shallow = standardCoreGeometry(1000);
     shallow.windowHeight = 3;
-    const WindingSheet sheet = computeWindingSheet(firstWorkedExample(), shallow, {});
+    const WindingSheet sheet = computeWindingSheet(firstWorkedExample(), shallow, {}, keyOnly);
     EXPECT_EQ(sheet.primary.turnsPerLayer, 3);
     EXPECT_EQ(sheet.secondaries[0].turnsPerLayer, 0);
     EXPECT_EQ(sheet.secondaries[0].layers, 69);
@@ -116,11 +125,56 @@ TEST(WindingSheet, SaysWhatDoesNotFit) {
 TEST(WindingSheet, RefusesWhatHasNoMeaning) {
     CalculatedTransformer noWire = firstWorkedExample();
     noWire.secondaries[0].diameter = 0;
-    EXPECT_THROW(computeWindingSheet(noWire, standardCoreGeometry(1000), {}), Failure);
+    EXPECT_THROW(computeWindingSheet(noWire, standardCoreGeometry(1000), {}, keyOnly), Failure);
     CalculatedTransformer noTurns = firstWorkedExample();
     noTurns.primary.turns = 0;
-    EXPECT_THROW(computeWindingSheet(noTurns, standardCoreGeometry(1000), {}), Failure);
-    EXPECT_THROW(computeWindingSheet(firstWorkedExample(), {0, 1, 1, 1}, {}), Failure);
+    EXPECT_THROW(computeWindingSheet(noTurns, standardCoreGeometry(1000), {}, keyOnly), Failure);
+    EXPECT_THROW(computeWindingSheet(firstWorkedExample(), {0, 1, 1, 1}, {}, keyOnly), Failure);
+}
+
+struct RangeCase {
+    std::function<void(CalculatedTransformer&, CoreGeometry&, WindingAllowances&)> change;
+    std::string refusal; // empty: the sheet is given
+};
+
+// Each figure at and past the ends of its range, on the first worked example's standard core
+// (window 15,811 x 47,434 mm); a wire in range whose drop leaves no voltage under load.
+TEST(WindingSheet, KeepsEveryFigureInItsRange) {
+    const auto text = [](std::string_view key) {
+        return key == "Range"           ? "%1 %2..%3"
+               : key == "RangeBelow"    ? "%1 %2..<%3"
+               : key == "SecondaryWire" ? "SecondaryWire%1"
+               : key == "SecondaryDrop" ? "SecondaryDrop%1"
+                                        : std::string(key);
+    };
+    using T = CalculatedTransformer;
+    using C = CoreGeometry;
+    using A = WindingAllowances;
+    const RangeCase cases[] = {
+        {[](T&, C& c, A&) { c.tongueWidth = 1; }, ""},
+        {[](T&, C& c, A&) { c.tongueWidth = 0.99; }, "Label1 1..1000"},
+        {[](T&, C&, A& a) { a.bobbinWall = 15.8; }, "Label6 0..<0.01"},
+        {[](T&, C& c, A& a) { a.bobbinWall = c.windowWidth; }, "Label5 0..<15.81"},
+        {[](T&, C&, A& a) { a.layerInsulation = 14.9; }, "Label6 0..<14.81"},
+        {[](T&, C&, A& a) { a.workingTemperature = -60; }, ""},
+        {[](T&, C&, A& a) { a.workingTemperature = 220.5; }, "Label8 -60..220"},
+        {[](T& t, C&, A&) { t.secondaries[0].diameter = 10; }, ""},
+        {[](T& t, C&, A&) { t.secondaries[0].diameter = 1e-300; }, "SecondaryWire1 0.01..10"},
+        {[](T& t, C&, A&) { t.secondaries[0].diameter = 0.01; }, "SecondaryDrop1"},
+    };
+    for (const RangeCase& c : cases) {
+        T transformer = firstWorkedExample();
+        C core = standardCoreGeometry(1000);
+        A allowances;
+        c.change(transformer, core, allowances);
+        try {
+            const WindingSheet sheet = computeWindingSheet(transformer, core, allowances, text);
+            EXPECT_EQ(c.refusal, "");
+            EXPECT_GT(sheet.secondaries[0].loadedVoltage, 0);
+        } catch (const Failure& failure) {
+            EXPECT_EQ(failure.what(), c.refusal);
+        }
+    }
 }
 
 } // namespace

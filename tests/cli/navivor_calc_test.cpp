@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -39,14 +40,19 @@ std::string contents(const char* path) {
     return bytes.str();
 }
 
-// Runs in the current directory with a locale whose separator is the full stop; a run that
-// outlasts the time allowed is stopped and fails with status 124.
-Outcome navivorCalc(const std::vector<std::string>& arguments, int secondsAllowed = 60) {
+// Runs in the current directory with a locale whose separator is the full stop, unless the
+// environment says otherwise; a run that outlasts the time allowed is stopped and fails with
+// status 124.
+Outcome navivorCalc(const std::vector<std::string>& arguments, int secondsAllowed = 60,
+                    const std::string& standardOutput = ">out.bin",
+                    const std::string& environment = "LC_ALL=C",
+                    const std::string& program = NAVIVOR_CALC) {
+    std::ofstream("out.bin", std::ios::trunc).close();
     std::string command =
-        "LC_ALL=C timeout " + std::to_string(secondsAllowed) + " " + quoted(NAVIVOR_CALC);
+        environment + " timeout " + std::to_string(secondsAllowed) + " " + quoted(program);
     for (const std::string& argument : arguments)
         command += " " + quoted(argument);
-    command += " >out.bin 2>err.bin </dev/null";
+    command += " " + standardOutput + " 2>err.bin </dev/null";
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, contents("out.bin"), contents("err.bin")};
 }
@@ -109,21 +115,46 @@ TEST_F(NavivorCalc, DefaultsUseTheLocaleSeparatorAndSpinRanges) {
     EXPECT_NE(run.out.find("Расчетное напряжение, В - 0\r\n"), std::string::npos);
 }
 
+const std::string kEnglishMessages =
+    "[Messages]\nMes3=Core section too small!!!\nMes4=Use at least\nMes5=\" mm2\"\n";
+
 TEST_F(NavivorCalc, TextsFromALanguageFile) {
-    TemporaryCurrentDirectory::write(
-        "lang/English.ini", encodeCp1251("[Messages]\nMes3=Core section too small!!!\nMes4=Use at "
-                                         "least\nMes5=\" mm2\"\n"));
-    const Outcome run = navivorCalc({"--lang", "English", "--core", "400"});
+    TemporaryCurrentDirectory::write("lang/English.ini", kEnglishMessages);
+    for (const char* name : {"English", "English.ini", "english.INI"}) {
+        const Outcome run = navivorCalc({"--lang", name, "--core", "400"});
+        EXPECT_EQ(run.out, crlfLines({"Core section too small!!!", "Use at least 491  mm2"}))
+            << name;
+    }
+    // The built-in language needs no file.
+    EXPECT_EQ(navivorCalc({"--lang", "Russian", "--core", "400"}).status, 0);
+}
+
+// Installed, the program finds share/navivor/lang/ beside its bin/ when lang/ has no such file.
+TEST_F(NavivorCalc, InstalledLanguageFiles) {
+    TemporaryCurrentDirectory::write("usr/share/navivor/lang/English.ini", kEnglishMessages);
+    std::filesystem::create_directories("usr/bin");
+    std::filesystem::copy_file(NAVIVOR_CALC, "usr/bin/navivor-calc");
+    const Outcome run =
+        navivorCalc({"--lang", "English", "--core", "400"}, 60, ">out.bin", "LC_ALL=C",
+                    (directory.path() / "usr/bin/navivor-calc").string());
     EXPECT_EQ(run.out, crlfLines({"Core section too small!!!", "Use at least 491  mm2"}));
 }
 
-TEST_F(NavivorCalc, LanguageFileThatIsAFifoGivesTheBuiltInTexts) {
+TEST_F(NavivorCalc, LanguageFileThatIsAFifoIsRefusedAtOnce) {
     std::filesystem::create_directory("lang");
     ASSERT_EQ(::mkfifo("lang/fifo.ini", 0600), 0);
     const Outcome run = navivorCalc({"--lang", "fifo", "--core", "400"}, 1);
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, crlfLines({"Недостаточное сечение сердечника !!!",
-                                  "Требуемое сечение сердечника не менее 491  мм. кв."}));
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+}
+
+// A locale's separator that Windows-1251 lacks would be saved as "?": the full stop stands in.
+TEST_F(NavivorCalc, LocaleSeparatorOutsideTheCodePage) {
+    if (std::system("localedef -i ps_AF -f UTF-8 ps_AF.UTF-8 >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "localedef cannot make ps_AF.UTF-8";
+    const Outcome run =
+        navivorCalc({"--core", "1000"}, 60, ">out.bin", "LOCPATH=. LC_ALL=ps_AF.UTF-8");
+    EXPECT_NE(run.out.find("мм.: 0.264\r\n"), std::string::npos) << run.out;
 }
 
 struct JsonCase {
@@ -197,8 +228,11 @@ TEST_P(NavivorCalcFailures, StatusAndStreams) {
     const Outcome run = navivorCalc(GetParam().arguments);
     EXPECT_EQ(run.status, GetParam().status);
     EXPECT_EQ(run.out, GetParam().out);
+    // A usage error is its message and where to read more.
     if (GetParam().status == 2)
-        EXPECT_TRUE(run.err.starts_with(GetParam().err)) << run.err;
+        EXPECT_TRUE(run.err.starts_with(GetParam().err) && std::ranges::count(run.err, '\n') == 2 &&
+                    run.err.ends_with("\nTry 'navivor-calc --help' for more information.\n"))
+            << run.err;
     else
         EXPECT_EQ(run.err, GetParam().err);
 }
@@ -236,8 +270,11 @@ INSTANTIATE_TEST_SUITE_P(
                     "'x' is not a valid floating point value.\n"},
         // A --dc value is read like any number text, before the press.
         FailureCase{{"--dc", "12,5:1"}, 1, "", "'12,5' is not a valid floating point value.\n"},
-        FailureCase{
-            {"--dc", "12:0"}, 1, "", "The DC voltage and current must be positive numbers.\n"},
+        // The rectifier's and the sheet's failures are texts of the language.
+        FailureCase{{"--dc", "12:0"},
+                    1,
+                    "",
+                    "Постоянное напряжение и ток должны быть положительными числами.\n"},
         FailureCase{{"--core", "400", "--winding-sheet"},
                     1,
                     crlfLines({"Недостаточное сечение сердечника !!!",
@@ -247,11 +284,52 @@ INSTANTIATE_TEST_SUITE_P(
                     1,
                     "",
                     "The winding sheet needs a core large enough for the windings.\n"},
+        // A sheet figure out of its range is refused as an option is, its range named.
         FailureCase{
             {"--separator", ",", "--core", "1000", "--winding-sheet", "--bobbin-wall", "-1"},
+            2,
+            "",
+            "navivor-calc: Стенка каркаса, мм: введите значение от 0 и меньше 15,81.\n"},
+        FailureCase{{"--core", "1000", "--winding-sheet", "--bobbin-wall", "50"},
+                    2,
+                    "",
+                    "navivor-calc: Стенка каркаса, мм: введите значение от 0 и меньше 15.81.\n"},
+        FailureCase{{"--core", "1000", "--winding-sheet", "--tongue", "1e-300"},
+                    2,
+                    "",
+                    "navivor-calc: Ширина языка, мм: введите значение от 1 до 1000.\n"},
+        FailureCase{
+            {"--format", "json", "--core", "1000", "--winding-sheet", "--diameter", "1e-300"},
+            2,
+            "",
+            "navivor-calc: Диаметр провода первичной обмотки, мм: введите значение от 0.01 до "
+            "10.\n"},
+        // A wire in range whose drop leaves no voltage under load.
+        FailureCase{{"--format", "json", "--core", "1000", "--winding-sheet", "--diameter", "0.01"},
+                    1,
+                    "",
+                    "Падение напряжения в проводе первичной обмотки не оставляет напряжения под "
+                    "нагрузкой: выберите провод толще.\n"},
+        // Control characters typed are shown, not sent to the terminal.
+        FailureCase{
+            {"--separator", ",", "--core", "1000", "--diameter", "\x1B]0;x\x07"},
             1,
-            crlfLines(testing::kWorkedExampleReport),
-            "The bobbin wall must not be negative.\n"},
+            crlfLines(joined(testing::kWorkedExampleReport,
+                             {"ЗАПОЛНЕНИЕ ОКНА СЕРДЕЧНИКА", "Площадь окна сердечника :1 мм. кв.",
+                              "Принятый диаметр провода первичной обмотки : \\x1B]0;x\\x07 "
+                              "мм."})),
+            "'\\x1B]0;x\\x07' is not a valid floating point value.\n"},
+        FailureCase{{"--format", "\x1B[2J"},
+                    2,
+                    "",
+                    "navivor-calc: --format takes report or json, got '\\x1B[2J'\n"},
+        FailureCase{
+            {"--lang", "Klingon"}, 2, "", "navivor-calc: --lang: no readable language file"},
+        FailureCase{{"--lang", "../x"}, 2, "", "navivor-calc: --lang takes the name of a file"},
+        FailureCase{{"--separator", "٫", "--encoding", "cp1251"},
+                    2,
+                    "",
+                    "navivor-calc: --separator '٫' has no character in cp1251"},
         FailureCase{{"--separator", ",", "--core", "1000", "--winding-sheet", "--tongue", "2.5"},
                     1,
                     crlfLines(testing::kWorkedExampleReport),
@@ -399,10 +477,28 @@ INSTANTIATE_TEST_SUITE_P(
                      "'dc' not in d['inputs']['secondaries'][1] and "
                      "'windingSheet' not in d"}));
 
-TEST_F(NavivorCalc, HelpPrintsTheUsage) {
-    const Outcome run = navivorCalc({"--help"});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_TRUE(run.out.starts_with("Usage: navivor-calc")) << run.out;
+TEST_F(NavivorCalc, HelpAndVersion) {
+    const Outcome help = navivorCalc({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(help.out.starts_with("Usage: navivor-calc")) << help.out;
+    const Outcome version = navivorCalc({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "navivor-calc (Navivor) " NAVIVOR_VERSION "\n");
+}
+
+// Output that cannot be written is a failure, told on standard error.
+TEST_F(NavivorCalc, WriteErrors) {
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"--core", "1000"}, ">/dev/full"},
+        {{"--core", "1000"}, ">&-"},
+        {{"--format", "json"}, ">/dev/full"},
+        {{"--help"}, ">/dev/full"},
+        {{"--version"}, ">&-"}};
+    for (const auto& [arguments, standardOutput] : cases) {
+        const Outcome run = navivorCalc(arguments, 60, standardOutput);
+        EXPECT_EQ(run.status, 1) << arguments[0] << standardOutput;
+        EXPECT_TRUE(run.err.starts_with("navivor-calc: write error: ")) << run.err;
+    }
 }
 
 } // namespace

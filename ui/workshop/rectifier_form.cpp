@@ -111,13 +111,18 @@ void TRectifierForm::retitleKinds() {
 }
 
 SecondaryForRectifier TRectifierForm::calculate() {
+    // A request that fails leaves no figures of an earlier one beside its fields.
+    for (QLabel* value : {Value1, Value2, Value3})
+        value->clear();
     RectifierInput input;
     input.dcVoltage = fieldValue(Edit1);
     input.dcCurrent = fieldValue(Edit2);
     input.kind = kKinds[std::max(ComboBox1->currentIndex(), 0)];
     input.diodeDrop = fieldValue(Edit3);
     input.headroom = fieldValue(Edit4);
-    const SecondaryForRectifier secondary = secondaryForRectifier(input);
+    const LanguageTexts texts(windows_.LangForm->languageName().toStdString());
+    const SecondaryForRectifier secondary = secondaryForRectifier(
+        input, [&texts](std::string_view key) { return texts.text(kSection, key); });
     Value1->setText(QString::fromStdString(trimmedFixedText(secondary.acVoltage, 2)));
     Value2->setText(QString::fromStdString(trimmedFixedText(secondary.acCurrent, 2)));
     Value3->setText(QString::fromStdString(fixedText(secondary.voltAmperes, 1)));

@@ -138,11 +138,11 @@ void TWindingSheetForm::showSheet() {
     const WindingAllowances allowances{
         fieldValue(Edits[SparePercent]), fieldValue(Edits[WorkingTemperature]),
         fieldValue(Edits[BobbinWall]), fieldValue(Edits[LayerInsulation])};
-    const WindingSheet sheet = computeWindingSheet(*transformer_, core, allowances);
     const LanguageTexts texts(windows_.LangForm->languageName().toStdString());
     const MessageLookup lookup = [&texts](std::string_view key) {
         return texts.text(kSection, key);
     };
+    const WindingSheet sheet = computeWindingSheet(*transformer_, core, allowances, lookup);
     QStringList lines;
     for (const std::string& line : windingSheetLines(core, allowances, sheet, lookup))
         lines.append(QString::fromStdString(line));

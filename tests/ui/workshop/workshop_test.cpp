@@ -85,6 +85,29 @@ private slots:
         QVERIFY(closedByEscape);
     }
 
+    // A failed request says why in the language and leaves no figures of an earlier one.
+    void failuresAreTextsOfTheLanguage() {
+        QTest::mouseClick(rectifier().Button1, Qt::LeftButton);
+        rectifier().Edit2->setText("0");
+        QTest::mouseClick(rectifier().Button1, Qt::LeftButton);
+        QCOMPARE(rectifier().Value1->text(), QString());
+
+        MainWindowFixture::typeInto(form().SG1, 1, 1, "12");
+        MainWindowFixture::typeInto(form().SG1, 2, 1, "2");
+        MainWindowFixture::typeInto(form().SE4, "1000");
+        press();
+        form().WindingSheet1->trigger();
+        sheet().Edits[0]->setText("0,5");
+        QTest::mouseClick(sheet().Button1, Qt::LeftButton);
+        QCOMPARE(sheet().Memo1->toPlainText(), QString());
+
+        const auto& messages = mainWindow.desktop().messages();
+        QCOMPARE(messages.size(), 2);
+        QCOMPARE(messages[0].text,
+                 QString("Постоянное напряжение и ток должны быть положительными числами."));
+        QCOMPARE(messages[1].text, QString("Ширина языка, мм: введите значение от 1 до 1000."));
+    }
+
     void sheetNeedsASufficientCalculation() {
         form().WindingSheet1->trigger();
         QVERIFY(!sheet().isVisible());

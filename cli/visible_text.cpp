@@ -1,0 +1,53 @@
+#include "visible_text.h"
+
+namespace navivor::cli {
+
+std::size_t utf8SequenceLength(std::string_view text, std::size_t pos) {
+    const auto byteAt = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned lead = byteAt(pos);
+    const std::size_t length = lead < 0x80                    ? 1
+                               : lead >= 0xC2 && lead <= 0xDF ? 2
+                               : lead >= 0xE0 && lead <= 0xEF ? 3
+                               : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                              : 0;
+    if (length == 0 || text.size() - pos < length)
+        return 0;
+    for (std::size_t i = 1; i < length; ++i)
+        if ((byteAt(pos + i) & 0xC0) != 0x80)
+            return 0;
+    const unsigned second = length > 1 ? byteAt(pos + 1) : 0;
+    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) ||
+        (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F))
+        return 0;
+    return length;
+}
+
+std::string visibleText(std::string_view text) {
+    constexpr char hexDigits[] = "0123456789ABCDEF";
+    std::string shown;
+    shown.reserve(text.size());
+    const auto escape = [&](std::string_view bytes) {
+        for (const char c : bytes) {
+            const auto byte = static_cast<unsigned char>(c);
+            shown += {'\\', 'x', hexDigits[byte >> 4], hexDigits[byte & 0xF]};
+        }
+    };
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t length = utf8SequenceLength(text, pos);
+        const auto lead = static_cast<unsigned char>(text[pos]);
+        // C1 controls are U+0080 to U+009F: C2 80 to C2 9F.
+        const bool control =
+            (lead < 0x20 && lead != '\t') || lead == 0x7F ||
+            (length == 2 && lead == 0xC2 && static_cast<unsigned char>(text[pos + 1]) < 0xA0);
+        if (length == 0)
+            escape(text.substr(pos, 1));
+        else if (control)
+            escape(text.substr(pos, length));
+        else
+            shown.append(text.substr(pos, length));
+        pos += length == 0 ? 1 : length;
+    }
+    return shown;
+}
+
+} // namespace navivor::cli

@@ -1,0 +1,19 @@
+// Texts from the command line and the language files on their way to a terminal: whatever
+// they hold is shown, never obeyed.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace navivor::cli {
+
+// The length of the well-formed UTF-8 sequence at pos, or 0 when the byte there starts none
+// (overlong forms, surrogates and code points beyond U+10FFFF included).
+std::size_t utf8SequenceLength(std::string_view text, std::size_t pos);
+
+// The text with each control character but the tab (C0, DEL, C1) and each byte that is no
+// part of well-formed UTF-8 written as \xNN, byte by byte; everything else as it is.
+std::string visibleText(std::string_view text);
+
+} // namespace navivor::cli
