@@ -173,7 +173,7 @@ int run(const CommandLine& line) {
     if (line.separator)
         setDecimalSeparator(*line.separator);
     const Output output(line.cp1251Output);
-    const LanguageFile texts = line.language ? LanguageFile(*line.language) : LanguageFile();
+    const LanguageTexts texts = line.language ? languageOfOption(*line.language) : LanguageTexts();
     const MessageLookup lookup = [&texts](std::string_view key) {
         return texts.text("Messages", key);
     };

@@ -16,24 +16,41 @@ bool equalIgnoringCase(std::string_view a, std::string_view b) {
 
 } // namespace
 
-std::string languageFilePath(std::string_view languageName) {
+bool namesBuiltInLanguage(std::string_view languageName) {
+    return equalIgnoringCase(languageName, kBuiltInLanguage);
+}
+
+std::optional<std::string> languageFileIn(const std::string& folder,
+                                          std::string_view languageName) {
+    namespace fs = std::filesystem;
     const std::string fileName = std::string(languageName) + ".ini";
-    const std::string path = "lang/" + fileName;
     std::error_code error;
-    if (std::filesystem::exists(path, error))
-        return path;
+    // A link to a regular file counts; a named pipe is never opened.
+    if (fs::is_regular_file(fs::path(folder) / fileName, error))
+        return (fs::path(folder) / fileName).string();
     // File names on this platform are case sensitive; the language names are not.
-    for (std::filesystem::directory_iterator entry("lang", error), end; !error && entry != end;
+    for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
          entry.increment(error)) {
-        const std::string candidate = entry->path().filename().string();
-        if (equalIgnoringCase(candidate, fileName))
-            return "lang/" + candidate;
+        if (equalIgnoringCase(entry->path().filename().string(), fileName) &&
+            fs::is_regular_file(entry->path(), error))
+            return entry->path().string();
     }
-    return path;
+    return std::nullopt;
+}
+
+std::string languageFilePath(std::string_view languageName) {
+    return languageFileIn("lang", languageName)
+        .value_or("lang/" + std::string(languageName) + ".ini");
 }
 
 LanguageTexts::LanguageTexts(std::string_view languageName)
     : file_(languageFilePath(languageName)) {}
+
+LanguageTexts LanguageTexts::ofFile(const std::string& path) {
+    LanguageTexts texts;
+    texts.file_ = ProfileFile(path);
+    return texts;
+}
 
 std::string LanguageTexts::message(std::string_view key) const {
     return file_.text("Messages", key, builtInText("Messages", key));

@@ -4,6 +4,7 @@
 
 #include "text/profile_file.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,9 +13,15 @@ namespace navivor {
 // The name of the built-in language, which needs no file.
 inline constexpr std::string_view kBuiltInLanguage = "Russian";
 
+// The built-in language's name in any letter case.
+bool namesBuiltInLanguage(std::string_view languageName);
+
 // "lang/" + name + ".ini" under the current directory. Where that file does not exist but
 // one whose name differs only in letter case does, that one is named instead.
 std::string languageFilePath(std::string_view languageName);
+// The language's regular file in the folder, found as languageFilePath finds it; nothing when
+// the folder holds none.
+std::optional<std::string> languageFileIn(const std::string& folder, std::string_view languageName);
 
 // One language file read at one moment, as a press of the calculate button opens it.
 class LanguageTexts {
@@ -22,6 +29,8 @@ public:
     // The built-in texts alone.
     LanguageTexts() = default;
     explicit LanguageTexts(std::string_view languageName);
+    // The texts of the language file at the path.
+    static LanguageTexts ofFile(const std::string& path);
 
     // A key of [Messages] (Mes1 to Mes17).
     std::string message(std::string_view key) const;
