@@ -11,7 +11,7 @@ int main(int argc, char** argv) {
     // Without its windows there is no program to run.
     if (!navivor::showingFailures([&] { windows = std::make_unique<navivor::NavivorWindows>(); }))
         return 1;
-    windows->MainForm->show();
+    windows->mainWindow->show();
     application.exec();
     return 0;
 }

@@ -3,14 +3,14 @@
 // A window that cannot be built fails the whole construction: there is no program without it.
 #pragma once
 
-#include "ui/language/Unit5.h"
-#include "ui/main/Unit1.h"
+#include "ui/language/language_chooser.h"
+#include "ui/main/main_window.h"
 #include "ui/program_windows.h"
-#include "ui/reference/Unit2.h"
-#include "ui/reference/Unit4.h"
-#include "ui/results/Unit3.h"
-#include "ui/workshop/rectifier_form.h"
-#include "ui/workshop/winding_sheet_form.h"
+#include "ui/reference/about_box.h"
+#include "ui/reference/usage_window.h"
+#include "ui/results/results_window.h"
+#include "ui/workshop/rectifier_dialog.h"
+#include "ui/workshop/winding_sheet_window.h"
 
 #include <memory>
 
@@ -24,14 +24,14 @@ public:
     const QList<QWidget*>& inCreationOrder() const { return windows_.inCreationOrder; }
 
     // Declared in creation order, so they are destroyed last first.
-    std::unique_ptr<TMainForm> MainForm;
-    std::unique_ptr<TAboutBox> AboutBox;
-    std::unique_ptr<TResult> Result;
-    std::unique_ptr<TLangForm> LangForm;
-    std::unique_ptr<TInfo> Info;
+    std::unique_ptr<MainWindow> mainWindow;
+    std::unique_ptr<AboutBox> aboutBox;
+    std::unique_ptr<ResultsWindow> resultsWindow;
+    std::unique_ptr<LanguageChooser> languageChooser;
+    std::unique_ptr<UsageWindow> usageWindow;
     // The bench tools come after the five windows of the calculation.
-    std::unique_ptr<TRectifierForm> RectifierForm;
-    std::unique_ptr<TWindingSheetForm> WindingSheetForm;
+    std::unique_ptr<RectifierDialog> rectifierDialog;
+    std::unique_ptr<WindingSheetWindow> windingSheetWindow;
 
 private:
     // Makes the window, keeps it, and lists it in the program's windows.

@@ -36,7 +36,7 @@ WindingDesign fiftySecondaries() {
 }
 
 // The design typed into the main window as the user would leave it.
-void enter(TMainForm& form, const WindingDesign& design) {
+void enter(MainWindow& form, const WindingDesign& design) {
     form.SE1->setValue(kSecondaries);
     form.SE4->setValue(design.coreSection);
     form.SE5->setValue(design.windowArea);
@@ -48,7 +48,7 @@ void enter(TMainForm& form, const WindingDesign& design) {
     }
 }
 
-void enterDiameters(TMainForm& form) {
+void enterDiameters(MainWindow& form) {
     form.SG2->setCell(1, 0, "0,8");
     for (int k = 1; k <= kSecondaries; ++k)
         form.SG1->setCell(3, k, "0,35");
@@ -69,9 +69,9 @@ BENCHMARK(CalculationAlone);
 // The program's windows, the main one shown with the design typed in.
 std::unique_ptr<NavivorWindows> windowsWithTheDesign() {
     auto windows = std::make_unique<NavivorWindows>();
-    windows->MainForm->show();
-    enter(*windows->MainForm, fiftySecondaries());
-    windows->MainForm->Edit1->setText("0,5");
+    windows->mainWindow->show();
+    enter(*windows->mainWindow, fiftySecondaries());
+    windows->mainWindow->Edit1->setText("0,5");
     return windows;
 }
 
@@ -79,8 +79,8 @@ void CalculatePressInWindow(benchmark::State& state) {
     const std::unique_ptr<NavivorWindows> program = windowsWithTheDesign();
     NavivorWindows& windows = *program;
     for (auto _ : state) {
-        windows.MainForm->Button2->click(); // back to calculation mode
-        windows.MainForm->Button1->click();
+        windows.mainWindow->Button2->click(); // back to calculation mode
+        windows.mainWindow->Button1->click();
         QCoreApplication::processEvents();
     }
 }
@@ -109,12 +109,12 @@ void FillPressInWindow(benchmark::State& state) {
     NavivorWindows& windows = *program;
     for (auto _ : state) {
         state.PauseTiming();
-        windows.MainForm->Button2->click();
-        windows.MainForm->Button1->click();
-        enterDiameters(*windows.MainForm);
+        windows.mainWindow->Button2->click();
+        windows.mainWindow->Button1->click();
+        enterDiameters(*windows.mainWindow);
         QCoreApplication::processEvents();
         state.ResumeTiming();
-        windows.MainForm->Button1->click();
+        windows.mainWindow->Button1->click();
         QCoreApplication::processEvents();
     }
 }

@@ -9,22 +9,22 @@ class QWidget;
 
 namespace navivor {
 
-class TAboutBox;
-class TInfo;
-class TLangForm;
-class TMainForm;
-class TRectifierForm;
-class TResult;
-class TWindingSheetForm;
+class AboutBox;
+class UsageWindow;
+class LanguageChooser;
+class MainWindow;
+class RectifierDialog;
+class ResultsWindow;
+class WindingSheetWindow;
 
 struct ProgramWindows {
-    TMainForm* MainForm = nullptr;
-    TAboutBox* AboutBox = nullptr;
-    TResult* Result = nullptr;
-    TLangForm* LangForm = nullptr;
-    TInfo* Info = nullptr;
-    TRectifierForm* RectifierForm = nullptr;
-    TWindingSheetForm* WindingSheetForm = nullptr;
+    MainWindow* mainWindow = nullptr;
+    AboutBox* aboutBox = nullptr;
+    ResultsWindow* resultsWindow = nullptr;
+    LanguageChooser* languageChooser = nullptr;
+    UsageWindow* usageWindow = nullptr;
+    RectifierDialog* rectifierDialog = nullptr;
+    WindingSheetWindow* windingSheetWindow = nullptr;
     // The same windows in the order they were made, as the language walk visits them.
     QList<QWidget*> inCreationOrder;
 };

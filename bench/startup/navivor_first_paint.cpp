@@ -7,7 +7,7 @@
 int main(int argc, char** argv) {
     navivor::NavivorApplication application(argc, argv);
     navivor::NavivorWindows windows;
-    navivor::bench::quitAfterFirstPaint(windows.MainForm.get());
-    windows.MainForm->show();
+    navivor::bench::quitAfterFirstPaint(windows.mainWindow.get());
+    windows.mainWindow->show();
     return application.exec();
 }

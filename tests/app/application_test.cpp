@@ -91,16 +91,16 @@ private slots:
 
     void windowsAreCreatedHiddenButTheMainWindow() {
         NavivorWindows windows;
-        QCOMPARE(windows.MainForm->objectName(), QString("MainForm"));
-        QCOMPARE(windows.AboutBox->windowTitle(), QString("О программе"));
-        QCOMPARE(windows.Result->windowTitle(), QString("Результаты расчета"));
-        QCOMPARE(windows.LangForm->windowTitle(), QString("Выбор языка"));
-        QCOMPARE(windows.Info->windowTitle(), QString("Как пользоваться программой."));
-        for (QWidget* window :
-             std::initializer_list<QWidget*>{windows.AboutBox.get(), windows.Result.get(),
-                                             windows.LangForm.get(), windows.Info.get()})
+        QCOMPARE(windows.mainWindow->objectName(), QString("MainForm"));
+        QCOMPARE(windows.aboutBox->windowTitle(), QString("О программе"));
+        QCOMPARE(windows.resultsWindow->windowTitle(), QString("Результаты расчета"));
+        QCOMPARE(windows.languageChooser->windowTitle(), QString("Выбор языка"));
+        QCOMPARE(windows.usageWindow->windowTitle(), QString("Как пользоваться программой."));
+        for (QWidget* window : std::initializer_list<QWidget*>{
+                 windows.aboutBox.get(), windows.resultsWindow.get(), windows.languageChooser.get(),
+                 windows.usageWindow.get()})
             QVERIFY(!window->isVisible());
-        QCOMPARE(windows.LangForm->languageName(), QString());
+        QCOMPARE(windows.languageChooser->languageName(), QString());
     }
 
     void languageFilesAreListedAndNameTheCurrentLanguage() {
@@ -110,14 +110,14 @@ private slots:
         english.write("[MainForm]\nButton1_=Fill\n");
         english.close();
         NavivorWindows windows;
-        QCOMPARE(windows.LangForm->LangList->count(), 2);
-        QCOMPARE(windows.LangForm->languageName(), QString("Russian"));
-        windows.LangForm->LangList->setEditText("English");
-        windows.MainForm->SG1->setCell(1, 1, "12");
-        windows.MainForm->SG1->setCell(2, 1, "2");
-        windows.MainForm->SE4->setValue(1000);
-        windows.MainForm->Button1->click();
-        QCOMPARE(windows.MainForm->Button1->text(), QString("Fill"));
+        QCOMPARE(windows.languageChooser->LangList->count(), 2);
+        QCOMPARE(windows.languageChooser->languageName(), QString("Russian"));
+        windows.languageChooser->LangList->setEditText("English");
+        windows.mainWindow->SG1->setCell(1, 1, "12");
+        windows.mainWindow->SG1->setCell(2, 1, "2");
+        windows.mainWindow->SE4->setValue(1000);
+        windows.mainWindow->Button1->click();
+        QCOMPARE(windows.mainWindow->Button1->text(), QString("Fill"));
     }
 
     // At start-up the saved language is walked over the windows made before the chooser.
@@ -149,44 +149,45 @@ private slots:
         if (!saved.isEmpty())
             writeFile("Navivor.ini", "[Language]\nLang=" + saved + "\n");
         NavivorWindows windows;
-        QCOMPARE(windows.MainForm->windowTitle(), caption);
-        QCOMPARE(windows.LangForm->languageName(), nameField);
+        QCOMPARE(windows.mainWindow->windowTitle(), caption);
+        QCOMPARE(windows.languageChooser->languageName(), nameField);
         const bool applied = caption == "Transformer";
-        QCOMPARE(windows.MainForm->Label1->text(),
+        QCOMPARE(windows.mainWindow->Label1->text(),
                  applied ? "Windings" : "Количество вторичных обмоток");
-        QCOMPARE(windows.MainForm->ToolButton1->toolTip(),
+        QCOMPARE(windows.mainWindow->ToolButton1->toolTip(),
                  applied ? "Save" : "Сохранить результаты");
-        QCOMPARE(windows.MainForm->SG1->cell(0, 0), applied ? "  No." : "  № обм.");
-        QCOMPARE(windows.AboutBox->windowTitle(), applied ? "About" : "О программе");
-        QCOMPARE(windows.Result->windowTitle(), applied ? "Results" : "Результаты расчета");
-        QCOMPARE(windows.LangForm->windowTitle(), applied ? "Language" : "Выбор языка");
+        QCOMPARE(windows.mainWindow->SG1->cell(0, 0), applied ? "  No." : "  № обм.");
+        QCOMPARE(windows.aboutBox->windowTitle(), applied ? "About" : "О программе");
+        QCOMPARE(windows.resultsWindow->windowTitle(), applied ? "Results" : "Результаты расчета");
+        QCOMPARE(windows.languageChooser->windowTitle(), applied ? "Language" : "Выбор языка");
         // Made after the chooser, it takes the language all the same, its usage text too.
-        QCOMPARE(windows.Info->windowTitle(), applied ? "Usage" : "Как пользоваться программой.");
-        QCOMPARE(windows.Info->Memo1->toPlainText().startsWith("Usage text"), applied);
-        QCOMPARE(windows.MainForm->ST1->text(), QString("Navivor"));
+        QCOMPARE(windows.usageWindow->windowTitle(),
+                 applied ? "Usage" : "Как пользоваться программой.");
+        QCOMPARE(windows.usageWindow->Memo1->toPlainText().startsWith("Usage text"), applied);
+        QCOMPARE(windows.mainWindow->ST1->text(), QString("Navivor"));
     }
 
     void applyingWalksEveryWindowInFillModeToo() {
         writeFile("lang/English.ini", kEnglish);
         NavivorWindows windows;
-        windows.MainForm->SG1->setCell(1, 1, "12");
-        windows.MainForm->SG1->setCell(2, 1, "2");
-        windows.MainForm->SE4->setValue(1000);
-        windows.MainForm->Button1->click();
-        QCOMPARE(windows.MainForm->Button1->text(), QString("Заполнение"));
+        windows.mainWindow->SG1->setCell(1, 1, "12");
+        windows.mainWindow->SG1->setCell(2, 1, "2");
+        windows.mainWindow->SE4->setValue(1000);
+        windows.mainWindow->Button1->click();
+        QCOMPARE(windows.mainWindow->Button1->text(), QString("Заполнение"));
 
         const auto apply = [&windows](const QString& name) {
-            windows.LangForm->LangList->setEditText(name);
-            windows.LangForm->Button1->click();
+            windows.languageChooser->LangList->setEditText(name);
+            windows.languageChooser->Button1->click();
         };
         apply("English");
         // The caption of the mode the cycle is in; menu items at every level.
-        QCOMPARE(windows.MainForm->Button1->text(), QString("Fill"));
-        QCOMPARE(windows.MainForm->N7->title(), QString("Tools"));
-        QCOMPARE(windows.MainForm->N9->title(), QString("Reference"));
-        QCOMPARE(windows.MainForm->N10->text(), QString("Wire sizes"));
-        QCOMPARE(windows.Info->windowTitle(), QString("Usage"));
-        QCOMPARE(windows.MainForm->SG1->cell(3, 0), QString("  Диам.пр."));
+        QCOMPARE(windows.mainWindow->Button1->text(), QString("Fill"));
+        QCOMPARE(windows.mainWindow->N7->title(), QString("Tools"));
+        QCOMPARE(windows.mainWindow->N9->title(), QString("Reference"));
+        QCOMPARE(windows.mainWindow->N10->text(), QString("Wire sizes"));
+        QCOMPARE(windows.usageWindow->windowTitle(), QString("Usage"));
+        QCOMPARE(windows.mainWindow->SG1->cell(3, 0), QString("  Диам.пр."));
 
         // Qt's own dialogs follow the locale a language file names.
         writeFile("lang/Ukrainian.ini", "[Language]\nLocale=uk\n");
@@ -200,22 +201,22 @@ private slots:
 
         // Without a file the texts shown stay; only the headings return to the built-in ones.
         apply("German");
-        QCOMPARE(windows.MainForm->Label1->text(), QString("Windings"));
-        QCOMPARE(windows.MainForm->SG1->cell(0, 0), QString("  № обм."));
+        QCOMPARE(windows.mainWindow->Label1->text(), QString("Windings"));
+        QCOMPARE(windows.mainWindow->SG1->cell(0, 0), QString("  № обм."));
     }
 
     void aFailedPressShowsItsMessageAndKeepsItsLines() {
         NavivorWindows windows;
-        windows.MainForm->show();
-        windows.MainForm->SG1->setCell(1, 1, "12");
-        windows.MainForm->SG1->setCell(2, 1, "-2");
-        windows.MainForm->SE4->setValue(1000);
-        QTest::mouseClick(windows.MainForm->Button1, Qt::LeftButton);
+        windows.mainWindow->show();
+        windows.mainWindow->SG1->setCell(1, 1, "12");
+        windows.mainWindow->SG1->setCell(2, 1, "-2");
+        windows.mainWindow->SE4->setValue(1000);
+        QTest::mouseClick(windows.mainWindow->Button1, Qt::LeftButton);
         QCOMPARE(fixture().desktop().messages().size(), 1);
         QCOMPARE(fixture().desktop().messages()[0].text,
                  QString("Invalid floating point operation."));
-        QCOMPARE(windows.Result->reportText(), QString()); // cleared before the failure
-        QCOMPARE(windows.MainForm->Button1->text(), QString("Расчитать"));
+        QCOMPARE(windows.resultsWindow->reportText(), QString()); // cleared before the failure
+        QCOMPARE(windows.mainWindow->Button1->text(), QString("Расчитать"));
     }
 };
 

@@ -3,8 +3,8 @@
 // and the window's stacking.
 #include "settings/settings_file.h"
 #include "ui/desktop/desktop.h"
-#include "ui/language/Unit5.h"
-#include "ui/main/Unit1.h"
+#include "ui/language/language_chooser.h"
+#include "ui/main/main_window.h"
 #include "ui/widgets/spin_field.h"
 #include "ui/widgets/string_grid.h"
 #include "ui/widgets/window_builders.h"
@@ -79,13 +79,14 @@ int fontPoints(std::int32_t size) {
 
 } // namespace
 
-void TMainForm::setControlColours(ColourValue colour, std::initializer_list<ColourValue*> targets) {
+void MainWindow::setControlColours(ColourValue colour,
+                                   std::initializer_list<ColourValue*> targets) {
     for (ColourValue* target : targets)
         *target = colour;
     showColours();
 }
 
-void TMainForm::showColours() {
+void MainWindow::showColours() {
     SG1->setCellColour(shownColour(colours_.windingsGrid));
     SG2->setCellColour(shownColour(colours_.primaryGrid));
     SE1->setColour(shownColour(colours_.countField));
@@ -104,7 +105,7 @@ void TMainForm::showColours() {
     client_->setPalette(window);
 }
 
-void TMainForm::setWindowFont(const QString& family, int points) {
+void MainWindow::setWindowFont(const QString& family, int points) {
     fontPoints_ = points;
     QFont changed = client_->font();
     changed.setFamily(family);
@@ -113,7 +114,7 @@ void TMainForm::setWindowFont(const QString& family, int points) {
     client_->setFont(changed);
 }
 
-void TMainForm::applySavedAppearance() {
+void MainWindow::applySavedAppearance() {
     const Appearance saved = readAppearance(kSettingsFilePath);
     // The windings grid's colour is saved twice, as bgc1 and SG1; SG1 is the one that counts.
     colours_ = ControlColours{.windingsGrid = saved.sg1,
@@ -138,7 +139,7 @@ void TMainForm::applySavedAppearance() {
     colourDialog_ = shownColour(colours_.windingsGrid);
 }
 
-void TMainForm::FormClose() {
+void MainWindow::saveSettings() {
     Appearance shown;
     shown.bgc1 = colours_.windingsGrid;
     shown.bgc2 = colours_.primaryGrid;
@@ -152,10 +153,10 @@ void TMainForm::FormClose() {
     shown.form = colours_.window;
     shown.fontSize = fontPoints_;
     shown.fontName = client_->font().family().toStdString();
-    writeSettings(kSettingsFilePath, shown, windows_.LangForm->languageName().toStdString());
+    writeSettings(kSettingsFilePath, shown, windows_.languageChooser->languageName().toStdString());
 }
 
-void TMainForm::N3Click() {
+void MainWindow::chooseFont() {
     const std::optional<FontChoice> chosen = desktop_.chooseFont(this, fontDialog_);
     if (!chosen)
         return;
@@ -176,7 +177,7 @@ void TMainForm::N3Click() {
     client_->setFont(styled);
 }
 
-void TMainForm::N5Click() {
+void MainWindow::chooseBackgroundColour() {
     const std::optional<QColor> chosen = desktop_.chooseColour(this, colourDialog_);
     if (!chosen)
         return;
@@ -184,7 +185,7 @@ void TMainForm::N5Click() {
     setControlColours(valueOf(*chosen), {&colours_.window, &colours_.fixedCells});
 }
 
-void TMainForm::N6Click() {
+void MainWindow::chooseFieldColour() {
     const std::optional<QColor> chosen = desktop_.chooseColour(this, colourDialog_);
     if (!chosen)
         return;
@@ -195,7 +196,7 @@ void TMainForm::N6Click() {
                        &colours_.thicknessField});
 }
 
-void TMainForm::N4Click() {
+void MainWindow::toggleFlatButtons() {
     const bool flat = !N4->isChecked();
     for (QToolButton* button : ToolBar1->findChildren<QToolButton*>())
         button->setAutoRaise(flat);
@@ -203,7 +204,7 @@ void TMainForm::N4Click() {
     N4->setChecked(flat);
 }
 
-void TMainForm::N13Click() {
+void MainWindow::toggleStayOnTop() {
     const bool onTop = !N13->isChecked();
     N13->setChecked(onTop);
     const bool wasVisible = isVisible();

@@ -3,9 +3,9 @@
 #include "i18n/language_file.h"
 #include "text/number_text.h"
 #include "ui/desktop/desktop.h"
-#include "ui/language/Unit5.h"
-#include "ui/main/Unit1.h"
-#include "ui/results/Unit3.h"
+#include "ui/language/language_chooser.h"
+#include "ui/main/main_window.h"
+#include "ui/results/results_window.h"
 #include "ui/widgets/spin_field.h"
 #include "ui/widgets/static_text.h"
 #include "ui/widgets/string_grid.h"
@@ -33,7 +33,7 @@ void updateCell(StringGrid* grid, int column, int row, const std::string& text) 
 
 } // namespace
 
-WindingDesign TMainForm::readDesign() const {
+WindingDesign MainWindow::readDesign() const {
     WindingDesign design;
     design.primaryVoltage = cellText(SG2, 0, 0);
     design.primaryDiameter = cellText(SG2, 1, 0);
@@ -48,7 +48,7 @@ WindingDesign TMainForm::readDesign() const {
     return design;
 }
 
-void TMainForm::showPressResults(const WindingDesign& design, const ReportLines& report) {
+void MainWindow::showPressResults(const WindingDesign& design, const ReportLines& report) {
     updateCell(SG2, 0, 0, design.primaryVoltage);
     updateCell(SG2, 1, 0, design.primaryDiameter);
     const bool hasDiameters = hasDiameterColumn();
@@ -61,15 +61,15 @@ void TMainForm::showPressResults(const WindingDesign& design, const ReportLines&
             updateCell(SG1, kDiameterColumn, gridRow, row.diameter);
     }
     if (report.cleared)
-        windows_.Result->clearReport();
+        windows_.resultsWindow->clearReport();
     QStringList lines;
     for (const std::string& line : report.lines)
         lines.append(QString::fromStdString(line));
-    windows_.Result->appendLines(lines);
+    windows_.resultsWindow->appendLines(lines);
 }
 
-void TMainForm::Button1Click() {
-    lastPressLanguage_ = windows_.LangForm->languageName();
+void MainWindow::calculate() {
+    lastPressLanguage_ = windows_.languageChooser->languageName();
     const LanguageTexts texts(lastPressLanguage_->toStdString());
     const MessageLookup lookup = [&texts](std::string_view key) { return texts.message(key); };
 
@@ -98,13 +98,13 @@ void TMainForm::Button1Click() {
         break;
     }
 
-    windows_.Result->showResults();
+    windows_.resultsWindow->showResults();
     enableSaveAndPrintButtons(true);
     if (!hasDiameterColumn())
         addDiameterColumn(QString::fromStdString(texts.mainForm("Label4")));
 }
 
-void TMainForm::addDiameterColumn(const QString& heading) {
+void MainWindow::addDiameterColumn(const QString& heading) {
     constexpr int width = StringGrid::kDefaultColumnWidth;
     setClientWidth(clientWidth() + width);
     SG1->resize(SG1->width() + width + StringGrid::kGridLineWidth, SG1->height());
@@ -116,46 +116,46 @@ void TMainForm::addDiameterColumn(const QString& heading) {
         moved->move(moved->x() + width / 2, moved->y());
 }
 
-bool TMainForm::hasDiameterColumn() const {
+bool MainWindow::hasDiameterColumn() const {
     return SG1->columnCount() > kDiameterColumn;
 }
 
-void TMainForm::returnToCalculationMode() {
+void MainWindow::returnToCalculationMode() {
     cycle_.returnToCalculationMode();
-    const QString language = lastPressLanguage_.value_or(windows_.LangForm->languageName());
+    const QString language = lastPressLanguage_.value_or(windows_.languageChooser->languageName());
     Button1->setText(
         QString::fromStdString(LanguageTexts(language.toStdString()).mainForm("Button1")));
 }
 
-void TMainForm::languageApplied(const QString& languageName) {
+void MainWindow::languageApplied(const QString& languageName) {
     if (cycle_.mode() == CycleMode::Fill)
         Button1->setText(
             QString::fromStdString(LanguageTexts(languageName.toStdString()).mainForm("Button1_")));
 }
 
-void TMainForm::enableSaveAndPrintItems(bool enabled) {
+void MainWindow::enableSaveAndPrintItems(bool enabled) {
     Save->setEnabled(enabled);
     Print->setEnabled(enabled);
 }
 
-void TMainForm::enableSaveAndPrintButtons(bool enabled) {
+void MainWindow::enableSaveAndPrintButtons(bool enabled) {
     ToolButton1->setEnabled(enabled);
     ToolButton2->setEnabled(enabled);
 }
 
 // The reset button and the close of the results window share their steps, each in its own
 // order.
-void TMainForm::Button2Click() {
+void MainWindow::reset() {
     lastCalculation_.reset();
-    windows_.Result->clearReport();
+    windows_.resultsWindow->clearReport();
     returnToCalculationMode();
     enableSaveAndPrintItems(false);
     enableSaveAndPrintButtons(false);
 }
 
-void TMainForm::ResultFormClose() {
-    windows_.Result->clearPrintBuffer();
-    windows_.Result->clearReport();
+void MainWindow::resultsClosed() {
+    windows_.resultsWindow->clearPrintBuffer();
+    windows_.resultsWindow->clearReport();
     enableSaveAndPrintButtons(false);
     returnToCalculationMode();
     enableSaveAndPrintItems(false);

@@ -1,11 +1,11 @@
 // The commands of the main window's menu and toolbar.
 #include "ui/desktop/desktop.h"
 #include "ui/desktop/failure_box.h"
-#include "ui/language/Unit5.h"
-#include "ui/main/Unit1.h"
-#include "ui/reference/Unit2.h"
-#include "ui/reference/Unit4.h"
-#include "ui/results/Unit3.h"
+#include "ui/language/language_chooser.h"
+#include "ui/main/main_window.h"
+#include "ui/reference/about_box.h"
+#include "ui/reference/usage_window.h"
+#include "ui/results/results_window.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -18,26 +18,26 @@
 
 namespace navivor {
 
-void TMainForm::Menu1Click() {
-    enableSaveAndPrintItems(windows_.Result->reportHasText());
+void MainWindow::menuOpened() {
+    enableSaveAndPrintItems(windows_.resultsWindow->reportHasText());
 }
 
-void TMainForm::SaveClick() {
-    windows_.Result->saveReport(this);
+void MainWindow::saveReport() {
+    windows_.resultsWindow->saveReport(this);
 }
 
-void TMainForm::PrintClick() {
-    windows_.Result->printReport(this);
+void MainWindow::printReport() {
+    windows_.resultsWindow->printReport(this);
 }
 
-void TMainForm::Exit1Click() {
+void MainWindow::exitProgram() {
     close();
 }
 
-void TMainForm::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     // A settings file that cannot be written is named once; the program still ends, so a
     // read-only file never keeps the user from closing it.
-    showingFailures([this] { FormClose(); });
+    showingFailures([this] { saveSettings(); });
     event->accept();
     // The main window's close ends the program, even while other windows are open.
     QCoreApplication::quit();
@@ -45,7 +45,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 
 // The reference documents are named relative to the current directory. Where none opens, the
 // user learns which, as a desktop's own open command would say.
-void TMainForm::openDocument(const QString& fileName) {
+void MainWindow::openDocument(const QString& fileName) {
     const QString path = QDir::current().absoluteFilePath(fileName);
     const auto cannotOpen = [this, fileName] {
         desktop_.showMessage(this, "Navivor",
@@ -60,15 +60,15 @@ void TMainForm::openDocument(const QString& fileName) {
         cannotOpen();
 }
 
-void TMainForm::N10Click() {
+void MainWindow::openWireSizes() {
     openDocument("wiresize.htm");
 }
 
-void TMainForm::N12Click() {
+void MainWindow::openWireTypes() {
     openDocument("wiretype.htm");
 }
 
-void TMainForm::N14Click() {
+void MainWindow::openCoreSizes() {
     openDocument("dimensions.htm");
 }
 
@@ -76,16 +76,16 @@ void TMainForm::N14Click() {
 
 namespace navivor {
 
-void TMainForm::LangClick() {
-    windows_.LangForm->exec();
+void MainWindow::chooseLanguage() {
+    windows_.languageChooser->exec();
 }
 
-void TMainForm::About1Click() {
-    windows_.AboutBox->exec();
+void MainWindow::showAbout() {
+    windows_.aboutBox->exec();
 }
 
-void TMainForm::N16Click() {
-    windows_.Info->showInFront();
+void MainWindow::showUsage() {
+    windows_.usageWindow->showInFront();
 }
 
 } // namespace navivor

@@ -1,6 +1,6 @@
 // How the windings grid and the main window follow the number of secondaries: the grid
 // grows downward until twelve rows show, then scrolls and widens for its scroll bar.
-#include "ui/main/Unit1.h"
+#include "ui/main/main_window.h"
 #include "ui/widgets/spin_field.h"
 #include "ui/widgets/string_grid.h"
 
@@ -17,7 +17,7 @@ constexpr int gridHeight(int rows) {
 
 } // namespace
 
-void TMainForm::SE1Change() {
+void MainWindow::secondaryCountChanged() {
     // Each step reads the count afresh: clamping rewrites the field, which runs this
     // procedure once more, nested, before the outer run goes on.
     if (SE1->value() > SE1->maximum())

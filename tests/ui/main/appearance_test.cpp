@@ -29,7 +29,7 @@ class AppearanceTest : public UiTest {
     Q_OBJECT
     MainWindowFixture mainWindow;
     UiTestFixture& fixture() override { return mainWindow; }
-    TMainForm& form() { return mainWindow.form(); }
+    MainWindow& form() { return mainWindow.form(); }
 
     void trigger(const char* item) { form().findChild<QAction*>(item)->trigger(); }
 

@@ -35,8 +35,8 @@ class CalculatePressTest : public UiTest {
 
     UiTestFixture& fixture() override { return mainWindow; }
 
-    TMainForm& form() { return mainWindow.form(); }
-    TResult& results() { return *mainWindow.windows->Result; }
+    MainWindow& form() { return mainWindow.form(); }
+    ResultsWindow& results() { return *mainWindow.windows->resultsWindow; }
 
     void typeWorkedExample() {
         MainWindowFixture::typeInto(form().SG1, 1, 1, "12");

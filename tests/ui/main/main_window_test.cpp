@@ -19,7 +19,7 @@ class MainWindowTest : public UiTest {
 
     UiTestFixture& fixture() override { return mainWindow; }
 
-    TMainForm& form() { return mainWindow.form(); }
+    MainWindow& form() { return mainWindow.form(); }
 
 private slots:
     void startsWithTheDesignedTextsAndSizes() {

@@ -1,7 +1,7 @@
 // The usage-text window and the about box, reached from the main window.
 #include "tests/ui/main/main_window_fixture.h"
-#include "ui/reference/Unit2.h"
-#include "ui/reference/Unit4.h"
+#include "ui/reference/about_box.h"
+#include "ui/reference/usage_window.h"
 #include "ui/widgets/static_text.h"
 
 #include <QAction>
@@ -19,7 +19,7 @@ class ReferenceWindowsTest : public UiTest {
 
 private slots:
     void usageTextHasItsThreeSectionsAndCannotBeEdited() {
-        QPlainTextEdit* memo = windows().Info->Memo1;
+        QPlainTextEdit* memo = windows().usageWindow->Memo1;
         const QStringList lines = memo->toPlainText().split('\n');
         QCOMPARE(lines.size(), 55);
         QCOMPARE(lines.first(), QString());
@@ -31,9 +31,9 @@ private slots:
         QCOMPARE(headings,
                  QStringList({"- Общие сведения -", "- Порядок работы -", "- Пожелания -"}));
 
-        windows().MainForm->N16->trigger();
-        windows().MainForm->N16->trigger();
-        QVERIFY(windows().Info->isVisible());
+        windows().mainWindow->N16->trigger();
+        windows().mainWindow->N16->trigger();
+        QVERIFY(windows().usageWindow->isVisible());
         memo->setFocus();
         QTest::keyClicks(memo, "abc");
         QCOMPARE(memo->toPlainText().split('\n'), lines);
@@ -42,7 +42,7 @@ private slots:
     }
 
     void aboutBoxShowsTheProgramAndClosesOnEnter() {
-        TAboutBox* box = windows().AboutBox.get();
+        AboutBox* box = windows().aboutBox.get();
         QCOMPARE(box->ProductName->text(), QString("Navivor"));
         QCOMPARE(box->Version->text(), QString("Ver.  2.01"));
         bool shown = false;
@@ -50,13 +50,13 @@ private slots:
             shown = window == box;
             QTest::keyClick(box, Qt::Key_Return);
         });
-        windows().MainForm->About1->trigger();
+        windows().mainWindow->About1->trigger();
         QVERIFY(shown);
         QVERIFY(!box->isVisible());
     }
 
     void theMailAddressOpensANewMessage() {
-        QTest::mouseClick(windows().AboutBox->StaticText1, Qt::LeftButton);
+        QTest::mouseClick(windows().aboutBox->StaticText1, Qt::LeftButton);
         QCOMPARE(mainWindow.desktop().openedUrls(),
                  QList<QUrl>({QUrl("mailto:navivor@example.org")}));
     }

@@ -1,6 +1,6 @@
 // The results window: its report as a file and on paper, and how it opens and closes.
 #include "tests/ui/support/ui_test.h"
-#include "ui/results/Unit3.h"
+#include "ui/results/results_window.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,7 +21,7 @@
 #include <csignal>
 #include <sys/resource.h>
 
-using navivor::TResult;
+using navivor::ResultsWindow;
 
 namespace {
 
@@ -82,7 +82,8 @@ int linesPerPage() {
     // Each line takes its line spacing, rounded up to whole printer dots.
     return int(
         pageHeight /
-        std::ceil(QFontMetricsF(TResult().RxRichEdit1->defaultFont(), &printer).lineSpacing()));
+        std::ceil(
+            QFontMetricsF(ResultsWindow().RxRichEdit1->defaultFont(), &printer).lineSpacing()));
 }
 
 // Types the text as keys: '\n' is Enter, '\v' Shift+Enter and '\b' Backspace.
@@ -124,7 +125,7 @@ private slots:
         QFETCH(QStringList, lines);
         QFETCH(QString, typed);
         QFETCH(QByteArray, expected);
-        TResult window;
+        ResultsWindow window;
         for (const QString& line : lines)
             window.appendLine(line);
         if (!typed.isEmpty()) {
@@ -140,7 +141,7 @@ private slots:
     }
 
     void appendedLineStartsALineOfItsOwn() {
-        TResult window;
+        ResultsWindow window;
         window.appendLine("a");
         window.Memo1->moveCursor(QTextCursor::End);
         typeInto(window.Memo1, "\bx");
@@ -149,7 +150,7 @@ private slots:
     }
 
     void proposesTheLastSavedPathAndKeepsTheCurrentDirectory() {
-        TResult window;
+        ResultsWindow window;
         window.appendLine("a");
         const QString elsewhere = fixture().directory() + "/elsewhere";
         QVERIFY(QDir().mkdir(elsewhere));
@@ -213,7 +214,7 @@ private slots:
             if (QFile probe(folder + "/probe"); probe.open(QIODevice::WriteOnly))
                 QSKIP("Folder permissions are not enforced for this user");
         }
-        TResult window;
+        ResultsWindow window;
         window.appendLine("new");
         fixture().desktop().answerSave(path);
         QString message;
@@ -253,7 +254,7 @@ private slots:
     void printsEveryLineOnFullPages() {
         QFETCH(int, lines);
         QFETCH(int, pages);
-        TResult window;
+        ResultsWindow window;
         for (int line = 1; line <= lines; ++line)
             window.appendLine(QStringLiteral("Строка %1").arg(line));
         fixture().desktop().answerPrint("printed.pdf");
@@ -265,7 +266,7 @@ private slots:
     }
 
     void printWrapsALineWiderThanThePage() {
-        TResult window;
+        ResultsWindow window;
         // One word, so that only breaking inside it keeps it on the paper.
         window.appendLine(QString(linesPerPage() * 200, QChar(0x0416)));
         fixture().desktop().answerPrint("printed.pdf");
@@ -274,7 +275,7 @@ private slots:
     }
 
     void printsOnThePrinterChosenBefore() {
-        TResult window;
+        ResultsWindow window;
         window.appendLine("a");
         fixture().desktop().answerPrint("first.pdf");
         fixture().desktop().cancelPrint();
@@ -301,7 +302,7 @@ private slots:
         QFETCH(bool, printer);
         QFETCH(QString, failure);
         QFETCH(int, dialogs);
-        TResult window;
+        ResultsWindow window;
         window.appendLine("a");
         window.Memo1->appendPlainText("edited");
         fixture().desktop().setPrinterAvailable(printer);
@@ -314,16 +315,16 @@ private slots:
     }
 
     void everyCloseHidesAndSignals_data() {
-        QTest::addColumn<std::function<void(TResult&)>>("close");
-        QTest::newRow("Ok button") << std::function<void(TResult&)>(
-            [](TResult& window) { QTest::mouseClick(window.Button1, Qt::LeftButton); });
-        QTest::newRow("close box") << std::function<void(TResult&)>(
-            [](TResult& window) { window.windowHandle()->close(); });
+        QTest::addColumn<std::function<void(ResultsWindow&)>>("close");
+        QTest::newRow("Ok button") << std::function<void(ResultsWindow&)>(
+            [](ResultsWindow& window) { QTest::mouseClick(window.Button1, Qt::LeftButton); });
+        QTest::newRow("close box") << std::function<void(ResultsWindow&)>(
+            [](ResultsWindow& window) { window.windowHandle()->close(); });
     }
     void everyCloseHidesAndSignals() {
-        QFETCH(std::function<void(TResult&)>, close);
-        TResult window;
-        QSignalSpy closing(&window, &TResult::closing);
+        QFETCH(std::function<void(ResultsWindow&)>, close);
+        ResultsWindow window;
+        QSignalSpy closing(&window, &ResultsWindow::closing);
         for (int time = 1; time <= 2; ++time) {
             window.showResults();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -340,7 +341,7 @@ private slots:
     }
     void showResultsLeavesAVisibleWindowAlone() {
         QFETCH(bool, minimized);
-        TResult window;
+        ResultsWindow window;
         window.showResults();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         if (minimized)

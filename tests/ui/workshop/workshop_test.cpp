@@ -18,9 +18,9 @@ class WorkshopTest : public UiTest {
 
     UiTestFixture& fixture() override { return mainWindow; }
 
-    TMainForm& form() { return mainWindow.form(); }
-    TRectifierForm& rectifier() { return *mainWindow.windows->RectifierForm; }
-    TWindingSheetForm& sheet() { return *mainWindow.windows->WindingSheetForm; }
+    MainWindow& form() { return mainWindow.form(); }
+    RectifierDialog& rectifier() { return *mainWindow.windows->rectifierDialog; }
+    WindingSheetWindow& sheet() { return *mainWindow.windows->windingSheetWindow; }
     void press() { QTest::mouseClick(form().Button1, Qt::LeftButton); }
 
 private slots:
@@ -38,8 +38,8 @@ private slots:
 
         MainWindowFixture::typeInto(form().SE4, "1000");
         press();
-        QVERIFY(
-            mainWindow.windows->Result->reportText().contains("Мощность нагрузки, Вт - 20,16\r\n"));
+        QVERIFY(mainWindow.windows->resultsWindow->reportText().contains(
+            "Мощность нагрузки, Вт - 20,16\r\n"));
     }
 
     void sheetOfTheWorkedExampleIsShownAndSaved() {
@@ -131,8 +131,8 @@ private slots:
                 QVERIFY(form().close()); // keeps the language in the settings file
                 mainWindow.windows = std::make_unique<NavivorWindows>();
             } else {
-                mainWindow.windows->LangForm->LangList->setEditText("Test");
-                QTest::mouseClick(mainWindow.windows->LangForm->Button1, Qt::LeftButton);
+                mainWindow.windows->languageChooser->LangList->setEditText("Test");
+                QTest::mouseClick(mainWindow.windows->languageChooser->Button1, Qt::LeftButton);
             }
             QCOMPARE(form().Rectifier1->text(), QString("Rectifier..."));
             QCOMPARE(form().WindingSheet1->text(), QString("Winding sheet..."));

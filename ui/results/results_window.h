@@ -15,15 +15,15 @@ class QTextDocument;
 
 namespace navivor {
 
-class TResult : public QWidget {
+class ResultsWindow : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = 385;
     static constexpr int kClientHeight = 268;
 
     // Dialogs and the printer come from the desktop.
-    explicit TResult(Desktop& desktop = Desktop::instance(), QWidget* parent = nullptr);
-    ~TResult() override;
+    explicit ResultsWindow(Desktop& desktop = Desktop::instance(), QWidget* parent = nullptr);
+    ~ResultsWindow() override;
 
     void clearReport();
     // One report line; the line break goes after it.

@@ -1,9 +1,9 @@
-#include "ui/main/Unit1.h"
+#include "ui/main/main_window.h"
 
 #include "text/number_text.h"
 #include "ui/desktop/failure_box.h"
 #include "ui/resources/images.h"
-#include "ui/results/Unit3.h"
+#include "ui/results/results_window.h"
 #include "ui/widgets/character_filter.h"
 #include "ui/widgets/spin_field.h"
 #include "ui/widgets/static_text.h"
@@ -28,7 +28,7 @@ const QColor kDesignTextColour(0x00, 0x00, 0x80);
 
 } // namespace
 
-TMainForm::TMainForm(const ProgramWindows& windows, Desktop& desktop)
+MainWindow::MainWindow(const ProgramWindows& windows, Desktop& desktop)
     : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                                Qt::MSWindowsFixedSizeDialogHint)
@@ -59,24 +59,24 @@ TMainForm::TMainForm(const ProgramWindows& windows, Desktop& desktop)
     SG1->setFocus();
 }
 
-QString TMainForm::toolBarStyleSheet(int borderWidth) {
+QString MainWindow::toolBarStyleSheet(int borderWidth) {
     // Etched edge lines along the top and the bottom, the border inside them.
     return QString("QToolBar { border-top: 1px solid palette(mid);"
                    " border-bottom: 1px solid palette(light); padding: %1px; spacing: 0px; }")
         .arg(borderWidth);
 }
 
-int TMainForm::clientWidth() const {
+int MainWindow::clientWidth() const {
     return client_->width();
 }
 
-void TMainForm::setClientWidth(int width) {
+void MainWindow::setClientWidth(int width) {
     client_->setFixedSize(width, kClientHeight);
     ToolBar1->setFixedWidth(width);
     setFixedSize(width, kClientHeight + menuBar()->sizeHint().height());
 }
 
-void TMainForm::createLabels(QWidget* client) {
+void MainWindow::createLabels(QWidget* client) {
     Label2 = makeLabel(client, "Label2", "Первичная обмотка", {4, 47, 64, 28}, true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Label3 = makeLabel(client, "Label3", "U (В)", {107, 37, 25, 14});
@@ -113,7 +113,7 @@ void TMainForm::createLabels(QWidget* client) {
     Bevel2->setGeometry(251, 42, 2, 245);
 }
 
-void TMainForm::createInputs(QWidget* client) {
+void MainWindow::createInputs(QWidget* client) {
     SG2 = new StringGrid(2, 1, 0, 0, client);
     SG2->setObjectName("SG2");
     SG2->setGeometry(92, 54, 126, 22);
@@ -156,7 +156,7 @@ void TMainForm::createInputs(QWidget* client) {
     SG1->setGeometry(258, 36, 187, 42);
 }
 
-void TMainForm::createToolBar(QWidget* client) {
+void MainWindow::createToolBar(QWidget* client) {
     ToolBar1 = new QToolBar(client);
     ToolBar1->setObjectName("ToolBar1");
     ToolBar1->setGeometry(0, 0, kDesignClientWidth, 30);
@@ -186,7 +186,7 @@ void TMainForm::createToolBar(QWidget* client) {
     ToolButton9 = button("ToolButton9", 0, "Выход");
 }
 
-void TMainForm::createMenu() {
+void MainWindow::createMenu() {
     QMenuBar* bar = menuBar();
     bar->setObjectName("MainMenu1");
     bar->setNativeMenuBar(false);
@@ -231,46 +231,43 @@ void TMainForm::createMenu() {
     N7->addActions({N11, About1, N16});
 }
 
-void TMainForm::connectHandlers() {
+void MainWindow::connectHandlers() {
     // Every handler runs through the failure box, which shows what it raises.
-    const auto handler = [this](void (TMainForm::*method)()) {
+    const auto handler = [this](void (MainWindow::*method)()) {
         return reportingFailures([this, method] { (this->*method)(); });
     };
-    connect(Button1, &QPushButton::clicked, this, handler(&TMainForm::Button1Click));
-    connect(Button2, &QPushButton::clicked, this, handler(&TMainForm::Button2Click));
-    connect(SE1, &SpinField::changed, this, handler(&TMainForm::SE1Change));
-    connect(SE1, &SpinField::focusEntered, this, handler(&TMainForm::SE1Change));
-    connect(Menu1, &QMenu::aboutToShow, this, handler(&TMainForm::Menu1Click));
+    connect(Button1, &QPushButton::clicked, this, handler(&MainWindow::calculate));
+    connect(Button2, &QPushButton::clicked, this, handler(&MainWindow::reset));
+    connect(SE1, &SpinField::changed, this, handler(&MainWindow::secondaryCountChanged));
+    connect(SE1, &SpinField::focusEntered, this, handler(&MainWindow::secondaryCountChanged));
+    connect(Menu1, &QMenu::aboutToShow, this, handler(&MainWindow::menuOpened));
 
-    const std::pair<QAction*, void (TMainForm::*)()> items[] = {
-        {Save, &TMainForm::SaveClick},
-        {Print, &TMainForm::PrintClick},
-        {Exit1, &TMainForm::Exit1Click},
-        {N3, &TMainForm::N3Click},
-        {N5, &TMainForm::N5Click},
-        {N6, &TMainForm::N6Click},
-        {Lang, &TMainForm::LangClick},
-        {N10, &TMainForm::N10Click},
-        {N12, &TMainForm::N12Click},
-        {N14, &TMainForm::N14Click},
-        {About1, &TMainForm::About1Click},
-        {N16, &TMainForm::N16Click},
-        {Rectifier1, &TMainForm::Rectifier1Click},
-        {WindingSheet1, &TMainForm::WindingSheet1Click}};
+    const std::pair<QAction*, void (MainWindow::*)()> items[] = {
+        {Save, &MainWindow::saveReport},           {Print, &MainWindow::printReport},
+        {Exit1, &MainWindow::exitProgram},         {N3, &MainWindow::chooseFont},
+        {N5, &MainWindow::chooseBackgroundColour}, {N6, &MainWindow::chooseFieldColour},
+        {Lang, &MainWindow::chooseLanguage},       {N10, &MainWindow::openWireSizes},
+        {N12, &MainWindow::openWireTypes},         {N14, &MainWindow::openCoreSizes},
+        {About1, &MainWindow::showAbout},          {N16, &MainWindow::showUsage},
+        {Rectifier1, &MainWindow::openRectifier},  {WindingSheet1, &MainWindow::openWindingSheet}};
     for (auto [item, method] : items)
         connect(item, &QAction::triggered, this, handler(method));
     // The check marks are the state these two commands toggle themselves.
-    for (auto [item, method] : {std::pair{N4, &TMainForm::N4Click}, {N13, &TMainForm::N13Click}})
+    for (auto [item, method] :
+         {std::pair{N4, &MainWindow::toggleFlatButtons}, {N13, &MainWindow::toggleStayOnTop}})
         connect(item, &QAction::triggered, this, [item, toggle = handler(method)] {
             item->setChecked(!item->isChecked());
             toggle();
         });
 
-    const std::pair<QToolButton*, void (TMainForm::*)()> buttons[] = {
-        {ToolButton1, &TMainForm::SaveClick}, {ToolButton2, &TMainForm::PrintClick},
-        {ToolButton3, &TMainForm::N3Click},   {ToolButton8, &TMainForm::N5Click},
-        {ToolButton10, &TMainForm::N6Click},  {ToolButton7, &TMainForm::About1Click},
-        {ToolButton9, &TMainForm::Exit1Click}};
+    const std::pair<QToolButton*, void (MainWindow::*)()> buttons[] = {
+        {ToolButton1, &MainWindow::saveReport},
+        {ToolButton2, &MainWindow::printReport},
+        {ToolButton3, &MainWindow::chooseFont},
+        {ToolButton8, &MainWindow::chooseBackgroundColour},
+        {ToolButton10, &MainWindow::chooseFieldColour},
+        {ToolButton7, &MainWindow::showAbout},
+        {ToolButton9, &MainWindow::exitProgram}};
     for (auto [button, method] : buttons)
         connect(button, &QToolButton::clicked, this, handler(method));
 
@@ -280,28 +277,28 @@ void TMainForm::connectHandlers() {
         auto* shortcut = new QShortcut(QKeySequence(keys), this);
         shortcut->setContext(Qt::ApplicationShortcut);
         connect(shortcut, &QShortcut::activated, this, reportingFailures([this, item] {
-                    Menu1Click();
+                    menuOpened();
                     if (item->isEnabled())
                         item->trigger();
                 }));
     }
 }
 
-void TMainForm::installKeyFilters() {
-    SG1->setKeyFilter([this](QChar& key) { SG1KeyPress(key); });
-    SG2->setKeyFilter([this](QChar& key) { SG2KeyPress(key); });
-    new CharacterFilter(Edit1, [this](QChar& key) { SG2KeyPress(key); });
+void MainWindow::installKeyFilters() {
+    SG1->setKeyFilter([this](QChar& key) { filterWindingsGridKey(key); });
+    SG2->setKeyFilter([this](QChar& key) { filterPrimaryKey(key); });
+    new CharacterFilter(Edit1, [this](QChar& key) { filterPrimaryKey(key); });
     // Dropped text would pass the key filter by.
     Edit1->setAcceptDrops(false);
 }
 
-void TMainForm::setTabOrder() {
+void MainWindow::setTabOrder() {
     QWidget* order[] = {SG1, SE1, Button1, SE4, SE5, Button2, SE2, SG2, Edit1};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-void TMainForm::FormCreate() {
+void MainWindow::runCreationStep() {
     SG1->setCell(0, 0, "  № обм.");
     SG1->setCell(1, 0, "    U (В)");
     SG1->setCell(2, 0, "     I (A)");

@@ -1,10 +1,10 @@
-#include "ui/workshop/rectifier_form.h"
+#include "ui/workshop/rectifier_dialog.h"
 
 #include "calc/winding_design.h"
 #include "i18n/language_file.h"
 #include "text/number_text.h"
 #include "ui/desktop/failure_box.h"
-#include "ui/language/Unit5.h"
+#include "ui/language/language_chooser.h"
 #include "ui/widgets/character_filter.h"
 #include "ui/widgets/spin_field.h"
 #include "ui/widgets/window_builders.h"
@@ -29,7 +29,7 @@ double fieldValue(const QLineEdit* field) {
 
 } // namespace
 
-TRectifierForm::TRectifierForm(const ProgramWindows& windows, QWidget* parent)
+RectifierDialog::RectifierDialog(const ProgramWindows& windows, QWidget* parent)
     : QDialog(parent, Qt::Dialog | kCloseBoxOnly)
     , windows_(windows) {
     setUpWindow(this, "RectifierForm", "Выпрямитель", {360, 404});
@@ -88,13 +88,13 @@ TRectifierForm::TRectifierForm(const ProgramWindows& windows, QWidget* parent)
                         {12, 318, 336, 44}, true);
     Button3 = makePushButton(this, "Button3", "Закрыть", {135, 370, 90, 25});
 
-    connect(Button1, &QPushButton::clicked, this, reportingFailures([this] { Button1Click(); }));
-    connect(Button2, &QPushButton::clicked, this, reportingFailures([this] { Button2Click(); }));
+    connect(Button1, &QPushButton::clicked, this, reportingFailures([this] { showCalculation(); }));
+    connect(Button2, &QPushButton::clicked, this, reportingFailures([this] { putIntoGrid(); }));
     connect(Button3, &QPushButton::clicked, this, &QDialog::reject);
     retitleKinds();
 }
 
-void TRectifierForm::showFor(int secondaries) {
+void RectifierDialog::showFor(int secondaries) {
     if (SpinEdit1->value() > secondaries)
         SpinEdit1->setValue(secondaries);
     retitleKinds();
@@ -102,15 +102,15 @@ void TRectifierForm::showFor(int secondaries) {
 }
 
 // The list's items are no control of their own, so the language is read when the dialog opens.
-void TRectifierForm::retitleKinds() {
-    const LanguageTexts texts(windows_.LangForm->languageName().toStdString());
+void RectifierDialog::retitleKinds() {
+    const LanguageTexts texts(windows_.languageChooser->languageName().toStdString());
     for (int index = 0; index < ComboBox1->count(); ++index) {
         const std::string key = "Kind" + std::to_string(index + 1);
         ComboBox1->setItemText(index, QString::fromStdString(texts.text(kSection, key)));
     }
 }
 
-SecondaryForRectifier TRectifierForm::calculate() {
+SecondaryForRectifier RectifierDialog::calculate() {
     // A request that fails leaves no figures of an earlier one beside its fields.
     for (QLabel* value : {Value1, Value2, Value3})
         value->clear();
@@ -120,7 +120,7 @@ SecondaryForRectifier TRectifierForm::calculate() {
     input.kind = kKinds[std::max(ComboBox1->currentIndex(), 0)];
     input.diodeDrop = fieldValue(Edit3);
     input.headroom = fieldValue(Edit4);
-    const LanguageTexts texts(windows_.LangForm->languageName().toStdString());
+    const LanguageTexts texts(windows_.languageChooser->languageName().toStdString());
     const SecondaryForRectifier secondary = secondaryForRectifier(
         input, [&texts](std::string_view key) { return texts.text(kSection, key); });
     Value1->setText(QString::fromStdString(trimmedFixedText(secondary.acVoltage, 2)));
@@ -129,11 +129,11 @@ SecondaryForRectifier TRectifierForm::calculate() {
     return secondary;
 }
 
-void TRectifierForm::Button1Click() {
+void RectifierDialog::showCalculation() {
     calculate();
 }
 
-void TRectifierForm::Button2Click() {
+void RectifierDialog::putIntoGrid() {
     const SecondaryForRectifier secondary = calculate();
     // The field is read as typed; the grid has rows 1 to 50.
     emit secondaryChosen(std::clamp(SpinEdit1->value(), 1, static_cast<int>(kMaxSecondaries)),

@@ -1,10 +1,10 @@
-#include "ui/workshop/winding_sheet_form.h"
+#include "ui/workshop/winding_sheet_window.h"
 
 #include "calc/winding_sheet_text.h"
 #include "i18n/language_file.h"
 #include "text/number_text.h"
 #include "ui/desktop/failure_box.h"
-#include "ui/language/Unit5.h"
+#include "ui/language/language_chooser.h"
 #include "ui/results/text_output.h"
 #include "ui/widgets/character_filter.h"
 #include "ui/widgets/window_builders.h"
@@ -41,7 +41,7 @@ double fieldValue(const QLineEdit* field) {
 
 } // namespace
 
-TWindingSheetForm::TWindingSheetForm(const ProgramWindows& windows, Desktop& desktop)
+WindingSheetWindow::WindingSheetWindow(const ProgramWindows& windows, Desktop& desktop)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint)
@@ -81,20 +81,20 @@ TWindingSheetForm::TWindingSheetForm(const ProgramWindows& windows, Desktop& des
     // Enter in a field calculates the sheet again.
     for (QLineEdit* edit : Edits)
         connect(edit, &QLineEdit::returnPressed, Button1, &QPushButton::click);
-    const std::pair<QPushButton*, void (TWindingSheetForm::*)()> handlers[] = {
-        {Button1, &TWindingSheetForm::Button1Click},
-        {Button2, &TWindingSheetForm::Button2Click},
-        {Button3, &TWindingSheetForm::Button3Click},
-        {Button4, &TWindingSheetForm::Button4Click}};
+    const std::pair<QPushButton*, void (WindingSheetWindow::*)()> handlers[] = {
+        {Button1, &WindingSheetWindow::calculate},
+        {Button2, &WindingSheetWindow::useStandardCore},
+        {Button3, &WindingSheetWindow::save},
+        {Button4, &WindingSheetWindow::print}};
     for (auto [button, method] : handlers)
         connect(button, &QPushButton::clicked, this,
                 reportingFailures([this, method] { (this->*method)(); }));
     connect(Button5, &QPushButton::clicked, this, &QWidget::close);
 }
 
-TWindingSheetForm::~TWindingSheetForm() = default;
+WindingSheetWindow::~WindingSheetWindow() = default;
 
-void TWindingSheetForm::showFor(const CalculatedTransformer& transformer) {
+void WindingSheetWindow::showFor(const CalculatedTransformer& transformer) {
     transformer_ = transformer;
     if (coreFilledFor_ != transformer.coreSection)
         fillStandardCore();
@@ -104,11 +104,11 @@ void TWindingSheetForm::showFor(const CalculatedTransformer& transformer) {
     showSheet();
 }
 
-QString TWindingSheetForm::sheetText() const {
+QString WindingSheetWindow::sheetText() const {
     return textWithCrLf(*Memo1->document());
 }
 
-void TWindingSheetForm::fillStandardCore() {
+void WindingSheetWindow::fillStandardCore() {
     const CoreGeometry core = standardCoreGeometry(transformer_->coreSection);
     const double figures[] = {core.tongueWidth, core.stackHeight, core.windowWidth,
                               core.windowHeight};
@@ -117,7 +117,7 @@ void TWindingSheetForm::fillStandardCore() {
     coreFilledFor_ = transformer_->coreSection;
 }
 
-void TWindingSheetForm::fillAllowances(const WindingAllowances& allowances) {
+void WindingSheetWindow::fillAllowances(const WindingAllowances& allowances) {
     const std::pair<Field, double> figures[] = {
         {BobbinWall, allowances.bobbinWall},
         {LayerInsulation, allowances.layerInsulation},
@@ -128,7 +128,7 @@ void TWindingSheetForm::fillAllowances(const WindingAllowances& allowances) {
 }
 
 // The sheet is written in the language of the moment, as a press writes its report.
-void TWindingSheetForm::showSheet() {
+void WindingSheetWindow::showSheet() {
     // Nothing to save or print until a sheet stands in the field.
     Memo1->clear();
     for (QPushButton* command : {Button3, Button4})
@@ -138,7 +138,7 @@ void TWindingSheetForm::showSheet() {
     const WindingAllowances allowances{
         fieldValue(Edits[SparePercent]), fieldValue(Edits[WorkingTemperature]),
         fieldValue(Edits[BobbinWall]), fieldValue(Edits[LayerInsulation])};
-    const LanguageTexts texts(windows_.LangForm->languageName().toStdString());
+    const LanguageTexts texts(windows_.languageChooser->languageName().toStdString());
     const MessageLookup lookup = [&texts](std::string_view key) {
         return texts.text(kSection, key);
     };
@@ -151,20 +151,20 @@ void TWindingSheetForm::showSheet() {
         command->setEnabled(true);
 }
 
-void TWindingSheetForm::Button1Click() {
+void WindingSheetWindow::calculate() {
     showSheet();
 }
 
-void TWindingSheetForm::Button2Click() {
+void WindingSheetWindow::useStandardCore() {
     fillStandardCore();
     showSheet();
 }
 
-void TWindingSheetForm::Button3Click() {
+void WindingSheetWindow::save() {
     destinations_.save(this, QStringLiteral("winding_sheet.txt"), sheetText());
 }
 
-void TWindingSheetForm::Button4Click() {
+void WindingSheetWindow::print() {
     QTextDocument document;
     document.setDefaultFont(printFont());
     document.setDocumentMargin(0);

@@ -16,12 +16,12 @@ class QPushButton;
 
 namespace navivor {
 
-class TLangForm : public QDialog {
+class LanguageChooser : public QDialog {
     Q_OBJECT
 public:
     // The program's windows are the ones the apply action walks; the parent is the window the
     // chooser stays above.
-    TLangForm(const ProgramWindows& windows, QWidget* parent);
+    LanguageChooser(const ProgramWindows& windows, QWidget* parent);
 
     // The text of the name field: a listed name, or whatever the user typed.
     QString languageName() const;
@@ -32,7 +32,7 @@ public:
     QPushButton* Button2;
 
     // Creation step: lists the language files and applies the saved language.
-    void FormCreate();
+    void runCreationStep();
     // A window made after the creation step takes the language in force, as the walk of
     // the creation step would have given it.
     void applyToLaterWindow(QWidget* window) const;
@@ -43,7 +43,7 @@ signals:
     void languageApplied(const QString& languageName);
 
 private:
-    void Button1Click(); // "Изменить": applies the name field's language to every window
+    void applyNamedLanguage(); // "Изменить": applies the name field's language to every window
     // Qt's dialogs in the locale the language file names.
     void useLocaleOf(const std::string& languageName);
 

@@ -14,11 +14,11 @@ class Desktop;
 class Picture;
 class StaticText;
 
-class TAboutBox : public QDialog {
+class AboutBox : public QDialog {
     Q_OBJECT
 public:
     // The mail command goes through the desktop; the parent is the window the box stays above.
-    TAboutBox(Desktop& desktop, QWidget* parent);
+    AboutBox(Desktop& desktop, QWidget* parent);
 
     // The address of the makers, shown and written to.
     static constexpr const char* kMailAddress = "navivor@example.org";
@@ -35,7 +35,7 @@ public:
     int exec() override;
 
 private:
-    void StaticText1Click(); // the mail address: a new message to it
+    void writeToAuthor(); // the mail address: a new message to it
 
     Desktop& desktop_;
     bool shownBefore_ = false;

@@ -20,11 +20,11 @@ class QPushButton;
 
 namespace navivor {
 
-class TWindingSheetForm : public QWidget {
+class WindingSheetWindow : public QWidget {
     Q_OBJECT
 public:
-    TWindingSheetForm(const ProgramWindows& windows, Desktop& desktop);
-    ~TWindingSheetForm() override;
+    WindingSheetWindow(const ProgramWindows& windows, Desktop& desktop);
+    ~WindingSheetWindow() override;
 
     // Shows the sheet of the calculation, on the standard core of its section unless the core
     // fields already hold one for that section.
@@ -45,10 +45,10 @@ public:
     QPlainTextEdit* Memo1;
 
 private:
-    void Button1Click(); // "Рассчитать"
-    void Button2Click(); // "Типовой сердечник"
-    void Button3Click(); // "Сохранить..."
-    void Button4Click(); // "Печать..."
+    void calculate();       // "Рассчитать"
+    void useStandardCore(); // "Типовой сердечник"
+    void save();            // "Сохранить..."
+    void print();           // "Печать..."
 
     void fillStandardCore();
     void fillAllowances(const WindingAllowances& allowances);

@@ -1,4 +1,4 @@
-#include "ui/reference/Unit4.h"
+#include "ui/reference/usage_window.h"
 
 #include "i18n/language_file.h"
 #include "text/cp1251.h"
@@ -49,7 +49,7 @@ std::optional<QString> languageUsageText(const QString& languageName) {
 
 } // namespace
 
-TInfo::TInfo(QWidget* parent)
+UsageWindow::UsageWindow(QWidget* parent)
     : QWidget(parent, Qt::Window | kCloseBoxOnly) {
     setUpWindow(this, "Info", "Как пользоваться программой.", {450, 326});
     setFont(designFont("MS Sans Serif", pixelsForPoints(8)));
@@ -76,14 +76,14 @@ TInfo::TInfo(QWidget* parent)
     connect(Button1, &QPushButton::clicked, this, &QWidget::hide);
 }
 
-void TInfo::useLanguage(const QString& languageName) {
+void UsageWindow::useLanguage(const QString& languageName) {
     const QString text = languageUsageText(languageName).value_or(builtInUsageText());
     // The same text again keeps where the reader had scrolled to.
     if (text != Memo1->toPlainText())
         Memo1->setPlainText(text);
 }
 
-void TInfo::showInFront() {
+void UsageWindow::showInFront() {
     show();
     raise();
     activateWindow();

@@ -1,4 +1,4 @@
-#include "ui/results/Unit3.h"
+#include "ui/results/results_window.h"
 
 #include "ui/desktop/desktop.h"
 #include "ui/results/text_output.h"
@@ -27,7 +27,7 @@ QTextDocument* makeHiddenField(const QString& name, QObject* parent) {
 
 } // namespace
 
-TResult::TResult(Desktop& desktop, QWidget* parent)
+ResultsWindow::ResultsWindow(Desktop& desktop, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint)
@@ -57,17 +57,17 @@ TResult::TResult(Desktop& desktop, QWidget* parent)
     RichEdit1->setPlainText(kJobName);
 }
 
-TResult::~TResult() = default;
+ResultsWindow::~ResultsWindow() = default;
 
-void TResult::clearReport() {
+void ResultsWindow::clearReport() {
     Memo1->clear();
 }
 
-void TResult::appendLine(const QString& line) {
+void ResultsWindow::appendLine(const QString& line) {
     appendLines({line});
 }
 
-void TResult::appendLines(const QStringList& lines) {
+void ResultsWindow::appendLines(const QStringList& lines) {
     if (lines.isEmpty())
         return;
     QTextCursor cursor(Memo1->document());
@@ -77,41 +77,41 @@ void TResult::appendLines(const QStringList& lines) {
     cursor.insertText(breakFirst + lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
 }
 
-QString TResult::reportText() const {
+QString ResultsWindow::reportText() const {
     return textWithCrLf(*Memo1->document());
 }
 
-bool TResult::reportHasText() const {
+bool ResultsWindow::reportHasText() const {
     // An empty field still holds its one empty paragraph.
     return Memo1->document()->characterCount() > 1;
 }
 
-void TResult::showResults() {
+void ResultsWindow::showResults() {
     if (isVisible())
         return;
     show();
     activateWindow();
 }
 
-void TResult::clearPrintBuffer() {
+void ResultsWindow::clearPrintBuffer() {
     RxRichEdit1->clear();
 }
 
-QString TResult::printBufferText() const {
+QString ResultsWindow::printBufferText() const {
     return RxRichEdit1->toPlainText();
 }
 
-void TResult::saveReport(QWidget* dialogParent) {
+void ResultsWindow::saveReport(QWidget* dialogParent) {
     destinations_.save(dialogParent, QStringLiteral("result.txt"), reportText());
 }
 
-void TResult::printReport(QWidget* dialogParent) {
+void ResultsWindow::printReport(QWidget* dialogParent) {
     RxRichEdit1->setPlainText(reportText());
     destinations_.print(dialogParent, RichEdit1->toPlainText(), *RxRichEdit1,
                         palette().color(QPalette::WindowText));
 }
 
-void TResult::closeEvent(QCloseEvent* event) {
+void ResultsWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     hide();
     emit closing();

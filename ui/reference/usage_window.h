@@ -10,10 +10,10 @@ class QPushButton;
 
 namespace navivor {
 
-class TInfo : public QWidget {
+class UsageWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TInfo(QWidget* parent = nullptr);
+    explicit UsageWindow(QWidget* parent = nullptr);
 
     // Shows the window, or brings it to the front where it is already shown.
     void showInFront();

@@ -1,4 +1,4 @@
-#include "ui/language/Unit5.h"
+#include "ui/language/language_chooser.h"
 
 #include "i18n/language_file.h"
 #include "settings/settings_file.h"
@@ -15,7 +15,7 @@
 
 namespace navivor {
 
-TLangForm::TLangForm(const ProgramWindows& windows, QWidget* parent)
+LanguageChooser::LanguageChooser(const ProgramWindows& windows, QWidget* parent)
     : QDialog(parent, Qt::Dialog | kCloseBoxOnly)
     , windows_(windows) {
     setUpWindow(this, "LangForm", "Выбор языка", {252, 96});
@@ -30,11 +30,12 @@ TLangForm::TLangForm(const ProgramWindows& windows, QWidget* parent)
     Button2 = makePushButton(this, "Button2", "Закрыть", {131, 63, 75, 25});
     for (QWidget* captioned : std::initializer_list<QWidget*>{Lang, Button1, Button2})
         captioned->setFont(designFont("Arial", 13, true));
-    connect(Button1, &QPushButton::clicked, this, reportingFailures([this] { Button1Click(); }));
+    connect(Button1, &QPushButton::clicked, this,
+            reportingFailures([this] { applyNamedLanguage(); }));
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TLangForm::FormCreate() {
+void LanguageChooser::runCreationStep() {
     const QString builtIn =
         QString::fromUtf8(kBuiltInLanguage.data(), static_cast<qsizetype>(kBuiltInLanguage.size()));
     // Every entry named *.ini under lang/, folders too, in the order the directory gives.
@@ -54,10 +55,10 @@ void TLangForm::FormCreate() {
         return;
     }
     LangList->setEditText(saved);
-    Button1Click();
+    applyNamedLanguage();
 }
 
-void TLangForm::Button1Click() {
+void LanguageChooser::applyNamedLanguage() {
     const std::string language = languageName().toStdString();
     QWidget* mainWindow = windows_.inCreationOrder.value(0);
     StringGrid* windingsGrid = mainWindow ? mainWindow->findChild<StringGrid*>("SG1") : nullptr;
@@ -67,17 +68,17 @@ void TLangForm::Button1Click() {
     emit languageApplied(languageName());
 }
 
-void TLangForm::useLocaleOf(const std::string& languageName) {
+void LanguageChooser::useLocaleOf(const std::string& languageName) {
     useQtTranslation(LanguageTexts(languageName).text("Language", "Locale"));
 }
 
-void TLangForm::applyToLaterWindow(QWidget* window) const {
+void LanguageChooser::applyToLaterWindow(QWidget* window) const {
     const QString language = languageName();
     if (language.toStdString() != kBuiltInLanguage)
         applyLanguage(window, language.toStdString(), nullptr);
 }
 
-QString TLangForm::languageName() const {
+QString LanguageChooser::languageName() const {
     return LangList->currentText();
 }
 

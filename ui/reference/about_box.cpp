@@ -1,4 +1,4 @@
-#include "ui/reference/Unit2.h"
+#include "ui/reference/about_box.h"
 
 #include "ui/desktop/desktop.h"
 #include "ui/desktop/failure_box.h"
@@ -35,7 +35,7 @@ private:
 
 } // namespace
 
-TAboutBox::TAboutBox(Desktop& desktop, QWidget* parent)
+AboutBox::AboutBox(Desktop& desktop, QWidget* parent)
     : QDialog(parent, Qt::Dialog | kCloseBoxOnly)
     , desktop_(desktop) {
     setUpWindow(this, "AboutBox", "О программе", {279, 174});
@@ -69,14 +69,14 @@ TAboutBox::TAboutBox(Desktop& desktop, QWidget* parent)
     StaticText1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     StaticText1->setCursor(Qt::PointingHandCursor);
     StaticText1->installEventFilter(
-        new ClickFilter(StaticText1, reportingFailures([this] { StaticText1Click(); })));
+        new ClickFilter(StaticText1, reportingFailures([this] { writeToAuthor(); })));
 
     OKButton = makePushButton(this, "OKButton", "OK", {102, 146, 75, 25});
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-int TAboutBox::exec() {
+int AboutBox::exec() {
     if (!shownBefore_) {
         shownBefore_ = true;
         // Decoded when first shown, not at every start-up.
@@ -88,7 +88,7 @@ int TAboutBox::exec() {
     return QDialog::exec();
 }
 
-void TAboutBox::StaticText1Click() {
+void AboutBox::writeToAuthor() {
     desktop_.openUrl(QUrl(QString("mailto:") + kMailAddress), [] {});
 }
 

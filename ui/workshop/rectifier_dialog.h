@@ -18,12 +18,12 @@ namespace navivor {
 
 class SpinField;
 
-class TRectifierForm : public QDialog {
+class RectifierDialog : public QDialog {
     Q_OBJECT
 public:
     // The language chooser is found among the windows; the parent is the window the dialog
     // stays above.
-    TRectifierForm(const ProgramWindows& windows, QWidget* parent);
+    RectifierDialog(const ProgramWindows& windows, QWidget* parent);
 
     // Runs the dialog over the parent; the row field starts within the secondaries there are.
     void showFor(int secondaries);
@@ -58,8 +58,8 @@ signals:
     void secondaryChosen(int row, const QString& voltage, const QString& current);
 
 private:
-    void Button1Click(); // "Рассчитать"
-    void Button2Click(); // "В таблицу"
+    void showCalculation(); // "Рассчитать"
+    void putIntoGrid();     // "В таблицу"
 
     SecondaryForRectifier calculate();
     void retitleKinds();

@@ -30,7 +30,7 @@ class SpinField;
 class StaticText;
 class StringGrid;
 
-class TMainForm : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr int kDesignClientWidth = 447;
@@ -38,7 +38,7 @@ public:
     // The windings grid's column of chosen diameters, added by the first sufficient press.
     static constexpr int kDiameterColumn = 3;
 
-    TMainForm(const ProgramWindows& windows, Desktop& desktop);
+    MainWindow(const ProgramWindows& windows, Desktop& desktop);
 
     // The width of the area below the menu bar; the window's height never changes.
     int clientWidth() const;
@@ -117,11 +117,11 @@ public:
     // Where the cycle stands: what the caption of the calculate button shows.
     CycleMode cycleMode() const { return cycle_.mode(); }
 
-    // Creation step (Unit1.cpp): headings, defaults, calculation mode.
-    void FormCreate();
+    // Creation step (main_window.cpp): headings, defaults, calculation mode.
+    void runCreationStep();
     // The results window was closed (calculate_press.cpp): back to calculation mode with an
     // empty report.
-    void ResultFormClose();
+    void resultsClosed();
     // A language was applied to every window (calculate_press.cpp): in fill mode the
     // calculate button takes its fill caption, which the walk does not know.
     void languageApplied(const QString& languageName);
@@ -134,40 +134,40 @@ protected:
 
 private:
     // calculate_press.cpp
-    void Button1Click(); // "Расчитать" / "Заполнение"
-    void Button2Click(); // "Сброс"
+    void calculate(); // "Расчитать" / "Заполнение"
+    void reset();     // "Сброс"
 
     // windings_grid_sizing.cpp
-    void SE1Change(); // the count of secondaries changed or was entered
+    void secondaryCountChanged(); // the count of secondaries changed or was entered
 
     // key_filters.cpp
-    void SG1KeyPress(QChar& key); // a character typed into the windings grid
-    void SG2KeyPress(QChar& key); // a character typed into the primary grid or the thickness
+    void filterWindingsGridKey(QChar& key); // a character typed into the windings grid
+    void filterPrimaryKey(QChar& key); // a character typed into the primary grid or the thickness
 
     // commands.cpp
-    void Menu1Click(); // "Меню" opens
-    void SaveClick(); // "Сохр. результаты", Ctrl+S, toolbar "Сохранить результаты"
-    void PrintClick(); // "Печать результатов", Ctrl+P, toolbar "Распечатать результаты"
-    void Exit1Click(); // "Выход"
-    void LangClick();  // "Язык"
-    void N10Click();   // "Размеры проводки"
-    void N12Click();   // "Размеры проводов"
-    void N14Click();   // "Размеры сердечников"
-    void About1Click(); // "О программе"
-    void N16Click();    // "Инфо"
+    void menuOpened(); // "Меню" opens
+    void saveReport(); // "Сохр. результаты", Ctrl+S, toolbar "Сохранить результаты"
+    void printReport(); // "Печать результатов", Ctrl+P, toolbar "Распечатать результаты"
+    void exitProgram(); // "Выход"
+    void chooseLanguage(); // "Язык"
+    void openWireSizes();  // "Размеры проводки"
+    void openWireTypes();  // "Размеры проводов"
+    void openCoreSizes();  // "Размеры сердечников"
+    void showAbout();      // "О программе"
+    void showUsage();      // "Инфо"
 
     // workshop_commands.cpp
-    void Rectifier1Click();    // "Выпрямитель..."
-    void WindingSheet1Click(); // "Намоточные данные..."
+    void openRectifier();    // "Выпрямитель..."
+    void openWindingSheet(); // "Намоточные данные..."
 
     // appearance.cpp
-    void N3Click(); // "Шрифт...", toolbar "Шрифт..."
-    void N5Click(); // "Цвет фона...", toolbar "Цвет фона"
-    void N6Click(); // "Цвет фона таблицы", toolbar "Цвет фона таблицы"
-    void N4Click();  // "Плоские кнопки"
-    void N13Click(); // "Всегда наверху"
+    void chooseFont();             // "Шрифт...", toolbar "Шрифт..."
+    void chooseBackgroundColour(); // "Цвет фона...", toolbar "Цвет фона"
+    void chooseFieldColour(); // "Цвет фона таблицы", toolbar "Цвет фона таблицы"
+    void toggleFlatButtons(); // "Плоские кнопки"
+    void toggleStayOnTop();   // "Всегда наверху"
     // The main window closes: the settings file keeps its looks and the language.
-    void FormClose();
+    void saveSettings();
 
     // The colours as the settings file names them, so that a role of the desktop's scheme is
     // saved as that role.
