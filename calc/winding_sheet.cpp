@@ -57,19 +57,19 @@ void requireInRange(double value, const FigureRange& range, const std::string& f
 
 void checkInputs(const CalculatedTransformer& transformer, const CoreGeometry& core,
                  const WindingAllowances& allowances, const MessageLookup& text) {
-    requireInRange(core.tongueWidth, kCoreFigure, text("Label1"), text);
-    requireInRange(core.stackHeight, kCoreFigure, text("Label2"), text);
-    requireInRange(core.windowWidth, kCoreFigure, text("Label3"), text);
-    requireInRange(core.windowHeight, kCoreFigure, text("Label4"), text);
+    requireInRange(core.tongueWidth, kCoreFigure, text("TongueWidth"), text);
+    requireInRange(core.stackHeight, kCoreFigure, text("StackHeight"), text);
+    requireInRange(core.windowWidth, kCoreFigure, text("WindowWidth"), text);
+    requireInRange(core.windowHeight, kCoreFigure, text("WindowHeight"), text);
     // The bobbin leaves the windings some length along the tongue and some depth across the
     // window, and the tape over a layer leaves the layer some depth.
     requireInRange(allowances.bobbinWall,
-                   {0, std::min(core.windowHeight / 2, core.windowWidth), true}, text("Label5"),
+                   {0, std::min(core.windowHeight / 2, core.windowWidth), true}, text("BobbinWall"),
                    text);
     requireInRange(allowances.layerInsulation, {0, core.windowWidth - allowances.bobbinWall, true},
-                   text("Label6"), text);
-    requireInRange(allowances.sparePercent, kSparePercent, text("Label7"), text);
-    requireInRange(allowances.workingTemperature, kWorkingTemperature, text("Label8"), text);
+                   text("LayerTape"), text);
+    requireInRange(allowances.sparePercent, kSparePercent, text("SparePercent"), text);
+    requireInRange(allowances.workingTemperature, kWorkingTemperature, text("Temperature"), text);
     if (transformer.primary.turns <= 0)
         throw Failure(text("NoPrimaryTurns"));
     requireInRange(transformer.primary.diameter, kWireDiameter, text("PrimaryWire"), text);

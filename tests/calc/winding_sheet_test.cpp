@@ -117,9 +117,9 @@ TEST(WindingSheet, SaysWhatDoesNotFit) {
     const testing::SeparatorScope comma(",");
     const auto lines = windingSheetLines(shallow, {}, sheet,
                                          [](std::string_view key) { return std::string(key); });
-    EXPECT_THAT(lines, ::testing::Contains("Sheet31"));
-    EXPECT_THAT(lines, ::testing::Contains("Sheet28"));
-    EXPECT_THAT(lines, ::testing::Contains("Sheet12 3 / 404"));
+    EXPECT_THAT(lines, ::testing::Contains("SheetWireTooWide"));
+    EXPECT_THAT(lines, ::testing::Contains("SheetDoesNotFit"));
+    EXPECT_THAT(lines, ::testing::Contains("SheetTurnsPerLayer 3 / 404"));
 }
 
 TEST(WindingSheet, RefusesWhatHasNoMeaning) {
@@ -152,12 +152,12 @@ TEST(WindingSheet, KeepsEveryFigureInItsRange) {
     using A = WindingAllowances;
     const RangeCase cases[] = {
         {[](T&, C& c, A&) { c.tongueWidth = 1; }, ""},
-        {[](T&, C& c, A&) { c.tongueWidth = 0.99; }, "Label1 1..1000"},
-        {[](T&, C&, A& a) { a.bobbinWall = 15.8; }, "Label6 0..<0.01"},
-        {[](T&, C& c, A& a) { a.bobbinWall = c.windowWidth; }, "Label5 0..<15.81"},
-        {[](T&, C&, A& a) { a.layerInsulation = 14.9; }, "Label6 0..<14.81"},
+        {[](T&, C& c, A&) { c.tongueWidth = 0.99; }, "TongueWidth 1..1000"},
+        {[](T&, C&, A& a) { a.bobbinWall = 15.8; }, "LayerTape 0..<0.01"},
+        {[](T&, C& c, A& a) { a.bobbinWall = c.windowWidth; }, "BobbinWall 0..<15.81"},
+        {[](T&, C&, A& a) { a.layerInsulation = 14.9; }, "LayerTape 0..<14.81"},
         {[](T&, C&, A& a) { a.workingTemperature = -60; }, ""},
-        {[](T&, C&, A& a) { a.workingTemperature = 220.5; }, "Label8 -60..220"},
+        {[](T&, C&, A& a) { a.workingTemperature = 220.5; }, "Temperature -60..220"},
         {[](T& t, C&, A&) { t.secondaries[0].diameter = 10; }, ""},
         {[](T& t, C&, A&) { t.secondaries[0].diameter = 1e-300; }, "SecondaryWire1 0.01..10"},
         {[](T& t, C&, A&) { t.secondaries[0].diameter = 0.01; }, "SecondaryDrop1"},

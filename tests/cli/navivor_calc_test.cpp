@@ -430,7 +430,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(NavivorCalc, SheetTextsFromALanguageFile) {
     TemporaryCurrentDirectory::write("lang/English.ini",
-                                     "[WindingSheetForm]\nSheet1=WINDING SHEET\n");
+                                     "[WindingSheetForm]\nSheetTitle=WINDING SHEET\n");
     const Outcome run = navivorCalc({"--lang", "English", "--core", "1000", "--winding-sheet"});
     EXPECT_NE(run.out.find("\r\nWINDING SHEET\r\n"), std::string::npos) << run.out;
 }

@@ -14,20 +14,28 @@
 #include <QPushButton>
 
 namespace navivor {
+namespace {
+
+// The window's built-in texts, declared once in the text catalogue.
+QString caption(const char* key) {
+    return catalogueText("LangForm", key);
+}
+
+} // namespace
 
 LanguageChooser::LanguageChooser(const ProgramWindows& windows, QWidget* parent)
     : QDialog(parent, Qt::Dialog | kCloseBoxOnly)
     , windows_(windows) {
-    setUpWindow(this, "LangForm", "Выбор языка", {252, 96});
+    setUpWindow(this, "LangForm", caption("LangForm"), {252, 96});
     setFont(designFont("MS Sans Serif", 11));
     move(348, 159);
-    Lang = makeLabel(this, "Lang", "Перечень доступных языков", {15, 12, 193, 16});
+    Lang = makeLabel(this, "Lang", caption("Lang"), {15, 12, 193, 16});
     LangList = new QComboBox(this);
     LangList->setObjectName("LangList");
     LangList->setEditable(true);
     LangList->setGeometry(17, 32, 217, 21);
-    Button1 = makePushButton(this, "Button1", "Изменить", {43, 63, 75, 25});
-    Button2 = makePushButton(this, "Button2", "Закрыть", {131, 63, 75, 25});
+    Button1 = makePushButton(this, "Button1", caption("Button1"), {43, 63, 75, 25});
+    Button2 = makePushButton(this, "Button2", caption("Button2"), {131, 63, 75, 25});
     for (QWidget* captioned : std::initializer_list<QWidget*>{Lang, Button1, Button2})
         captioned->setFont(designFont("Arial", 13, true));
     connect(Button1, &QPushButton::clicked, this,

@@ -24,6 +24,11 @@
 namespace navivor {
 namespace {
 
+// The window's built-in texts, declared once in the text catalogue.
+QString caption(const char* key) {
+    return catalogueText("MainForm", key);
+}
+
 const QColor kDesignTextColour(0x00, 0x00, 0x80);
 
 } // namespace
@@ -36,7 +41,7 @@ MainWindow::MainWindow(const ProgramWindows& windows, Desktop& desktop)
     , desktop_(desktop)
     , client_(new QWidget(this)) {
     setObjectName("MainForm");
-    setWindowTitle("Расчет трансформатора");
+    setWindowTitle(caption("MainForm"));
     // The window's font and colours are those of the area below the menu bar: the menu keeps
     // the desktop's own.
     client_->setFont(designFont("Arial", pixelsForPoints(8), true));
@@ -77,21 +82,21 @@ void MainWindow::setClientWidth(int width) {
 }
 
 void MainWindow::createLabels(QWidget* client) {
-    Label2 = makeLabel(client, "Label2", "Первичная обмотка", {4, 47, 64, 28}, true);
+    Label2 = makeLabel(client, "Label2", caption("Label2"), {4, 47, 64, 28}, true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    Label3 = makeLabel(client, "Label3", "U (В)", {107, 37, 25, 14});
+    Label3 = makeLabel(client, "Label3", caption("Label3"), {107, 37, 25, 14});
+    // Designed apart from the diameter heading its key gives: a language walk gives it that.
     Label4 = makeLabel(client, "Label4", "Диам. пр.", {158, 37, 52, 14});
-    Label5 = makeLabel(client, "Label5", "Частота тока первичной обмотки", {4, 85, 149, 28}, true);
-    Label7 = makeLabel(client, "Label7", "Гц", {224, 92, 13, 14});
-    Label1 = makeLabel(client, "Label1", "Количество вторичных обмоток", {4, 123, 149, 28}, true);
-    Label6 = makeLabel(client, "Label6", "шт.", {224, 128, 17, 14});
-    Label9 = makeLabel(client, "Label9", "Площадь сечения сердеч ника в месте расп. обмоток",
-                       {4, 156, 154, 35}, true);
-    Label10 = makeLabel(client, "Label10", "мм. кв.", {224, 157, 19, 28}, true);
-    Label11 = makeLabel(client, "Label11", "Площадь окна сердечника", {4, 196, 157, 26}, true);
-    Label12 = makeLabel(client, "Label12", "мм. кв.", {223, 192, 19, 28}, true);
-    Label13 = makeLabel(client, "Label13", "Толщина пластины сердечника", {3, 224, 152, 28}, true);
-    Label14 = makeLabel(client, "Label14", "мм.", {221, 230, 19, 14});
+    Label5 = makeLabel(client, "Label5", caption("Label5"), {4, 85, 149, 28}, true);
+    Label7 = makeLabel(client, "Label7", caption("Label7"), {224, 92, 13, 14});
+    Label1 = makeLabel(client, "Label1", caption("Label1"), {4, 123, 149, 28}, true);
+    Label6 = makeLabel(client, "Label6", caption("Label6"), {224, 128, 17, 14});
+    Label9 = makeLabel(client, "Label9", caption("Label9"), {4, 156, 154, 35}, true);
+    Label10 = makeLabel(client, "Label10", caption("Label10"), {224, 157, 19, 28}, true);
+    Label11 = makeLabel(client, "Label11", caption("Label11"), {4, 196, 157, 26}, true);
+    Label12 = makeLabel(client, "Label12", caption("Label12"), {223, 192, 19, 28}, true);
+    Label13 = makeLabel(client, "Label13", caption("Label13"), {3, 224, 152, 28}, true);
+    Label14 = makeLabel(client, "Label14", caption("Label14"), {221, 230, 19, 14});
 
     ST1 = makeLabel<StaticText>(client, "ST1", "Navivor", {306, 106, 92, 22});
     ST1->setFont(designFont("Arial", 15, true));
@@ -139,13 +144,13 @@ void MainWindow::createInputs(QWidget* client) {
     // The designed 0,1 written with the separator in force, so that it parses.
     Edit1->setText(QString::fromStdString(numberToText(0.1L)));
 
-    Button1 = makePushButton(client, "Button1", "Расчитать", {17, 262, 104, 25});
+    Button1 = makePushButton(client, "Button1", caption("Button1"), {17, 262, 104, 25});
     Button1->setFont(designFont("Arial", 11, true));
     // The calculate button's navy is its own: it stays when the window's font colour changes.
     QPalette ownText = Button1->palette();
     ownText.setColor(QPalette::ButtonText, kDesignTextColour);
     Button1->setPalette(ownText);
-    Button2 = makePushButton(client, "Button2", "Сброс", {132, 262, 104, 25});
+    Button2 = makePushButton(client, "Button2", caption("Button2"), {132, 262, 104, 25});
     // Enter presses a focused button, as Space does.
     for (QPushButton* button : {Button1, Button2})
         button->setAutoDefault(true);
@@ -174,16 +179,16 @@ void MainWindow::createToolBar(QWidget* client) {
         return created;
     };
     ToolButton11 = gap("ToolButton11");
-    ToolButton1 = button("ToolButton1", 1, "Сохранить результаты");
-    ToolButton2 = button("ToolButton2", 4, "Распечатать результаты");
+    ToolButton1 = button("ToolButton1", 1, caption("ToolButton1"));
+    ToolButton2 = button("ToolButton2", 4, caption("ToolButton2"));
     ToolButton4 = gap("ToolButton4");
-    ToolButton3 = button("ToolButton3", 2, "Шрифт...");
-    ToolButton8 = button("ToolButton8", 5, "Цвет фона");
-    ToolButton10 = button("ToolButton10", 6, "Цвет фона таблицы");
+    ToolButton3 = button("ToolButton3", 2, caption("ToolButton3"));
+    ToolButton8 = button("ToolButton8", 5, caption("ToolButton8"));
+    ToolButton10 = button("ToolButton10", 6, caption("ToolButton10"));
     ToolButton5 = gap("ToolButton5");
-    ToolButton7 = button("ToolButton7", 7, "О программе");
+    ToolButton7 = button("ToolButton7", 7, caption("ToolButton7"));
     ToolButton6 = gap("ToolButton6");
-    ToolButton9 = button("ToolButton9", 0, "Выход");
+    ToolButton9 = button("ToolButton9", 0, caption("ToolButton9"));
 }
 
 void MainWindow::createMenu() {
@@ -191,11 +196,11 @@ void MainWindow::createMenu() {
     bar->setObjectName("MainMenu1");
     bar->setNativeMenuBar(false);
 
-    Menu1 = makeSubmenu(bar, "Menu1", "Меню");
-    Save = makeMenuItem(Menu1, "Save", "Сохр. результаты");
-    Print = makeMenuItem(Menu1, "Print", "Печать результатов");
+    Menu1 = makeSubmenu(bar, "Menu1", caption("Menu1"));
+    Save = makeMenuItem(Menu1, "Save", caption("Save"));
+    Print = makeMenuItem(Menu1, "Print", caption("Print"));
     N8 = makeMenuSeparator(Menu1, "N8");
-    Exit1 = makeMenuItem(Menu1, "Exit1", "Выход");
+    Exit1 = makeMenuItem(Menu1, "Exit1", caption("Exit1"));
     Menu1->addActions({Save, Print, N8, Exit1});
     // Shown in the menu; the application-wide shortcuts run the menu check first.
     for (auto [item, keys] :
@@ -204,30 +209,30 @@ void MainWindow::createMenu() {
         item->setShortcutContext(Qt::WidgetShortcut);
     }
 
-    N7 = makeSubmenu(bar, "N7", "Сервис");
-    N3 = makeMenuItem(N7, "N3", "Шрифт...");
-    N5 = makeMenuItem(N7, "N5", "Цвет фона...");
-    N6 = makeMenuItem(N7, "N6", "Цвет фона таблицы");
+    N7 = makeSubmenu(bar, "N7", caption("N7"));
+    N3 = makeMenuItem(N7, "N3", caption("N3"));
+    N5 = makeMenuItem(N7, "N5", caption("N5"));
+    N6 = makeMenuItem(N7, "N6", caption("N6"));
     N1 = makeMenuSeparator(N7, "N1");
-    N4 = makeMenuItem(N7, "N4", "Плоские кнопки");
+    N4 = makeMenuItem(N7, "N4", caption("N4"));
     N4->setCheckable(true);
     N4->setChecked(true);
-    N13 = makeMenuItem(N7, "N13", "Всегда наверху");
+    N13 = makeMenuItem(N7, "N13", caption("N13"));
     N13->setCheckable(true);
-    Lang = makeMenuItem(N7, "Lang", "Язык");
+    Lang = makeMenuItem(N7, "Lang", caption("Lang"));
     N2 = makeMenuSeparator(N7, "N2");
-    Rectifier1 = makeMenuItem(N7, "Rectifier1", "Выпрямитель...");
-    WindingSheet1 = makeMenuItem(N7, "WindingSheet1", "Намоточные данные...");
+    Rectifier1 = makeMenuItem(N7, "Rectifier1", caption("Rectifier1"));
+    WindingSheet1 = makeMenuItem(N7, "WindingSheet1", caption("WindingSheet1"));
     N17 = makeMenuSeparator(N7, "N17");
     N7->addActions({N3, N5, N6, N1, N4, N13, Lang, N2, Rectifier1, WindingSheet1, N17});
-    N9 = makeSubmenu(N7, "N9", "Справка");
-    N10 = makeMenuItem(N9, "N10", "Размеры проводки");
-    N12 = makeMenuItem(N9, "N12", "Размеры проводов");
-    N14 = makeMenuItem(N9, "N14", "Размеры сердечников");
+    N9 = makeSubmenu(N7, "N9", caption("N9"));
+    N10 = makeMenuItem(N9, "N10", caption("N10"));
+    N12 = makeMenuItem(N9, "N12", caption("N12"));
+    N14 = makeMenuItem(N9, "N14", caption("N14"));
     N9->addActions({N10, N12, N14});
     N11 = makeMenuSeparator(N7, "N11");
-    About1 = makeMenuItem(N7, "About1", "О программе");
-    N16 = makeMenuItem(N7, "N16", "Инфо");
+    About1 = makeMenuItem(N7, "About1", caption("About1"));
+    N16 = makeMenuItem(N7, "N16", caption("N16"));
     N7->addActions({N11, About1, N16});
 }
 
@@ -299,9 +304,10 @@ void MainWindow::setTabOrder() {
 }
 
 void MainWindow::runCreationStep() {
-    SG1->setCell(0, 0, "  № обм.");
-    SG1->setCell(1, 0, "    U (В)");
-    SG1->setCell(2, 0, "     I (A)");
+    // The headings are set off by as many blanks as the language walk gives them.
+    SG1->setCell(0, 0, "  " + caption("Kol1"));
+    SG1->setCell(1, 0, "    " + caption("Kol2"));
+    SG1->setCell(2, 0, "     " + caption("Kol3"));
     SG2->setCell(0, 0, "220");
     SG2->setCell(1, 0, "  ----------");
     for (int row = 1; row < SG1->rowCount(); ++row)

@@ -15,6 +15,11 @@
 namespace navivor {
 namespace {
 
+// The window's built-in texts, declared once in the text catalogue.
+QString caption(const char* key) {
+    return catalogueText("AboutBox", key);
+}
+
 // The mail address reacts to a click like a link.
 class ClickFilter : public QObject {
 public:
@@ -38,7 +43,7 @@ private:
 AboutBox::AboutBox(Desktop& desktop, QWidget* parent)
     : QDialog(parent, Qt::Dialog | kCloseBoxOnly)
     , desktop_(desktop) {
-    setUpWindow(this, "AboutBox", "О программе", {279, 174});
+    setUpWindow(this, "AboutBox", caption("AboutBox"), {279, 174});
     setFont(designFont("MS Sans Serif", pixelsForPoints(8)));
 
     Panel1 = new QFrame(this);
@@ -50,12 +55,11 @@ AboutBox::AboutBox(Desktop& desktop, QWidget* parent)
     ProgramIcon = makeLabel<Picture>(Panel1, "ProgramIcon", "", {7, 6, 101, 61});
     ProgramIcon->setScaledContents(true);
     const QFont title = designFont("MS Sans Serif", pixelsForPoints(10), true);
-    ProductName = makeLabel(Panel1, "ProductName", "Navivor", {137, 16, 120, 17});
+    ProductName = makeLabel(Panel1, "ProductName", caption("ProductName"), {137, 16, 120, 17});
     ProductName->setFont(title);
-    Version = makeLabel(Panel1, "Version", "Ver.  2.01", {149, 40, 100, 17});
+    Version = makeLabel(Panel1, "Version", caption("Version"), {149, 40, 100, 17});
     Version->setFont(title);
-    Copyright =
-        makeLabel(Panel1, "Copyright", "© 2026 Разработчики Navivor", {5, 74, 254, 28}, true);
+    Copyright = makeLabel(Panel1, "Copyright", caption("Copyright"), {5, 74, 254, 28}, true);
     Copyright->setFont(designFont("MS Sans Serif", pixelsForPoints(8), true));
     Copyright->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
@@ -71,7 +75,7 @@ AboutBox::AboutBox(Desktop& desktop, QWidget* parent)
     StaticText1->installEventFilter(
         new ClickFilter(StaticText1, reportingFailures([this] { writeToAuthor(); })));
 
-    OKButton = makePushButton(this, "OKButton", "OK", {102, 146, 75, 25});
+    OKButton = makePushButton(this, "OKButton", caption("OKButton"), {102, 146, 75, 25});
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -15,6 +15,11 @@
 namespace navivor {
 namespace {
 
+// The window's built-in texts, declared once in the text catalogue.
+QString caption(const char* key) {
+    return catalogueText("Info", key);
+}
+
 // Far more than a usage text; a larger file is not one.
 constexpr qint64 kLargestUsageText = 1024 * 1024;
 
@@ -51,7 +56,7 @@ std::optional<QString> languageUsageText(const QString& languageName) {
 
 UsageWindow::UsageWindow(QWidget* parent)
     : QWidget(parent, Qt::Window | kCloseBoxOnly) {
-    setUpWindow(this, "Info", "Как пользоваться программой.", {450, 326});
+    setUpWindow(this, "Info", caption("Info"), {450, 326});
     setFont(designFont("MS Sans Serif", pixelsForPoints(8)));
     move(294, 220);
     // Hidden, not closed, so that the text keeps its scroll position between openings.
@@ -72,7 +77,7 @@ UsageWindow::UsageWindow(QWidget* parent)
     Memo1->setPalette(scrollBarColour);
     Memo1->setPlainText(builtInUsageText());
 
-    Button1 = makePushButton(this, "Button1", "Ok", {187, 296, 75, 25});
+    Button1 = makePushButton(this, "Button1", caption("Button1"), {187, 296, 75, 25});
     connect(Button1, &QPushButton::clicked, this, &QWidget::hide);
 }
 

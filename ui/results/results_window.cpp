@@ -13,6 +13,11 @@
 namespace navivor {
 namespace {
 
+// The window's built-in texts, declared once in the text catalogue.
+QString caption(const char* key) {
+    return catalogueText("Result", key);
+}
+
 const QString kDesignFontFamily = QStringLiteral("MS Sans Serif");
 const QString kJobName = QStringLiteral("RichEdit1");
 
@@ -32,8 +37,7 @@ ResultsWindow::ResultsWindow(Desktop& desktop, QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint)
     , destinations_(desktop) {
-    setUpWindow(this, "Result", QStringLiteral("Результаты расчета"),
-                {kClientWidth, kClientHeight});
+    setUpWindow(this, "Result", caption("Result"), {kClientWidth, kClientHeight});
     setFont(designFont(kDesignFontFamily, 11));
     // A results window left open must not keep the program alive once the main window closes.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -46,7 +50,7 @@ ResultsWindow::ResultsWindow(Desktop& desktop, QWidget* parent)
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo1->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
 
-    Button1 = makePushButton(this, "Button1", QStringLiteral("Ok"), {155, 239, 75, 25});
+    Button1 = makePushButton(this, "Button1", caption("Button1"), {155, 239, 75, 25});
     QFont bold = Button1->font();
     bold.setBold(true);
     Button1->setFont(bold);

@@ -1,5 +1,7 @@
 #include "ui/widgets/window_builders.h"
 
+#include "i18n/text_catalogue.h"
+
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
@@ -18,6 +20,11 @@ QMenu* namedMenu(QMenu* menu, const char* name) {
 }
 
 } // namespace
+
+QString catalogueText(std::string_view section, std::string_view key) {
+    const std::string_view text = builtInText(section, key);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 void setUpWindow(QWidget* window, const char* name, const QString& caption, QSize clientSize) {
     window->setObjectName(name);

@@ -9,6 +9,8 @@
 #include <QSize>
 #include <QString>
 
+#include <string_view>
+
 class QAction;
 class QIcon;
 class QMenu;
@@ -36,6 +38,10 @@ QFont designFont(const QString& family, int pixelSize, bool bold = false);
 // Names the label and places it; its text starts at the top left of its box, wrapped at its
 // width when asked.
 void placeLabel(QLabel* label, const char* name, QRect geometry, bool wrapped);
+
+// The built-in text of a key in a window's section of the text catalogue: the caption a
+// control is made with, the one a language file replaces.
+QString catalogueText(std::string_view section, std::string_view key);
 
 // A label, or a text or picture of a kind drawn like one (StaticText, Picture).
 template <typename Label = QLabel>

@@ -20,8 +20,15 @@ namespace navivor {
 namespace {
 
 constexpr const char* kSection = "RectifierForm";
+
+// The window's built-in texts, declared once in the text catalogue.
+QString caption(const char* key) {
+    return catalogueText(kSection, key);
+}
 constexpr RectifierKind kKinds[] = {RectifierKind::Bridge, RectifierKind::CentreTap,
                                     RectifierKind::HalfWave};
+// The keys of the circuits' names, in the list's order.
+constexpr const char* kKindKeys[] = {"Bridge", "CentreTap", "HalfWave"};
 
 double fieldValue(const QLineEdit* field) {
     return toDouble(textToNumber(field->text().toStdString()));
@@ -32,7 +39,7 @@ double fieldValue(const QLineEdit* field) {
 RectifierDialog::RectifierDialog(const ProgramWindows& windows, QWidget* parent)
     : QDialog(parent, Qt::Dialog | kCloseBoxOnly)
     , windows_(windows) {
-    setUpWindow(this, "RectifierForm", "Выпрямитель", {360, 404});
+    setUpWindow(this, "RectifierForm", caption("RectifierForm"), {360, 404});
     setFont(designFont("MS Sans Serif", 11));
 
     const auto label = [this](const char* name, const QString& text, int y) {
@@ -51,42 +58,39 @@ RectifierDialog::RectifierDialog(const ProgramWindows& windows, QWidget* parent)
         shown->setTextInteractionFlags(Qt::TextSelectableByMouse);
         return shown;
     };
-    Label1 = label("Label1", "Постоянное напряжение, В", 14);
-    Edit1 = field("Edit1", "12", 10);
-    Label2 = label("Label2", "Постоянный ток, А", 42);
-    Edit2 = field("Edit2", "1", 38);
-    Label3 = makeLabel(this, "Label3", "Схема выпрямителя", {12, 70, 114, 16});
+    Label1 = label("DcVoltage", caption("DcVoltage"), 14);
+    Edit1 = field("DcVoltageField", "12", 10);
+    Label2 = label("DcCurrent", caption("DcCurrent"), 42);
+    Edit2 = field("DcCurrentField", "1", 38);
+    Label3 = makeLabel(this, "Circuit", caption("Circuit"), {12, 70, 114, 16});
     ComboBox1 = new QComboBox(this);
-    ComboBox1->setObjectName("ComboBox1");
+    ComboBox1->setObjectName("CircuitList");
     ComboBox1->setGeometry(128, 66, 212, 21);
     ComboBox1->addItems({"", "", ""});
-    Label4 = makeLabel(this, "Label4", "Фильтр: конденсатор (емкостный вход)", {12, 98, 328, 16});
-    Label5 = label("Label5", "Падение на диоде, В", 122);
-    Edit3 = field("Edit3", QString::fromStdString(numberToText(RectifierInput().diodeDrop)), 118);
-    Label6 = label("Label6", "Запас для стабилизатора, В", 150);
-    Edit4 = field("Edit4", "0", 146);
-    Button1 = makePushButton(this, "Button1", "Рассчитать", {250, 176, 90, 25});
+    Label4 = makeLabel(this, "Filter", caption("Filter"), {12, 98, 328, 16});
+    Label5 = label("DiodeDrop", caption("DiodeDrop"), 122);
+    Edit3 = field("DiodeDropField",
+                  QString::fromStdString(numberToText(RectifierInput().diodeDrop)), 118);
+    Label6 = label("Headroom", caption("Headroom"), 150);
+    Edit4 = field("HeadroomField", "0", 146);
+    Button1 = makePushButton(this, "Calculate", caption("Calculate"), {250, 176, 90, 25});
     // Enter in a field calculates; Escape closes.
     Button1->setDefault(true);
 
-    Label7 = label("Label7", "Напряжение обмотки, В", 214);
-    Value1 = value("Value1", 214);
-    Label8 = label("Label8", "Ток обмотки, А", 236);
-    Value2 = value("Value2", 236);
-    Label9 = label("Label9", "Мощность обмотки, ВА", 258);
-    Value3 = value("Value3", 258);
+    Label7 = label("WindingVoltage", caption("WindingVoltage"), 214);
+    Value1 = value("WindingVoltageValue", 214);
+    Label8 = label("WindingCurrent", caption("WindingCurrent"), 236);
+    Value2 = value("WindingCurrentValue", 236);
+    Label9 = label("WindingPower", caption("WindingPower"), 258);
+    Value3 = value("WindingPowerValue", 258);
 
-    Label10 = makeLabel(this, "Label10", "Строка таблицы обмоток", {12, 288, 134, 16});
+    Label10 = makeLabel(this, "GridRow", caption("GridRow"), {12, 288, 134, 16});
     SpinEdit1 = new SpinField(1, static_cast<int>(kMaxSecondaries), 1, this);
-    SpinEdit1->setObjectName("SpinEdit1");
+    SpinEdit1->setObjectName("GridRowField");
     SpinEdit1->setGeometry(150, 284, 50, 23);
-    Button2 = makePushButton(this, "Button2", "В таблицу", {250, 284, 90, 25});
-    Label11 = makeLabel(this, "Label11",
-                        "Коэффициенты: ATC-Frost Magnetics, Method of Determining Secondary "
-                        "Current Ratings in D.C. Circuits. Со средней точкой напряжение - между "
-                        "крайними выводами.",
-                        {12, 318, 336, 44}, true);
-    Button3 = makePushButton(this, "Button3", "Закрыть", {135, 370, 90, 25});
+    Button2 = makePushButton(this, "PutIntoGrid", caption("PutIntoGrid"), {250, 284, 90, 25});
+    Label11 = makeLabel(this, "Source", caption("Source"), {12, 318, 336, 44}, true);
+    Button3 = makePushButton(this, "Close", caption("Close"), {135, 370, 90, 25});
 
     connect(Button1, &QPushButton::clicked, this, reportingFailures([this] { showCalculation(); }));
     connect(Button2, &QPushButton::clicked, this, reportingFailures([this] { putIntoGrid(); }));
@@ -105,8 +109,8 @@ void RectifierDialog::showFor(int secondaries) {
 void RectifierDialog::retitleKinds() {
     const LanguageTexts texts(windows_.languageChooser->languageName().toStdString());
     for (int index = 0; index < ComboBox1->count(); ++index) {
-        const std::string key = "Kind" + std::to_string(index + 1);
-        ComboBox1->setItemText(index, QString::fromStdString(texts.text(kSection, key)));
+        ComboBox1->setItemText(index,
+                               QString::fromStdString(texts.text(kSection, kKindKeys[index])));
     }
 }
 

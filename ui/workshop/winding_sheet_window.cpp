@@ -20,6 +20,11 @@ namespace {
 
 constexpr const char* kSection = "WindingSheetForm";
 
+// The window's built-in texts, declared once in the text catalogue.
+QString caption(const char* key) {
+    return catalogueText(kSection, key);
+}
+
 enum Field {
     TongueWidth,
     StackHeight,
@@ -31,9 +36,9 @@ enum Field {
     WorkingTemperature
 };
 
-const char* const kCaptions[] = {"Ширина языка, мм", "Толщина набора, мм", "Ширина окна, мм",
-                                 "Высота окна, мм",  "Стенка каркаса, мм", "Изоляция слоя, мм",
-                                 "Запас провода, %", "Температура, °C"};
+// The keys of the fields' captions, in the order of Field; each field is named after its key.
+const char* const kFieldKeys[] = {"TongueWidth", "StackHeight", "WindowWidth",  "WindowHeight",
+                                  "BobbinWall",  "LayerTape",   "SparePercent", "Temperature"};
 
 double fieldValue(const QLineEdit* field) {
     return toDouble(textToNumber(field->text().toStdString()));
@@ -47,7 +52,7 @@ WindingSheetWindow::WindingSheetWindow(const ProgramWindows& windows, Desktop& d
                            Qt::WindowCloseButtonHint)
     , windows_(windows)
     , destinations_(desktop) {
-    setUpWindow(this, "WindingSheetForm", "Намоточные данные", {600, 560});
+    setUpWindow(this, "WindingSheetForm", caption("WindingSheetForm"), {600, 560});
     setFont(designFont("MS Sans Serif", 11));
     // Left open, it must not keep the program alive once the main window closes.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -55,21 +60,20 @@ WindingSheetWindow::WindingSheetWindow(const ProgramWindows& windows, Desktop& d
     for (int index = 0; index < 8; ++index) {
         const int x = index < 4 ? 8 : 300;
         const int y = 10 + (index % 4) * 26;
-        const std::string number = std::to_string(index + 1);
-        Labels[index] =
-            makeLabel(this, ("Label" + number).c_str(), kCaptions[index], {x, y + 4, 190, 16});
+        const char* key = kFieldKeys[index];
+        Labels[index] = makeLabel(this, key, caption(key), {x, y + 4, 190, 16});
         auto* edit = new QLineEdit(this);
-        edit->setObjectName(QString::fromStdString("Edit" + number));
+        edit->setObjectName(QString(key) + "Field");
         edit->setGeometry(x + 196, y, 80, 21);
         new CharacterFilter(edit, keepNumberOrCommandCharacter);
         edit->setAcceptDrops(false);
         Edits[index] = edit;
     }
-    Button1 = makePushButton(this, "Button1", "Рассчитать", {8, 118, 110, 25});
-    Button2 = makePushButton(this, "Button2", "Типовой сердечник", {124, 118, 140, 25});
-    Button3 = makePushButton(this, "Button3", "Сохранить...", {300, 118, 92, 25});
-    Button4 = makePushButton(this, "Button4", "Печать...", {398, 118, 92, 25});
-    Button5 = makePushButton(this, "Button5", "Закрыть", {500, 118, 92, 25});
+    Button1 = makePushButton(this, "Calculate", caption("Calculate"), {8, 118, 110, 25});
+    Button2 = makePushButton(this, "StandardCore", caption("StandardCore"), {124, 118, 140, 25});
+    Button3 = makePushButton(this, "Save", caption("Save"), {300, 118, 92, 25});
+    Button4 = makePushButton(this, "Print", caption("Print"), {398, 118, 92, 25});
+    Button5 = makePushButton(this, "Close", caption("Close"), {500, 118, 92, 25});
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName("Memo1");

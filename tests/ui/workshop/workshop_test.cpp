@@ -123,8 +123,8 @@ private slots:
         QFile file(mainWindow.directory() + "/lang/Test.ini");
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("[MainForm]\r\nRectifier1=Rectifier...\r\nWindingSheet1=Winding sheet...\r\n"
-                   "[RectifierForm]\r\nRectifierForm=Rectifier\r\nKind2=Centre-tap\r\n"
-                   "[WindingSheetForm]\r\nButton1=Calculate\r\n");
+                   "[RectifierForm]\r\nRectifierForm=Rectifier\r\nCentreTap=Centre-tap\r\n"
+                   "[WindingSheetForm]\r\nCalculate=Calculate\r\n");
         file.close();
         for (bool restarted : {false, true}) {
             if (restarted) {
