@@ -8,32 +8,56 @@ namespace navivor {
 // A failure in a window's creation step is shown like any other, and start-up goes on: the
 // window itself exists all the same.
 NavivorWindows::NavivorWindows() {
-    create(mainWindow, windows_.mainWindow, windows_, Desktop::instance());
+    const CurrentLanguage language = [this] { return currentLanguage(); };
+    create(mainWindow, Desktop::instance(), language);
     showingFailures([this] { mainWindow->runCreationStep(); });
-    create(aboutBox, windows_.aboutBox, Desktop::instance(), mainWindow.get());
-    create(resultsWindow, windows_.resultsWindow, Desktop::instance());
+    create(aboutBox, Desktop::instance(), mainWindow.get());
+    create(resultsWindow, Desktop::instance());
+    mainWindow->showReportsIn(*resultsWindow);
     // Closing the results window is the main window's results-close reset.
     QObject::connect(resultsWindow.get(), &ResultsWindow::closing, mainWindow.get(),
                      reportingFailures([this] { mainWindow->resultsClosed(); }));
-    create(languageChooser, windows_.languageChooser, windows_, mainWindow.get());
-    QObject::connect(languageChooser.get(), &LanguageChooser::languageApplied, mainWindow.get(),
-                     [this](const QString& language) { mainWindow->languageApplied(language); });
+    create(languageChooser, inCreationOrder_, mainWindow.get());
+    QObject::connect(
+        languageChooser.get(), &LanguageChooser::languageApplied, mainWindow.get(),
+        [this](const QString&, const LanguageTexts& texts) { mainWindow->languageApplied(texts); });
     showingFailures([this] { languageChooser->runCreationStep(); });
-    create(usageWindow, windows_.usageWindow);
+    create(usageWindow);
     QObject::connect(languageChooser.get(), &LanguageChooser::languageApplied, usageWindow.get(),
-                     [this](const QString& language) { usageWindow->useLanguage(language); });
-    create(rectifierDialog, windows_.rectifierDialog, windows_, mainWindow.get());
+                     [this](const QString& name) { usageWindow->useLanguage(name); });
+    create(rectifierDialog, language, mainWindow.get());
     QObject::connect(rectifierDialog.get(), &RectifierDialog::secondaryChosen, mainWindow.get(),
                      [this](int row, const QString& voltage, const QString& current) {
                          mainWindow->enterSecondary(row, voltage, current);
                      });
-    create(windingSheetWindow, windows_.windingSheetWindow, windows_, Desktop::instance());
+    create(windingSheetWindow, language, Desktop::instance());
+    connectMainWindowCommands();
     // The saved language was applied before these windows existed.
     for (QWidget* later :
          {static_cast<QWidget*>(usageWindow.get()), static_cast<QWidget*>(rectifierDialog.get()),
           static_cast<QWidget*>(windingSheetWindow.get())})
         languageChooser->applyToLaterWindow(later);
     usageWindow->useLanguage(languageChooser->languageName());
+}
+
+QString NavivorWindows::currentLanguage() const {
+    return languageChooser ? languageChooser->languageName() : QString();
+}
+
+void NavivorWindows::connectMainWindowCommands() {
+    MainWindow* main = mainWindow.get();
+    QObject::connect(main, &MainWindow::languageChooserAsked, languageChooser.get(),
+                     [this] { languageChooser->exec(); });
+    QObject::connect(main, &MainWindow::aboutBoxAsked, aboutBox.get(),
+                     [this] { aboutBox->exec(); });
+    QObject::connect(main, &MainWindow::usageWindowAsked, usageWindow.get(),
+                     [this] { usageWindow->showInFront(); });
+    QObject::connect(main, &MainWindow::rectifierAsked, rectifierDialog.get(),
+                     [this](int secondaries) { rectifierDialog->showFor(secondaries); });
+    QObject::connect(main, &MainWindow::windingSheetAsked, windingSheetWindow.get(),
+                     [this](const CalculatedTransformer& transformer) {
+                         windingSheetWindow->showFor(transformer);
+                     });
 }
 
 } // namespace navivor

@@ -3,9 +3,9 @@
 // A window that cannot be built fails the whole construction: there is no program without it.
 #pragma once
 
+#include "ui/current_language.h"
 #include "ui/language/language_chooser.h"
 #include "ui/main/main_window.h"
-#include "ui/program_windows.h"
 #include "ui/reference/about_box.h"
 #include "ui/reference/usage_window.h"
 #include "ui/results/results_window.h"
@@ -21,7 +21,7 @@ public:
     NavivorWindows();
 
     // The windows in the order they were made.
-    const QList<QWidget*>& inCreationOrder() const { return windows_.inCreationOrder; }
+    const QList<QWidget*>& inCreationOrder() const { return inCreationOrder_; }
 
     // Declared in creation order, so they are destroyed last first.
     std::unique_ptr<MainWindow> mainWindow;
@@ -34,15 +34,18 @@ public:
     std::unique_ptr<WindingSheetWindow> windingSheetWindow;
 
 private:
-    // Makes the window, keeps it, and lists it in the program's windows.
+    // Makes the window, keeps it, and lists it for the language walk.
     template <typename Window, typename... Arguments>
-    void create(std::unique_ptr<Window>& owner, Window*& listed, Arguments&&... arguments) {
+    void create(std::unique_ptr<Window>& owner, Arguments&&... arguments) {
         owner = std::make_unique<Window>(std::forward<Arguments>(arguments)...);
-        listed = owner.get();
-        windows_.inCreationOrder.append(owner.get());
+        inCreationOrder_.append(owner.get());
     }
+    // The language in force, for the windows made before the chooser that knows it.
+    QString currentLanguage() const;
+    // The main window's commands for the windows made after it.
+    void connectMainWindowCommands();
 
-    ProgramWindows windows_;
+    QList<QWidget*> inCreationOrder_;
 };
 
 } // namespace navivor

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Checks the includes of every C++ file of the program against the layer table of
 docs/architecture.md: a file includes only from its own folder and the folders its row names,
-a folder whose row says no Qt includes no Qt header, and every folder with C++ files is listed.
+a header named without its folder lies beside the file, a folder whose row says no Qt includes
+no Qt header, every folder with C++ files is listed, and no row reaches back to itself.
 
 Usage: layering_test.py SOURCE-DIRECTORY
 """
@@ -50,8 +51,28 @@ def check(source):
                 included = folder_of(pathlib.PurePosixPath(own.group(1)))
                 if included != folder and included not in allowed:
                     faults.append(f"{relative}:{number}: {folder} may not include {own.group(1)}")
+            # A folder that names itself an include root would let any layer reach it unseen.
+            elif own and not (path.parent / own.group(1)).exists():
+                faults.append(f"{relative}:{number}: {own.group(1)} is not beside the file; name its folder")
             if system and not qt:
                 faults.append(f"{relative}:{number}: {folder} is free of Qt, includes <{system.group(1)}>")
+    return faults + cycles(layers)
+
+
+def cycles(layers):
+    """A fault for each row that reaches back to itself through the rows it may include."""
+    faults = []
+    for start in layers:
+        seen, frontier = set(), [start]
+        while frontier:
+            for reached in layers.get(frontier.pop(), (set(), True))[0]:
+                if reached == start:
+                    faults.append(f"the layer table has a cycle through {start}")
+                    frontier = []
+                    break
+                if reached not in seen:
+                    seen.add(reached)
+                    frontier.append(reached)
     return faults
 
 

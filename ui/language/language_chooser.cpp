@@ -5,7 +5,6 @@
 #include "ui/desktop/failure_box.h"
 #include "ui/language/language_walk.h"
 #include "ui/language/qt_translation.h"
-#include "ui/widgets/string_grid.h"
 #include "ui/widgets/window_builders.h"
 
 #include <QComboBox>
@@ -23,9 +22,9 @@ QString caption(const char* key) {
 
 } // namespace
 
-LanguageChooser::LanguageChooser(const ProgramWindows& windows, QWidget* parent)
+LanguageChooser::LanguageChooser(const QList<QWidget*>& windowsToWalk, QWidget* parent)
     : QDialog(parent, Qt::Dialog | kCloseBoxOnly)
-    , windows_(windows) {
+    , windowsToWalk_(windowsToWalk) {
     setUpWindow(this, "LangForm", caption("LangForm"), {252, 96});
     setFont(designFont("MS Sans Serif", 11));
     move(348, 159);
@@ -59,7 +58,7 @@ void LanguageChooser::runCreationStep() {
     // Only the very name of the built-in language needs no walk; "russian" is walked.
     const QString saved = QString::fromStdString(readLanguage(kSettingsFilePath));
     if (saved == builtIn) {
-        useLocaleOf(saved.toStdString());
+        useQtTranslation(LanguageTexts(saved.toStdString()).text("Language", "Locale"));
         return;
     }
     LangList->setEditText(saved);
@@ -67,23 +66,16 @@ void LanguageChooser::runCreationStep() {
 }
 
 void LanguageChooser::applyNamedLanguage() {
-    const std::string language = languageName().toStdString();
-    QWidget* mainWindow = windows_.inCreationOrder.value(0);
-    StringGrid* windingsGrid = mainWindow ? mainWindow->findChild<StringGrid*>("SG1") : nullptr;
-    for (QWidget* window : windows_.inCreationOrder)
-        applyLanguage(window, language, windingsGrid);
-    useLocaleOf(language);
-    emit languageApplied(languageName());
-}
-
-void LanguageChooser::useLocaleOf(const std::string& languageName) {
-    useQtTranslation(LanguageTexts(languageName).text("Language", "Locale"));
+    const LanguageTexts& texts = applied_.emplace(languageName().toStdString());
+    for (QWidget* window : windowsToWalk_)
+        applyLanguage(window, texts);
+    useQtTranslation(texts.text("Language", "Locale"));
+    emit languageApplied(languageName(), texts);
 }
 
 void LanguageChooser::applyToLaterWindow(QWidget* window) const {
-    const QString language = languageName();
-    if (language.toStdString() != kBuiltInLanguage)
-        applyLanguage(window, language.toStdString(), nullptr);
+    if (applied_)
+        applyLanguage(window, *applied_);
 }
 
 QString LanguageChooser::languageName() const {

@@ -6,9 +6,12 @@
 #include <QDialog>
 #include <QString>
 
-#include <string>
+#include "i18n/language_file.h"
 
-#include "ui/program_windows.h"
+#include <QList>
+
+#include <optional>
+#include <string>
 
 class QComboBox;
 class QLabel;
@@ -19,9 +22,9 @@ namespace navivor {
 class LanguageChooser : public QDialog {
     Q_OBJECT
 public:
-    // The program's windows are the ones the apply action walks; the parent is the window the
-    // chooser stays above.
-    LanguageChooser(const ProgramWindows& windows, QWidget* parent);
+    // The apply action walks the windows listed, in their order, as the list stands then; the
+    // parent is the window the chooser stays above.
+    LanguageChooser(const QList<QWidget*>& windowsToWalk, QWidget* parent);
 
     // The text of the name field: a listed name, or whatever the user typed.
     QString languageName() const;
@@ -38,16 +41,16 @@ public:
     void applyToLaterWindow(QWidget* window) const;
 
 signals:
-    // Every window has walked with the language; what a walk cannot know (the calculate
-    // button's mode, the usage text) follows it here.
-    void languageApplied(const QString& languageName);
+    // Every window has walked with the language, whose file was read once for the walk; what
+    // a walk cannot know (the grid's headings, the calculate button's mode, the usage text)
+    // follows it here.
+    void languageApplied(const QString& languageName, const LanguageTexts& texts);
 
 private:
     void applyNamedLanguage(); // "Изменить": applies the name field's language to every window
-    // Qt's dialogs in the locale the language file names.
-    void useLocaleOf(const std::string& languageName);
-
-    const ProgramWindows& windows_;
+    const QList<QWidget*>& windowsToWalk_;
+    // The texts of the language last applied, for the windows made after it.
+    std::optional<LanguageTexts> applied_;
 };
 
 } // namespace navivor

@@ -1,7 +1,6 @@
 #include "ui/language/language_walk.h"
 
 #include "i18n/language_file.h"
-#include "ui/widgets/string_grid.h"
 
 #include <QAction>
 #include <QLabel>
@@ -34,17 +33,6 @@ private:
     std::string section_;
 };
 
-void setGridHeadings(StringGrid* grid, const LanguageTexts& texts) {
-    const auto heading = [&texts](const char* blanks, const char* key) {
-        return QString::fromLatin1(blanks) + QString::fromStdString(texts.mainForm(key));
-    };
-    grid->setCell(0, 0, heading("  ", "Kol1"));
-    grid->setCell(1, 0, heading("    ", "Kol2"));
-    grid->setCell(2, 0, heading("     ", "Kol3"));
-    // Also while the grid shows three columns: the diameter column then shows it.
-    grid->setCell(3, 0, heading(" ", "Label4"));
-}
-
 void retitle(QAction* item, const WindowTexts& texts) {
     if (!item->isSeparator())
         item->setText(texts.lookUp(item->objectName(), item->text()));
@@ -61,10 +49,7 @@ void applyToItems(const QList<QAction*>& items, const WindowTexts& texts) {
 
 } // namespace
 
-void applyLanguage(QWidget* window, const std::string& languageName, StringGrid* windingsGrid) {
-    const LanguageTexts texts(languageName);
-    if (windingsGrid)
-        setGridHeadings(windingsGrid, texts);
+void applyLanguage(QWidget* window, const LanguageTexts& texts) {
     const WindowTexts windowTexts(texts, window);
     window->setWindowTitle(windowTexts.lookUp(window->objectName(), window->windowTitle()));
 

@@ -3,7 +3,6 @@
 // and the window's stacking.
 #include "settings/settings_file.h"
 #include "ui/desktop/desktop.h"
-#include "ui/language/language_chooser.h"
 #include "ui/main/main_window.h"
 #include "ui/widgets/spin_field.h"
 #include "ui/widgets/string_grid.h"
@@ -153,7 +152,7 @@ void MainWindow::saveSettings() {
     shown.form = colours_.window;
     shown.fontSize = fontPoints_;
     shown.fontName = client_->font().family().toStdString();
-    writeSettings(kSettingsFilePath, shown, windows_.languageChooser->languageName().toStdString());
+    writeSettings(kSettingsFilePath, shown, currentLanguage_().toStdString());
 }
 
 void MainWindow::chooseFont() {

@@ -3,7 +3,6 @@
 #include "i18n/language_file.h"
 #include "text/number_text.h"
 #include "ui/desktop/desktop.h"
-#include "ui/language/language_chooser.h"
 #include "ui/main/main_window.h"
 #include "ui/results/results_window.h"
 #include "ui/widgets/spin_field.h"
@@ -61,15 +60,15 @@ void MainWindow::showPressResults(const WindingDesign& design, const ReportLines
             updateCell(SG1, kDiameterColumn, gridRow, row.diameter);
     }
     if (report.cleared)
-        windows_.resultsWindow->clearReport();
+        results_->clearReport();
     QStringList lines;
     for (const std::string& line : report.lines)
         lines.append(QString::fromStdString(line));
-    windows_.resultsWindow->appendLines(lines);
+    results_->appendLines(lines);
 }
 
 void MainWindow::calculate() {
-    lastPressLanguage_ = windows_.languageChooser->languageName();
+    lastPressLanguage_ = currentLanguage_();
     const LanguageTexts texts(lastPressLanguage_->toStdString());
     const MessageLookup lookup = [&texts](std::string_view key) { return texts.message(key); };
 
@@ -98,7 +97,7 @@ void MainWindow::calculate() {
         break;
     }
 
-    windows_.resultsWindow->showResults();
+    results_->showResults();
     enableSaveAndPrintButtons(true);
     if (!hasDiameterColumn())
         addDiameterColumn(QString::fromStdString(texts.mainForm("Label4")));
@@ -122,15 +121,26 @@ bool MainWindow::hasDiameterColumn() const {
 
 void MainWindow::returnToCalculationMode() {
     cycle_.returnToCalculationMode();
-    const QString language = lastPressLanguage_.value_or(windows_.languageChooser->languageName());
+    const QString language = lastPressLanguage_.value_or(currentLanguage_());
     Button1->setText(
         QString::fromStdString(LanguageTexts(language.toStdString()).mainForm("Button1")));
 }
 
-void MainWindow::languageApplied(const QString& languageName) {
+void MainWindow::languageApplied(const LanguageTexts& texts) {
+    setGridHeadings(texts);
     if (cycle_.mode() == CycleMode::Fill)
-        Button1->setText(
-            QString::fromStdString(LanguageTexts(languageName.toStdString()).mainForm("Button1_")));
+        Button1->setText(QString::fromStdString(texts.mainForm("Button1_")));
+}
+
+void MainWindow::setGridHeadings(const LanguageTexts& texts) {
+    const auto heading = [&texts](const char* blanks, const char* key) {
+        return QString::fromLatin1(blanks) + QString::fromStdString(texts.mainForm(key));
+    };
+    SG1->setCell(0, 0, heading("  ", "Kol1"));
+    SG1->setCell(1, 0, heading("    ", "Kol2"));
+    SG1->setCell(2, 0, heading("     ", "Kol3"));
+    // Also while the grid shows three columns: the diameter column then shows it.
+    SG1->setCell(3, 0, heading(" ", "Label4"));
 }
 
 void MainWindow::enableSaveAndPrintItems(bool enabled) {
@@ -147,15 +157,15 @@ void MainWindow::enableSaveAndPrintButtons(bool enabled) {
 // order.
 void MainWindow::reset() {
     lastCalculation_.reset();
-    windows_.resultsWindow->clearReport();
+    results_->clearReport();
     returnToCalculationMode();
     enableSaveAndPrintItems(false);
     enableSaveAndPrintButtons(false);
 }
 
 void MainWindow::resultsClosed() {
-    windows_.resultsWindow->clearPrintBuffer();
-    windows_.resultsWindow->clearReport();
+    results_->clearPrintBuffer();
+    results_->clearReport();
     enableSaveAndPrintButtons(false);
     returnToCalculationMode();
     enableSaveAndPrintItems(false);

@@ -1,10 +1,7 @@
 // The commands of the main window's menu and toolbar.
 #include "ui/desktop/desktop.h"
 #include "ui/desktop/failure_box.h"
-#include "ui/language/language_chooser.h"
 #include "ui/main/main_window.h"
-#include "ui/reference/about_box.h"
-#include "ui/reference/usage_window.h"
 #include "ui/results/results_window.h"
 
 #include <QAction>
@@ -19,15 +16,15 @@
 namespace navivor {
 
 void MainWindow::menuOpened() {
-    enableSaveAndPrintItems(windows_.resultsWindow->reportHasText());
+    enableSaveAndPrintItems(results_->reportHasText());
 }
 
 void MainWindow::saveReport() {
-    windows_.resultsWindow->saveReport(this);
+    results_->saveReport(this);
 }
 
 void MainWindow::printReport() {
-    windows_.resultsWindow->printReport(this);
+    results_->printReport(this);
 }
 
 void MainWindow::exitProgram() {
@@ -77,15 +74,15 @@ void MainWindow::openCoreSizes() {
 namespace navivor {
 
 void MainWindow::chooseLanguage() {
-    windows_.languageChooser->exec();
+    emit languageChooserAsked();
 }
 
 void MainWindow::showAbout() {
-    windows_.aboutBox->exec();
+    emit aboutBoxAsked();
 }
 
 void MainWindow::showUsage() {
-    windows_.usageWindow->showInFront();
+    emit usageWindowAsked();
 }
 
 } // namespace navivor

@@ -33,12 +33,12 @@ const QColor kDesignTextColour(0x00, 0x00, 0x80);
 
 } // namespace
 
-MainWindow::MainWindow(const ProgramWindows& windows, Desktop& desktop)
+MainWindow::MainWindow(Desktop& desktop, CurrentLanguage currentLanguage)
     : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                                Qt::MSWindowsFixedSizeDialogHint)
-    , windows_(windows)
     , desktop_(desktop)
+    , currentLanguage_(std::move(currentLanguage))
     , client_(new QWidget(this)) {
     setObjectName("MainForm");
     setWindowTitle(caption("MainForm"));
@@ -297,6 +297,10 @@ void MainWindow::installKeyFilters() {
     Edit1->setAcceptDrops(false);
 }
 
+void MainWindow::showReportsIn(ResultsWindow& results) {
+    results_ = &results;
+}
+
 void MainWindow::setTabOrder() {
     QWidget* order[] = {SG1, SE1, Button1, SE4, SE5, Button2, SE2, SG2, Edit1};
     for (std::size_t i = 1; i < std::size(order); ++i)
@@ -304,10 +308,7 @@ void MainWindow::setTabOrder() {
 }
 
 void MainWindow::runCreationStep() {
-    // The headings are set off by as many blanks as the language walk gives them.
-    SG1->setCell(0, 0, "  " + caption("Kol1"));
-    SG1->setCell(1, 0, "    " + caption("Kol2"));
-    SG1->setCell(2, 0, "     " + caption("Kol3"));
+    setGridHeadings(LanguageTexts());
     SG2->setCell(0, 0, "220");
     SG2->setCell(1, 0, "  ----------");
     for (int row = 1; row < SG1->rowCount(); ++row)

@@ -4,9 +4,10 @@
 
 #include "calc/calculation_cycle.h"
 #include "calc/winding_sheet.h"
+#include "i18n/language_file.h"
 #include "settings/settings_file.h"
+#include "ui/current_language.h"
 #include "ui/desktop/desktop.h"
-#include "ui/program_windows.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -26,6 +27,7 @@ class QToolButton;
 namespace navivor {
 
 class Picture;
+class ResultsWindow;
 class SpinField;
 class StaticText;
 class StringGrid;
@@ -38,7 +40,10 @@ public:
     // The windings grid's column of chosen diameters, added by the first sufficient press.
     static constexpr int kDiameterColumn = 3;
 
-    MainWindow(const ProgramWindows& windows, Desktop& desktop);
+    // The language in force is asked of currentLanguage at every press and at close.
+    MainWindow(Desktop& desktop, CurrentLanguage currentLanguage);
+    // The window the reports go to, made after this one.
+    void showReportsIn(ResultsWindow& results);
 
     // The width of the area below the menu bar; the window's height never changes.
     int clientWidth() const;
@@ -122,12 +127,20 @@ public:
     // The results window was closed (calculate_press.cpp): back to calculation mode with an
     // empty report.
     void resultsClosed();
-    // A language was applied to every window (calculate_press.cpp): in fill mode the
-    // calculate button takes its fill caption, which the walk does not know.
-    void languageApplied(const QString& languageName);
+    // A language was applied to every window (calculate_press.cpp): the grid's headings, and
+    // in fill mode the calculate button's fill caption, which the walk does not know.
+    void languageApplied(const LanguageTexts& texts);
     // The rectifier dialog's values for a row of the windings grid (workshop_commands.cpp); a
     // row beyond the count adds the windings up to it.
     void enterSecondary(int row, const QString& voltage, const QString& current);
+
+signals:
+    // Commands for the windows made after this one, wired where the windows are made.
+    void languageChooserAsked();
+    void aboutBoxAsked();
+    void usageWindowAsked();
+    void rectifierAsked(int secondaries);
+    void windingSheetAsked(const CalculatedTransformer& transformer);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -201,6 +214,8 @@ private:
 
     WindingDesign readDesign() const;
     void showPressResults(const WindingDesign& design, const ReportLines& report);
+    // The windings grid's headings in the language's texts.
+    void setGridHeadings(const LanguageTexts& texts);
     bool hasDiameterColumn() const;
     void addDiameterColumn(const QString& heading);
     // Calculation mode, and the calculate button's caption for it.
@@ -208,8 +223,9 @@ private:
     void enableSaveAndPrintItems(bool enabled);
     void enableSaveAndPrintButtons(bool enabled);
 
-    const ProgramWindows& windows_;
     Desktop& desktop_;
+    CurrentLanguage currentLanguage_;
+    ResultsWindow* results_ = nullptr;
     CalculationCycle cycle_;
     ControlColours colours_;
     int fontPoints_ = 8;

@@ -1,16 +1,13 @@
 // The bench tools of the "Сервис" menu: the rectifier dialog and the winding sheet.
 #include "i18n/language_file.h"
-#include "ui/language/language_chooser.h"
 #include "ui/main/main_window.h"
 #include "ui/widgets/spin_field.h"
 #include "ui/widgets/string_grid.h"
-#include "ui/workshop/rectifier_dialog.h"
-#include "ui/workshop/winding_sheet_window.h"
 
 namespace navivor {
 
 void MainWindow::openRectifier() {
-    windows_.rectifierDialog->showFor(SE1->value());
+    emit rectifierAsked(SE1->value());
 }
 
 void MainWindow::enterSecondary(int row, const QString& voltage, const QString& current) {
@@ -25,7 +22,7 @@ void MainWindow::enterSecondary(int row, const QString& voltage, const QString& 
 // The wires are the ones typed now where a diameter cell holds one, else the calculated ones.
 void MainWindow::openWindingSheet() {
     if (!lastCalculation_) {
-        const LanguageTexts texts(windows_.languageChooser->languageName().toStdString());
+        const LanguageTexts texts(currentLanguage_().toStdString());
         desktop_.showMessage(
             this, QString::fromStdString(texts.text("WindingSheetForm", "WindingSheetForm")),
             QString::fromStdString(texts.text("WindingSheetForm", "NoCalculation")),
@@ -40,7 +37,7 @@ void MainWindow::openWindingSheet() {
         diameters.push_back(typed ? SG1->cell(kDiameterColumn, row).toStdString() : "");
     }
     applyChosenDiameters(transformer, diameters);
-    windows_.windingSheetWindow->showFor(transformer);
+    emit windingSheetAsked(transformer);
 }
 
 } // namespace navivor

@@ -4,7 +4,6 @@
 #include "i18n/language_file.h"
 #include "text/number_text.h"
 #include "ui/desktop/failure_box.h"
-#include "ui/language/language_chooser.h"
 #include "ui/widgets/character_filter.h"
 #include "ui/widgets/spin_field.h"
 #include "ui/widgets/window_builders.h"
@@ -14,7 +13,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
 #include <algorithm>
+#include <utility>
 
 namespace navivor {
 namespace {
@@ -36,9 +37,9 @@ double fieldValue(const QLineEdit* field) {
 
 } // namespace
 
-RectifierDialog::RectifierDialog(const ProgramWindows& windows, QWidget* parent)
+RectifierDialog::RectifierDialog(CurrentLanguage currentLanguage, QWidget* parent)
     : QDialog(parent, Qt::Dialog | kCloseBoxOnly)
-    , windows_(windows) {
+    , currentLanguage_(std::move(currentLanguage)) {
     setUpWindow(this, "RectifierForm", caption("RectifierForm"), {360, 404});
     setFont(designFont("MS Sans Serif", 11));
 
@@ -107,7 +108,7 @@ void RectifierDialog::showFor(int secondaries) {
 
 // The list's items are no control of their own, so the language is read when the dialog opens.
 void RectifierDialog::retitleKinds() {
-    const LanguageTexts texts(windows_.languageChooser->languageName().toStdString());
+    const LanguageTexts texts(currentLanguage_().toStdString());
     for (int index = 0; index < ComboBox1->count(); ++index) {
         ComboBox1->setItemText(index,
                                QString::fromStdString(texts.text(kSection, kKindKeys[index])));
@@ -124,7 +125,7 @@ SecondaryForRectifier RectifierDialog::calculate() {
     input.kind = kKinds[std::max(ComboBox1->currentIndex(), 0)];
     input.diodeDrop = fieldValue(Edit3);
     input.headroom = fieldValue(Edit4);
-    const LanguageTexts texts(windows_.languageChooser->languageName().toStdString());
+    const LanguageTexts texts(currentLanguage_().toStdString());
     const SecondaryForRectifier secondary = secondaryForRectifier(
         input, [&texts](std::string_view key) { return texts.text(kSection, key); });
     Value1->setText(QString::fromStdString(trimmedFixedText(secondary.acVoltage, 2)));

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "calc/rectifier.h"
-#include "ui/program_windows.h"
+#include "ui/current_language.h"
 
 #include <QDialog>
 #include <QString>
@@ -23,7 +23,7 @@ class RectifierDialog : public QDialog {
 public:
     // The language chooser is found among the windows; the parent is the window the dialog
     // stays above.
-    RectifierDialog(const ProgramWindows& windows, QWidget* parent);
+    RectifierDialog(CurrentLanguage currentLanguage, QWidget* parent);
 
     // Runs the dialog over the parent; the row field starts within the secondaries there are.
     void showFor(int secondaries);
@@ -64,7 +64,7 @@ private:
     SecondaryForRectifier calculate();
     void retitleKinds();
 
-    const ProgramWindows& windows_;
+    CurrentLanguage currentLanguage_;
 };
 
 } // namespace navivor

@@ -4,7 +4,6 @@
 #include "i18n/language_file.h"
 #include "text/number_text.h"
 #include "ui/desktop/failure_box.h"
-#include "ui/language/language_chooser.h"
 #include "ui/results/text_output.h"
 #include "ui/widgets/character_filter.h"
 #include "ui/widgets/window_builders.h"
@@ -13,7 +12,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+
 #include <QTextDocument>
+#include <utility>
 
 namespace navivor {
 namespace {
@@ -46,11 +47,11 @@ double fieldValue(const QLineEdit* field) {
 
 } // namespace
 
-WindingSheetWindow::WindingSheetWindow(const ProgramWindows& windows, Desktop& desktop)
+WindingSheetWindow::WindingSheetWindow(CurrentLanguage currentLanguage, Desktop& desktop)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint)
-    , windows_(windows)
+    , currentLanguage_(std::move(currentLanguage))
     , destinations_(desktop) {
     setUpWindow(this, "WindingSheetForm", caption("WindingSheetForm"), {600, 560});
     setFont(designFont("MS Sans Serif", 11));
@@ -142,7 +143,7 @@ void WindingSheetWindow::showSheet() {
     const WindingAllowances allowances{
         fieldValue(Edits[SparePercent]), fieldValue(Edits[WorkingTemperature]),
         fieldValue(Edits[BobbinWall]), fieldValue(Edits[LayerInsulation])};
-    const LanguageTexts texts(windows_.languageChooser->languageName().toStdString());
+    const LanguageTexts texts(currentLanguage_().toStdString());
     const MessageLookup lookup = [&texts](std::string_view key) {
         return texts.text(kSection, key);
     };

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "calc/winding_sheet.h"
+#include "ui/current_language.h"
 #include "ui/desktop/desktop.h"
-#include "ui/program_windows.h"
 #include "ui/results/text_output.h"
 
 #include <QString>
@@ -23,7 +23,7 @@ namespace navivor {
 class WindingSheetWindow : public QWidget {
     Q_OBJECT
 public:
-    WindingSheetWindow(const ProgramWindows& windows, Desktop& desktop);
+    WindingSheetWindow(CurrentLanguage currentLanguage, Desktop& desktop);
     ~WindingSheetWindow() override;
 
     // Shows the sheet of the calculation, on the standard core of its section unless the core
@@ -54,7 +54,7 @@ private:
     void fillAllowances(const WindingAllowances& allowances);
     void showSheet();
 
-    const ProgramWindows& windows_;
+    CurrentLanguage currentLanguage_;
     TextDestinations destinations_;
     std::optional<CalculatedTransformer> transformer_;
     // The section whose standard core the core fields were last filled with.
