@@ -37,21 +37,21 @@ WindingDesign fiftySecondaries() {
 
 // The design typed into the main window as the user would leave it.
 void enter(MainWindow& form, const WindingDesign& design) {
-    form.SE1->setValue(kSecondaries);
-    form.SE4->setValue(design.coreSection);
-    form.SE5->setValue(design.windowArea);
-    form.SG2->setCell(0, 0, QString::fromStdString(design.primaryVoltage));
+    form.inputs().secondaryCount->setValue(kSecondaries);
+    form.inputs().coreSection->setValue(design.coreSection);
+    form.inputs().windowArea->setValue(design.windowArea);
+    form.inputs().primaryGrid->setCell(0, 0, QString::fromStdString(design.primaryVoltage));
     for (int k = 1; k <= kSecondaries; ++k) {
         const SecondaryCells& row = design.secondaries[k - 1];
-        form.SG1->setCell(1, k, QString::fromStdString(row.voltage));
-        form.SG1->setCell(2, k, QString::fromStdString(row.current));
+        form.inputs().windingsGrid->setCell(1, k, QString::fromStdString(row.voltage));
+        form.inputs().windingsGrid->setCell(2, k, QString::fromStdString(row.current));
     }
 }
 
 void enterDiameters(MainWindow& form) {
-    form.SG2->setCell(1, 0, "0,8");
+    form.inputs().primaryGrid->setCell(1, 0, "0,8");
     for (int k = 1; k <= kSecondaries; ++k)
-        form.SG1->setCell(3, k, "0,35");
+        form.inputs().windingsGrid->setCell(3, k, "0,35");
 }
 
 void CalculationAlone(benchmark::State& state) {
@@ -71,7 +71,7 @@ std::unique_ptr<NavivorWindows> windowsWithTheDesign() {
     auto windows = std::make_unique<NavivorWindows>();
     windows->mainWindow->show();
     enter(*windows->mainWindow, fiftySecondaries());
-    windows->mainWindow->Edit1->setText("0,5");
+    windows->mainWindow->inputs().thickness->setText("0,5");
     return windows;
 }
 
@@ -79,8 +79,8 @@ void CalculatePressInWindow(benchmark::State& state) {
     const std::unique_ptr<NavivorWindows> program = windowsWithTheDesign();
     NavivorWindows& windows = *program;
     for (auto _ : state) {
-        windows.mainWindow->Button2->click(); // back to calculation mode
-        windows.mainWindow->Button1->click();
+        windows.mainWindow->inputs().reset->click(); // back to calculation mode
+        windows.mainWindow->inputs().calculate->click();
         QCoreApplication::processEvents();
     }
 }
@@ -109,12 +109,12 @@ void FillPressInWindow(benchmark::State& state) {
     NavivorWindows& windows = *program;
     for (auto _ : state) {
         state.PauseTiming();
-        windows.mainWindow->Button2->click();
-        windows.mainWindow->Button1->click();
+        windows.mainWindow->inputs().reset->click();
+        windows.mainWindow->inputs().calculate->click();
         enterDiameters(*windows.mainWindow);
         QCoreApplication::processEvents();
         state.ResumeTiming();
-        windows.mainWindow->Button1->click();
+        windows.mainWindow->inputs().calculate->click();
         QCoreApplication::processEvents();
     }
 }

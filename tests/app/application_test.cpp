@@ -116,11 +116,11 @@ private slots:
         QCOMPARE(windows.languageChooser->LangList->count(), 2);
         QCOMPARE(windows.languageChooser->languageName(), QString("Russian"));
         windows.languageChooser->LangList->setEditText("English");
-        windows.mainWindow->SG1->setCell(1, 1, "12");
-        windows.mainWindow->SG1->setCell(2, 1, "2");
-        windows.mainWindow->SE4->setValue(1000);
-        windows.mainWindow->Button1->click();
-        QCOMPARE(windows.mainWindow->Button1->text(), QString("Fill"));
+        windows.mainWindow->inputs().windingsGrid->setCell(1, 1, "12");
+        windows.mainWindow->inputs().windingsGrid->setCell(2, 1, "2");
+        windows.mainWindow->inputs().coreSection->setValue(1000);
+        windows.mainWindow->inputs().calculate->click();
+        QCOMPARE(windows.mainWindow->inputs().calculate->text(), QString("Fill"));
     }
 
     // At start-up the saved language is walked over the windows made before the chooser.
@@ -155,11 +155,11 @@ private slots:
         QCOMPARE(windows.mainWindow->windowTitle(), caption);
         QCOMPARE(windows.languageChooser->languageName(), nameField);
         const bool applied = caption == "Transformer";
-        QCOMPARE(windows.mainWindow->Label1->text(),
+        QCOMPARE(windows.mainWindow->findChild<QLabel*>("Label1")->text(),
                  applied ? "Windings" : "Количество вторичных обмоток");
-        QCOMPARE(windows.mainWindow->ToolButton1->toolTip(),
+        QCOMPARE(windows.mainWindow->findChild<QToolButton*>("ToolButton1")->toolTip(),
                  applied ? "Save" : "Сохранить результаты");
-        QCOMPARE(windows.mainWindow->SG1->cell(0, 0), applied ? "  No." : "  № обм.");
+        QCOMPARE(windows.mainWindow->inputs().windingsGrid->cell(0, 0), applied ? "  No." : "  № обм.");
         QCOMPARE(windows.aboutBox->windowTitle(), applied ? "About" : "О программе");
         QCOMPARE(windows.resultsWindow->windowTitle(), applied ? "Results" : "Результаты расчета");
         QCOMPARE(windows.languageChooser->windowTitle(), applied ? "Language" : "Выбор языка");
@@ -167,17 +167,17 @@ private slots:
         QCOMPARE(windows.usageWindow->windowTitle(),
                  applied ? "Usage" : "Как пользоваться программой.");
         QCOMPARE(windows.usageWindow->Memo1->toPlainText().startsWith("Usage text"), applied);
-        QCOMPARE(windows.mainWindow->ST1->text(), QString("Navivor"));
+        QCOMPARE(windows.mainWindow->findChild<QLabel*>("ST1")->text(), QString("Navivor"));
     }
 
     void applyingWalksEveryWindowInFillModeToo() {
         writeFile("lang/English.ini", kEnglish);
         NavivorWindows windows;
-        windows.mainWindow->SG1->setCell(1, 1, "12");
-        windows.mainWindow->SG1->setCell(2, 1, "2");
-        windows.mainWindow->SE4->setValue(1000);
-        windows.mainWindow->Button1->click();
-        QCOMPARE(windows.mainWindow->Button1->text(), QString("Заполнение"));
+        windows.mainWindow->inputs().windingsGrid->setCell(1, 1, "12");
+        windows.mainWindow->inputs().windingsGrid->setCell(2, 1, "2");
+        windows.mainWindow->inputs().coreSection->setValue(1000);
+        windows.mainWindow->inputs().calculate->click();
+        QCOMPARE(windows.mainWindow->inputs().calculate->text(), QString("Заполнение"));
 
         const auto apply = [&windows](const QString& name) {
             windows.languageChooser->LangList->setEditText(name);
@@ -185,12 +185,12 @@ private slots:
         };
         apply("English");
         // The caption of the mode the cycle is in; menu items at every level.
-        QCOMPARE(windows.mainWindow->Button1->text(), QString("Fill"));
-        QCOMPARE(windows.mainWindow->N7->title(), QString("Tools"));
-        QCOMPARE(windows.mainWindow->N9->title(), QString("Reference"));
-        QCOMPARE(windows.mainWindow->N10->text(), QString("Wire sizes"));
+        QCOMPARE(windows.mainWindow->inputs().calculate->text(), QString("Fill"));
+        QCOMPARE(windows.mainWindow->findChild<QMenu*>("N7")->title(), QString("Tools"));
+        QCOMPARE(windows.mainWindow->findChild<QMenu*>("N9")->title(), QString("Reference"));
+        QCOMPARE(windows.mainWindow->findChild<QAction*>("N10")->text(), QString("Wire sizes"));
         QCOMPARE(windows.usageWindow->windowTitle(), QString("Usage"));
-        QCOMPARE(windows.mainWindow->SG1->cell(3, 0), QString("  Диам.пр."));
+        QCOMPARE(windows.mainWindow->inputs().windingsGrid->cell(3, 0), QString("  Диам.пр."));
 
         // Qt's own dialogs follow the locale a language file names.
         writeFile("lang/Ukrainian.ini", "[Language]\nLocale=uk\n");
@@ -204,8 +204,8 @@ private slots:
 
         // Without a file the texts shown stay; only the headings return to the built-in ones.
         apply("German");
-        QCOMPARE(windows.mainWindow->Label1->text(), QString("Windings"));
-        QCOMPARE(windows.mainWindow->SG1->cell(0, 0), QString("  № обм."));
+        QCOMPARE(windows.mainWindow->findChild<QLabel*>("Label1")->text(), QString("Windings"));
+        QCOMPARE(windows.mainWindow->inputs().windingsGrid->cell(0, 0), QString("  № обм."));
     }
 
     // The windows are made with the catalogue's texts, which the shipped Russian.ini writes
@@ -237,15 +237,15 @@ private slots:
     void aFailedPressShowsItsMessageAndKeepsItsLines() {
         NavivorWindows windows;
         windows.mainWindow->show();
-        windows.mainWindow->SG1->setCell(1, 1, "12");
-        windows.mainWindow->SG1->setCell(2, 1, "-2");
-        windows.mainWindow->SE4->setValue(1000);
-        QTest::mouseClick(windows.mainWindow->Button1, Qt::LeftButton);
+        windows.mainWindow->inputs().windingsGrid->setCell(1, 1, "12");
+        windows.mainWindow->inputs().windingsGrid->setCell(2, 1, "-2");
+        windows.mainWindow->inputs().coreSection->setValue(1000);
+        QTest::mouseClick(windows.mainWindow->inputs().calculate, Qt::LeftButton);
         QCOMPARE(fixture().desktop().messages().size(), 1);
         QCOMPARE(fixture().desktop().messages()[0].text,
                  QString("Invalid floating point operation."));
         QCOMPARE(windows.resultsWindow->reportText(), QString()); // cleared before the failure
-        QCOMPARE(windows.mainWindow->Button1->text(), QString("Расчитать"));
+        QCOMPARE(windows.mainWindow->inputs().calculate->text(), QString("Расчитать"));
     }
 };
 

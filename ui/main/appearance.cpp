@@ -86,16 +86,16 @@ void MainWindow::setControlColours(ColourValue colour,
 }
 
 void MainWindow::showColours() {
-    SG1->setCellColour(shownColour(colours_.windingsGrid));
-    SG2->setCellColour(shownColour(colours_.primaryGrid));
-    SE1->setColour(shownColour(colours_.countField));
-    SE2->setColour(shownColour(colours_.frequencyField));
-    SE4->setColour(shownColour(colours_.sectionField));
-    SE5->setColour(shownColour(colours_.windowAreaField));
-    QPalette thickness = Edit1->palette();
+    windingsGrid_->setCellColour(shownColour(colours_.windingsGrid));
+    primaryGrid_->setCellColour(shownColour(colours_.primaryGrid));
+    secondaryCountField_->setColour(shownColour(colours_.countField));
+    frequencyField_->setColour(shownColour(colours_.frequencyField));
+    coreSectionField_->setColour(shownColour(colours_.sectionField));
+    windowAreaField_->setColour(shownColour(colours_.windowAreaField));
+    QPalette thickness = thicknessField_->palette();
     thickness.setColor(QPalette::Base, shownColour(colours_.thicknessField));
-    Edit1->setPalette(thickness);
-    SG1->setFixedColour(shownColour(colours_.fixedCells));
+    thicknessField_->setPalette(thickness);
+    windingsGrid_->setFixedColour(shownColour(colours_.fixedCells));
 
     QPalette window = client_->palette();
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
@@ -115,7 +115,8 @@ void MainWindow::setWindowFont(const QString& family, int points) {
 
 void MainWindow::applySavedAppearance() {
     const Appearance saved = readAppearance(kSettingsFilePath);
-    // The windings grid's colour is saved twice, as bgc1 and SG1; SG1 is the one that counts.
+    // The windings grid's colour is saved twice, as bgc1 and windingsGrid_; windingsGrid_ is the
+    // one that counts.
     colours_ = ControlColours{.windingsGrid = saved.sg1,
                               .primaryGrid = saved.bgc2,
                               .countField = saved.se1,
@@ -196,16 +197,16 @@ void MainWindow::chooseFieldColour() {
 }
 
 void MainWindow::toggleFlatButtons() {
-    const bool flat = !N4->isChecked();
-    for (QToolButton* button : ToolBar1->findChildren<QToolButton*>())
+    const bool flat = !flatButtonsItem_->isChecked();
+    for (QToolButton* button : toolBar_->findChildren<QToolButton*>())
         button->setAutoRaise(flat);
-    ToolBar1->setStyleSheet(toolBarStyleSheet(flat ? 1 : 0));
-    N4->setChecked(flat);
+    toolBar_->setStyleSheet(toolBarStyleSheet(flat ? 1 : 0));
+    flatButtonsItem_->setChecked(flat);
 }
 
 void MainWindow::toggleStayOnTop() {
-    const bool onTop = !N13->isChecked();
-    N13->setChecked(onTop);
+    const bool onTop = !stayOnTopItem_->isChecked();
+    stayOnTopItem_->setChecked(onTop);
     const bool wasVisible = isVisible();
     setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
     if (wasVisible)

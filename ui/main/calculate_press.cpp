@@ -34,30 +34,30 @@ void updateCell(StringGrid* grid, int column, int row, const std::string& text) 
 
 WindingDesign MainWindow::readDesign() const {
     WindingDesign design;
-    design.primaryVoltage = cellText(SG2, 0, 0);
-    design.primaryDiameter = cellText(SG2, 1, 0);
+    design.primaryVoltage = cellText(primaryGrid_, 0, 0);
+    design.primaryDiameter = cellText(primaryGrid_, 1, 0);
     const bool hasDiameters = hasDiameterColumn();
-    for (int row = 1; row < SG1->rowCount(); ++row)
+    for (int row = 1; row < windingsGrid_->rowCount(); ++row)
         design.secondaries.push_back(
-            {cellText(SG1, 1, row), cellText(SG1, 2, row),
-             hasDiameters ? cellText(SG1, kDiameterColumn, row) : std::string()});
-    design.frequency = SE2->value();
-    design.coreSection = SE4->value();
-    design.windowArea = SE5->value();
+            {cellText(windingsGrid_, 1, row), cellText(windingsGrid_, 2, row),
+             hasDiameters ? cellText(windingsGrid_, kDiameterColumn, row) : std::string()});
+    design.frequency = frequencyField_->value();
+    design.coreSection = coreSectionField_->value();
+    design.windowArea = windowAreaField_->value();
     return design;
 }
 
 void MainWindow::showPressResults(const WindingDesign& design, const ReportLines& report) {
-    updateCell(SG2, 0, 0, design.primaryVoltage);
-    updateCell(SG2, 1, 0, design.primaryDiameter);
+    updateCell(primaryGrid_, 0, 0, design.primaryVoltage);
+    updateCell(primaryGrid_, 1, 0, design.primaryDiameter);
     const bool hasDiameters = hasDiameterColumn();
     for (std::size_t k = 1; k <= design.secondaries.size(); ++k) {
         const SecondaryCells& row = design.secondaries[k - 1];
         const int gridRow = static_cast<int>(k);
-        updateCell(SG1, 1, gridRow, row.voltage);
-        updateCell(SG1, 2, gridRow, row.current);
+        updateCell(windingsGrid_, 1, gridRow, row.voltage);
+        updateCell(windingsGrid_, 2, gridRow, row.current);
         if (hasDiameters)
-            updateCell(SG1, kDiameterColumn, gridRow, row.diameter);
+            updateCell(windingsGrid_, kDiameterColumn, gridRow, row.diameter);
     }
     if (report.cleared)
         results_->clearReport();
@@ -78,7 +78,7 @@ void MainWindow::calculate() {
     {
         // What the press changed shows even when it fails part way.
         const auto show = qScopeGuard([&] { showPressResults(design, report); });
-        result = cycle_.press(design, Edit1->text().toStdString(), lookup, report);
+        result = cycle_.press(design, thicknessField_->text().toStdString(), lookup, report);
     }
 
     switch (result) {
@@ -89,7 +89,7 @@ void MainWindow::calculate() {
     case PressResult::FillChecked:
         return;
     case PressResult::CoreSufficient:
-        Button1->setText(QString::fromStdString(texts.mainForm("Button1_")));
+        calculateButton_->setText(QString::fromStdString(texts.mainForm("Button1_")));
         lastCalculation_ = calculatedTransformer(design, cycle_.turnStore(), report.figures);
         break;
     case PressResult::CoreInsufficient:
@@ -106,51 +106,52 @@ void MainWindow::calculate() {
 void MainWindow::addDiameterColumn(const QString& heading) {
     constexpr int width = StringGrid::kDefaultColumnWidth;
     setClientWidth(clientWidth() + width);
-    SG1->resize(SG1->width() + width + StringGrid::kGridLineWidth, SG1->height());
-    SG1->setColumnCount(kDiameterColumn + 1);
-    SG1->setCell(kDiameterColumn, 0, heading);
+    windingsGrid_->resize(windingsGrid_->width() + width + StringGrid::kGridLineWidth,
+                          windingsGrid_->height());
+    windingsGrid_->setColumnCount(kDiameterColumn + 1);
+    windingsGrid_->setCell(kDiameterColumn, 0, heading);
     // Half a column, rounded half to even.
-    for (QWidget* moved :
-         {static_cast<QWidget*>(Image1), static_cast<QWidget*>(ST1), static_cast<QWidget*>(ST2)})
+    for (QWidget* moved : {static_cast<QWidget*>(picture_), static_cast<QWidget*>(titleText_),
+                           static_cast<QWidget*>(versionText_)})
         moved->move(moved->x() + width / 2, moved->y());
 }
 
 bool MainWindow::hasDiameterColumn() const {
-    return SG1->columnCount() > kDiameterColumn;
+    return windingsGrid_->columnCount() > kDiameterColumn;
 }
 
 void MainWindow::returnToCalculationMode() {
     cycle_.returnToCalculationMode();
     const QString language = lastPressLanguage_.value_or(currentLanguage_());
-    Button1->setText(
+    calculateButton_->setText(
         QString::fromStdString(LanguageTexts(language.toStdString()).mainForm("Button1")));
 }
 
 void MainWindow::languageApplied(const LanguageTexts& texts) {
     setGridHeadings(texts);
     if (cycle_.mode() == CycleMode::Fill)
-        Button1->setText(QString::fromStdString(texts.mainForm("Button1_")));
+        calculateButton_->setText(QString::fromStdString(texts.mainForm("Button1_")));
 }
 
 void MainWindow::setGridHeadings(const LanguageTexts& texts) {
     const auto heading = [&texts](const char* blanks, const char* key) {
         return QString::fromLatin1(blanks) + QString::fromStdString(texts.mainForm(key));
     };
-    SG1->setCell(0, 0, heading("  ", "Kol1"));
-    SG1->setCell(1, 0, heading("    ", "Kol2"));
-    SG1->setCell(2, 0, heading("     ", "Kol3"));
+    windingsGrid_->setCell(0, 0, heading("  ", "Kol1"));
+    windingsGrid_->setCell(1, 0, heading("    ", "Kol2"));
+    windingsGrid_->setCell(2, 0, heading("     ", "Kol3"));
     // Also while the grid shows three columns: the diameter column then shows it.
-    SG1->setCell(3, 0, heading(" ", "Label4"));
+    windingsGrid_->setCell(3, 0, heading(" ", "Label4"));
 }
 
 void MainWindow::enableSaveAndPrintItems(bool enabled) {
-    Save->setEnabled(enabled);
-    Print->setEnabled(enabled);
+    saveItem_->setEnabled(enabled);
+    printItem_->setEnabled(enabled);
 }
 
 void MainWindow::enableSaveAndPrintButtons(bool enabled) {
-    ToolButton1->setEnabled(enabled);
-    ToolButton2->setEnabled(enabled);
+    saveButton_->setEnabled(enabled);
+    printButton_->setEnabled(enabled);
 }
 
 // The reset button and the close of the results window share their steps, each in its own

@@ -20,22 +20,23 @@ constexpr int gridHeight(int rows) {
 void MainWindow::secondaryCountChanged() {
     // Each step reads the count afresh: clamping rewrites the field, which runs this
     // procedure once more, nested, before the outer run goes on.
-    if (SE1->value() > SE1->maximum())
-        SE1->setValue(SE1->maximum());
-    if (SE1->value() < SE1->minimum())
-        SE1->setValue(SE1->minimum());
-    SG1->setRowCount(SE1->value() + 1);
+    if (secondaryCountField_->value() > secondaryCountField_->maximum())
+        secondaryCountField_->setValue(secondaryCountField_->maximum());
+    if (secondaryCountField_->value() < secondaryCountField_->minimum())
+        secondaryCountField_->setValue(secondaryCountField_->minimum());
+    windingsGrid_->setRowCount(secondaryCountField_->value() + 1);
 
-    const bool scrolls = SE1->value() > 11;
+    const bool scrolls = secondaryCountField_->value() > 11;
     const int extraColumn = hasDiameterColumn() ? StringGrid::kColumnPitch : 0;
-    SG1->resize((scrolls ? 204 : 187) + extraColumn, SG1->height());
+    windingsGrid_->resize((scrolls ? 204 : 187) + extraColumn, windingsGrid_->height());
     setClientWidth((scrolls ? 465 : kDesignClientWidth) + extraColumn);
 
     // Twelve rows at the most; beyond them the grid scrolls. (Also when the count jumps past
     // twelve, as typing 15 does, rather than keeping the height of the count before.)
-    SG1->resize(SG1->width(), gridHeight(std::min(SG1->rowCount(), kMostVisibleRows)));
-    for (int row = 1; row <= SE1->value(); ++row)
-        SG1->setCell(0, row, QString::number(row));
+    windingsGrid_->resize(windingsGrid_->width(),
+                          gridHeight(std::min(windingsGrid_->rowCount(), kMostVisibleRows)));
+    for (int row = 1; row <= secondaryCountField_->value(); ++row)
+        windingsGrid_->setCell(0, row, QString::number(row));
 }
 
 } // namespace navivor

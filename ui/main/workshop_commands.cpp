@@ -7,16 +7,16 @@
 namespace navivor {
 
 void MainWindow::openRectifier() {
-    emit rectifierAsked(SE1->value());
+    emit rectifierAsked(secondaryCountField_->value());
 }
 
 void MainWindow::enterSecondary(int row, const QString& voltage, const QString& current) {
-    if (row > SE1->value()) {
-        SE1->setValue(row);
+    if (row > secondaryCountField_->value()) {
+        secondaryCountField_->setValue(row);
         secondaryCountChanged();
     }
-    SG1->setCell(1, row, voltage);
-    SG1->setCell(2, row, current);
+    windingsGrid_->setCell(1, row, voltage);
+    windingsGrid_->setCell(2, row, current);
 }
 
 // The wires are the ones typed now where a diameter cell holds one, else the calculated ones.
@@ -30,11 +30,11 @@ void MainWindow::openWindingSheet() {
         return;
     }
     CalculatedTransformer transformer = *lastCalculation_;
-    std::vector<std::string> diameters{SG2->cell(1, 0).toStdString()};
+    std::vector<std::string> diameters{primaryGrid_->cell(1, 0).toStdString()};
     for (std::size_t k = 1; k <= transformer.secondaries.size(); ++k) {
         const int row = static_cast<int>(k);
-        const bool typed = hasDiameterColumn() && row < SG1->rowCount();
-        diameters.push_back(typed ? SG1->cell(kDiameterColumn, row).toStdString() : "");
+        const bool typed = hasDiameterColumn() && row < windingsGrid_->rowCount();
+        diameters.push_back(typed ? windingsGrid_->cell(kDiameterColumn, row).toStdString() : "");
     }
     applyChosenDiameters(transformer, diameters);
     emit windingSheetAsked(transformer);

@@ -68,7 +68,7 @@ private slots:
                                       line);
         QCOMPARE(settingsLines(), expected);
         if (item == "N5")
-            QCOMPARE(form().SG1->fixedColour(), QColor(0x12, 0x34, 0x56));
+            QCOMPARE(form().inputs().windingsGrid->fixedColour(), QColor(0x12, 0x34, 0x56));
     }
 
     void bothColourCommandsShareTheDialog() {
@@ -106,7 +106,7 @@ private slots:
         trigger("N3");
         for (const char* own : {"Button1", "ST1", "ST2"})
             QVERIFY2(!form().findChild<QWidget*>(own)->font().italic(), own);
-        QCOMPARE(form().Button1->palette().color(QPalette::ButtonText), QColor(0, 0, 0x80));
+        QCOMPARE(form().inputs().calculate->palette().color(QPalette::ButtonText), QColor(0, 0, 0x80));
         QVERIFY(form().close());
         QCOMPARE(settingsLines().filter("name="), QStringList{"name=DejaVu Serif"});
     }
@@ -119,9 +119,9 @@ private slots:
                    "[Font]\nsize=12\nname=DejaVu Sans\n");
         file.close();
         mainWindow.windows = std::make_unique<NavivorWindows>();
-        QCOMPARE(form().SG1->cellColour(), QColor(0, 0, 255));
-        QCOMPARE(form().SG2->cellColour(), QColor(0, 0, 255));
-        QCOMPARE(form().SG1->fixedColour(), QColor(0, 255, 0));
+        QCOMPARE(form().inputs().windingsGrid->cellColour(), QColor(0, 0, 255));
+        QCOMPARE(form().inputs().primaryGrid->cellColour(), QColor(0, 0, 255));
+        QCOMPARE(form().inputs().windingsGrid->fixedColour(), QColor(0, 255, 0));
         QCOMPARE(form().centralWidget()->palette().color(QPalette::Window), QColor(0, 255, 0));
         QCOMPARE(form().centralWidget()->font().family(), QString("DejaVu Sans"));
         QCOMPARE(form().centralWidget()->font().pixelSize(), 16);

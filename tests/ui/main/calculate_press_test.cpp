@@ -39,15 +39,15 @@ class CalculatePressTest : public UiTest {
     ResultsWindow& results() { return *mainWindow.windows->resultsWindow; }
 
     void typeWorkedExample() {
-        MainWindowFixture::typeInto(form().SG1, 1, 1, "12");
-        MainWindowFixture::typeInto(form().SG1, 2, 1, "2");
-        MainWindowFixture::typeInto(form().SE4, "1000");
+        MainWindowFixture::typeInto(form().inputs().windingsGrid, 1, 1, "12");
+        MainWindowFixture::typeInto(form().inputs().windingsGrid, 2, 1, "2");
+        MainWindowFixture::typeInto(form().inputs().coreSection, "1000");
     }
-    void press() { QTest::mouseClick(form().Button1, Qt::LeftButton); }
+    void press() { QTest::mouseClick(form().inputs().calculate, Qt::LeftButton); }
     void typeDiametersAndWindow() {
-        MainWindowFixture::typeInto(form().SG2, 1, 0, "0,27");
-        MainWindowFixture::typeInto(form().SG1, 3, 1, "1,12");
-        MainWindowFixture::typeInto(form().SE5, "500");
+        MainWindowFixture::typeInto(form().inputs().primaryGrid, 1, 0, "0,27");
+        MainWindowFixture::typeInto(form().inputs().windingsGrid, 3, 1, "1,12");
+        MainWindowFixture::typeInto(form().inputs().windowArea, "500");
     }
 
 private slots:
@@ -56,11 +56,11 @@ private slots:
         press();
         QCOMPARE(results().reportText(), crlf(kWorkedExample));
         QVERIFY(results().isVisible());
-        QCOMPARE(form().Button1->text(), QString("Заполнение"));
-        QCOMPARE(form().SG2->cell(1, 0), QString(""));
-        QCOMPARE(form().SG1->columnCount(), 4);
-        QVERIFY(form().ToolButton1->isEnabled());
-        QVERIFY(form().ToolButton2->isEnabled());
+        QCOMPARE(form().inputs().calculate->text(), QString("Заполнение"));
+        QCOMPARE(form().inputs().primaryGrid->cell(1, 0), QString(""));
+        QCOMPARE(form().inputs().windingsGrid->columnCount(), 4);
+        QVERIFY(form().findChild<QToolButton*>("ToolButton1")->isEnabled());
+        QVERIFY(form().findChild<QToolButton*>("ToolButton2")->isEnabled());
 
         typeDiametersAndWindow();
         press();
@@ -85,15 +85,15 @@ private slots:
     }
 
     void insufficientCoreKeepsCalculationMode() {
-        MainWindowFixture::typeInto(form().SG1, 1, 1, "12");
-        MainWindowFixture::typeInto(form().SG1, 2, 1, "2");
-        MainWindowFixture::typeInto(form().SE4, "400");
+        MainWindowFixture::typeInto(form().inputs().windingsGrid, 1, 1, "12");
+        MainWindowFixture::typeInto(form().inputs().windingsGrid, 2, 1, "2");
+        MainWindowFixture::typeInto(form().inputs().coreSection, "400");
         press();
         QCOMPARE(results().reportText(),
                  crlf({"Недостаточное сечение сердечника !!!",
                        "Требуемое сечение сердечника не менее 491  мм. кв."}));
-        QCOMPARE(form().Button1->text(), QString("Расчитать"));
-        QCOMPARE(form().SG2->cell(1, 0), QString("  ----------"));
+        QCOMPARE(form().inputs().calculate->text(), QString("Расчитать"));
+        QCOMPARE(form().inputs().primaryGrid->cell(1, 0), QString("  ----------"));
         QCOMPARE(form().clientWidth(), 507);
         press();
         QCOMPARE(form().clientWidth(), 507);
@@ -116,8 +116,8 @@ private slots:
             press();
         const QString report = results().reportText();
         const bool visible = results().isVisible();
-        form().Edit1->setText(thickness);
-        MainWindowFixture::typeInto(form().SG2, 0, 0, "0");
+        form().inputs().thickness->setText(thickness);
+        MainWindowFixture::typeInto(form().inputs().primaryGrid, 0, 0, "0");
         press();
         QCOMPARE(mainWindow.desktop().messages().size(), 1);
         QCOMPARE(mainWindow.desktop().messages()[0].caption, QString("Ошибка !"));
@@ -126,34 +126,34 @@ private slots:
         QCOMPARE(mainWindow.desktop().messages()[0].icon, MessageIcon::None);
         QCOMPARE(results().reportText(), report);
         QCOMPARE(results().isVisible(), visible);
-        QCOMPARE(form().SG2->cell(0, 0), QString("0"));
+        QCOMPARE(form().inputs().primaryGrid->cell(0, 0), QString("0"));
         QCOMPARE(form().cycleMode(), fillMode ? CycleMode::Fill : CycleMode::Calculation);
     }
 
     void primaryVoltageBelowATenthIsRaised() {
         typeWorkedExample();
-        MainWindowFixture::typeInto(form().SG2, 0, 0, "0");
-        MainWindowFixture::typeInto(form().SG1, 1, 1, "");
-        MainWindowFixture::typeInto(form().SG1, 2, 1, "");
+        MainWindowFixture::typeInto(form().inputs().primaryGrid, 0, 0, "0");
+        MainWindowFixture::typeInto(form().inputs().windingsGrid, 1, 1, "");
+        MainWindowFixture::typeInto(form().inputs().windingsGrid, 2, 1, "");
         press();
-        QCOMPARE(form().SG2->cell(0, 0), QString("0,1"));
-        QCOMPARE(form().SG1->cell(1, 1), QString("0"));
+        QCOMPARE(form().inputs().primaryGrid->cell(0, 0), QString("0,1"));
+        QCOMPARE(form().inputs().windingsGrid->cell(1, 1), QString("0"));
         QVERIFY(results().reportText().contains("Напряжение первичной обмотки, В - 0,1\r\n"));
     }
 
     void failureMidReportKeepsWhatWasDone() {
-        form().SE1->setValue(2);
+        form().inputs().secondaryCount->setValue(2);
         typeWorkedExample();
-        MainWindowFixture::typeInto(form().SG1, 1, 2, "5");
-        form().SG1->setCell(2, 2, "-1"); // pasted: a minus cannot be typed
+        MainWindowFixture::typeInto(form().inputs().windingsGrid, 1, 2, "5");
+        form().inputs().windingsGrid->setCell(2, 2, "-1"); // pasted: a minus cannot be typed
         press();
         QCOMPARE(mainWindow.desktop().messages().size(), 1);
         QCOMPARE(mainWindow.desktop().messages()[0].text,
                  QString("Invalid floating point operation."));
         QVERIFY(results().reportText().endsWith("Количество витков : 29\r\n"));
         QCOMPARE(form().cycleMode(), CycleMode::Calculation);
-        QCOMPARE(form().Button1->text(), QString("Расчитать"));
-        QCOMPARE(form().SG1->columnCount(), 3);
+        QCOMPARE(form().inputs().calculate->text(), QString("Расчитать"));
+        QCOMPARE(form().inputs().windingsGrid->columnCount(), 3);
         QVERIFY(!results().isVisible());
     }
 
@@ -161,16 +161,16 @@ private slots:
         typeWorkedExample();
         press();
         typeDiametersAndWindow();
-        form().Button2->click();
+        form().inputs().reset->click();
         QVERIFY(results().isVisible());
         QCOMPARE(results().reportText(), QString());
-        QCOMPARE(form().Button1->text(), QString("Расчитать"));
-        QVERIFY(!form().Save->isEnabled());
-        QVERIFY(!form().ToolButton1->isEnabled());
-        QCOMPARE(form().SG1->cell(3, 1), QString("1,12"));
+        QCOMPARE(form().inputs().calculate->text(), QString("Расчитать"));
+        QVERIFY(!form().findChild<QAction*>("Save")->isEnabled());
+        QVERIFY(!form().findChild<QToolButton*>("ToolButton1")->isEnabled());
+        QCOMPARE(form().inputs().windingsGrid->cell(3, 1), QString("1,12"));
         press();
         QCOMPARE(results().reportText(), crlf(kWorkedExample));
-        QCOMPARE(form().SG2->cell(1, 0), QString(""));
+        QCOMPARE(form().inputs().primaryGrid->cell(1, 0), QString(""));
     }
 
     void closingTheResultsReturnsToCalculationMode() {
@@ -179,20 +179,20 @@ private slots:
         results().close();
         QVERIFY(!results().isVisible());
         QCOMPARE(results().reportText(), QString());
-        QCOMPARE(form().Button1->text(), QString("Расчитать"));
-        QVERIFY(!form().ToolButton2->isEnabled());
-        QVERIFY(!form().Print->isEnabled());
+        QCOMPARE(form().inputs().calculate->text(), QString("Расчитать"));
+        QVERIFY(!form().findChild<QToolButton*>("ToolButton2")->isEnabled());
+        QVERIFY(!form().findChild<QAction*>("Print")->isEnabled());
         press();
         QCOMPARE(results().reportText(), crlf(kWorkedExample));
         QVERIFY(results().isVisible());
     }
 
     void shortcutsNeedAReport() {
-        QVERIFY(form().Save->isEnabled()); // until the menu is first checked
+        QVERIFY(form().findChild<QAction*>("Save")->isEnabled()); // until the menu is first checked
         QTest::keyClick(&form(), Qt::Key_S, Qt::ControlModifier);
         QTest::keyClick(&form(), Qt::Key_P, Qt::ControlModifier);
-        QVERIFY(!form().Save->isEnabled());
-        QVERIFY(!form().Print->isEnabled());
+        QVERIFY(!form().findChild<QAction*>("Save")->isEnabled());
+        QVERIFY(!form().findChild<QAction*>("Print")->isEnabled());
         QCOMPARE(mainWindow.desktop().saveRequests().size(), 0);
         QCOMPARE(mainWindow.desktop().printDialogs(), 0);
 
@@ -201,7 +201,7 @@ private slots:
         mainWindow.desktop().cancelPrint();
         QTest::keyClick(&form(), Qt::Key_P, Qt::ControlModifier);
         QCOMPARE(mainWindow.desktop().printDialogs(), 1);
-        QVERIFY(form().Print->isEnabled());
+        QVERIFY(form().findChild<QAction*>("Print")->isEnabled());
     }
 };
 

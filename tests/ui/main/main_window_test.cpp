@@ -25,27 +25,27 @@ private slots:
     void startsWithTheDesignedTextsAndSizes() {
         QCOMPARE(form().windowTitle(), QString("Расчет трансформатора"));
         QCOMPARE(form().centralWidget()->size(), QSize(447, 294));
-        QCOMPARE(form().SG1->cell(0, 0), QString("  № обм."));
-        QCOMPARE(form().SG1->cell(1, 0), QString("    U (В)"));
-        QCOMPARE(form().SG1->cell(2, 0), QString("     I (A)"));
-        QCOMPARE(form().SG1->cell(0, 1), QString("1"));
-        QCOMPARE(form().SG1->columnCount(), 3);
-        QCOMPARE(form().SG1->rowCount(), 2);
-        QCOMPARE(form().SG2->cell(0, 0), QString("220"));
-        QCOMPARE(form().SG2->cell(1, 0), QString("  ----------"));
-        QCOMPARE(form().Edit1->text(), QString("0,1"));
-        QCOMPARE(form().SE1->text(), QString("1"));
-        QCOMPARE(form().SE2->text(), QString("50"));
-        QCOMPARE(form().SE4->text(), QString("1"));
-        QCOMPARE(form().SE5->text(), QString("1"));
-        QCOMPARE(form().Button1->text(), QString("Расчитать"));
-        QCOMPARE(form().Button2->text(), QString("Сброс"));
-        QVERIFY(!form().ToolButton1->isEnabled());
-        QVERIFY(!form().ToolButton2->isEnabled());
-        QVERIFY(form().N4->isChecked());
-        QVERIFY(!form().N13->isChecked());
-        QCOMPARE(form().Save->shortcut(), QKeySequence("Ctrl+S"));
-        QCOMPARE(form().Print->shortcut(), QKeySequence("Ctrl+P"));
+        QCOMPARE(form().inputs().windingsGrid->cell(0, 0), QString("  № обм."));
+        QCOMPARE(form().inputs().windingsGrid->cell(1, 0), QString("    U (В)"));
+        QCOMPARE(form().inputs().windingsGrid->cell(2, 0), QString("     I (A)"));
+        QCOMPARE(form().inputs().windingsGrid->cell(0, 1), QString("1"));
+        QCOMPARE(form().inputs().windingsGrid->columnCount(), 3);
+        QCOMPARE(form().inputs().windingsGrid->rowCount(), 2);
+        QCOMPARE(form().inputs().primaryGrid->cell(0, 0), QString("220"));
+        QCOMPARE(form().inputs().primaryGrid->cell(1, 0), QString("  ----------"));
+        QCOMPARE(form().inputs().thickness->text(), QString("0,1"));
+        QCOMPARE(form().inputs().secondaryCount->text(), QString("1"));
+        QCOMPARE(form().inputs().frequency->text(), QString("50"));
+        QCOMPARE(form().inputs().coreSection->text(), QString("1"));
+        QCOMPARE(form().inputs().windowArea->text(), QString("1"));
+        QCOMPARE(form().inputs().calculate->text(), QString("Расчитать"));
+        QCOMPARE(form().inputs().reset->text(), QString("Сброс"));
+        QVERIFY(!form().findChild<QToolButton*>("ToolButton1")->isEnabled());
+        QVERIFY(!form().findChild<QToolButton*>("ToolButton2")->isEnabled());
+        QVERIFY(form().findChild<QAction*>("N4")->isChecked());
+        QVERIFY(!form().findChild<QAction*>("N13")->isChecked());
+        QCOMPARE(form().findChild<QAction*>("Save")->shortcut(), QKeySequence("Ctrl+S"));
+        QCOMPARE(form().findChild<QAction*>("Print")->shortcut(), QKeySequence("Ctrl+P"));
     }
 
     void controlsSitWhereDesigned_data() {
@@ -74,8 +74,8 @@ private slots:
     }
 
     void tabVisitsTheInputsInTheirOrder() {
-        QWidget* order[] = {form().SG1,     form().SE1, form().Button1, form().SE4,   form().SE5,
-                            form().Button2, form().SE2, form().SG2,     form().Edit1, form().SG1};
+        QWidget* order[] = {form().inputs().windingsGrid,     form().inputs().secondaryCount, form().inputs().calculate, form().inputs().coreSection,   form().inputs().windowArea,
+                            form().inputs().reset, form().inputs().frequency, form().inputs().primaryGrid,     form().inputs().thickness, form().inputs().windingsGrid};
         QVERIFY(order[0]->isAncestorOf(QApplication::focusWidget()) ||
                 QApplication::focusWidget() == order[0]);
         for (std::size_t i = 1; i < std::size(order); ++i) {
@@ -127,12 +127,12 @@ private slots:
         QFETCH(QString, text);
         const testing::SeparatorScope scope(separator.toStdString());
         if (field == "Edit1") {
-            form().Edit1->setFocus();
-            form().Edit1->clear();
-            QTest::keyClicks(form().Edit1, keys);
-            QCOMPARE(form().Edit1->text(), text);
+            form().inputs().thickness->setFocus();
+            form().inputs().thickness->clear();
+            QTest::keyClicks(form().inputs().thickness, keys);
+            QCOMPARE(form().inputs().thickness->text(), text);
         } else {
-            StringGrid* grid = field == "SG1" ? form().SG1 : form().SG2;
+            StringGrid* grid = field == "SG1" ? form().inputs().windingsGrid : form().inputs().primaryGrid;
             const int column = field == "SG1" ? 1 : 0;
             MainWindowFixture::typeInto(grid, column, field == "SG1" ? 1 : 0, keys);
             QCOMPARE(grid->cell(column, field == "SG1" ? 1 : 0), text);
@@ -141,69 +141,69 @@ private slots:
     }
 
     void keyFiltersDropEnterEscapeAndClipboardKeys() {
-        form().Edit1->setFocus();
-        form().Edit1->setText("7");
+        form().inputs().thickness->setFocus();
+        form().inputs().thickness->setText("7");
         QApplication::clipboard()->setText("99");
-        QTest::keyClick(form().Edit1, Qt::Key_End);
+        QTest::keyClick(form().inputs().thickness, Qt::Key_End);
         for (auto [key, modifiers] : {std::pair{Qt::Key_V, Qt::ControlModifier},
                                       {Qt::Key_Return, Qt::NoModifier},
                                       {Qt::Key_Escape, Qt::NoModifier},
                                       {Qt::Key_A, Qt::AltModifier},
                                       {Qt::Key_Z, Qt::MetaModifier}})
-            QTest::keyClick(form().Edit1, key, modifiers);
-        QTest::keyClick(form().Edit1, Qt::Key_Backspace);
-        QCOMPARE(form().Edit1->text(), QString(""));
+            QTest::keyClick(form().inputs().thickness, key, modifiers);
+        QTest::keyClick(form().inputs().thickness, Qt::Key_Backspace);
+        QCOMPARE(form().inputs().thickness->text(), QString(""));
         // Dropped text would pass the filter by; the spin fields keep their paste and drop.
-        QVERIFY(!form().Edit1->acceptDrops());
-        QVERIFY(!form().SG1->editor()->acceptDrops());
-        QVERIFY(!form().SG2->editor()->acceptDrops());
+        QVERIFY(!form().inputs().thickness->acceptDrops());
+        QVERIFY(!form().inputs().windingsGrid->editor()->acceptDrops());
+        QVERIFY(!form().inputs().primaryGrid->editor()->acceptDrops());
     }
 
     void spinFieldsBeepAndClampWhenLeft() {
-        MainWindowFixture::typeInto(form().SE4, "12a-3");
-        QTest::keyClick(form().SE4->editor(), Qt::Key_K, Qt::AltModifier);
-        QCOMPARE(form().SE4->text(), QString("12-3"));
+        MainWindowFixture::typeInto(form().inputs().coreSection, "12a-3");
+        QTest::keyClick(form().inputs().coreSection->editor(), Qt::Key_K, Qt::AltModifier);
+        QCOMPARE(form().inputs().coreSection->text(), QString("12-3"));
         QCOMPARE(mainWindow.desktop().beeps(), 2);
-        QCOMPARE(form().SE4->value(), 1);
-        MainWindowFixture::typeInto(form().SE2, "2000");
-        QCOMPARE(form().SE2->value(), 2000);
-        form().SE5->editor()->setFocus();
-        QCOMPARE(form().SE2->text(), QString("1000"));
+        QCOMPARE(form().inputs().coreSection->value(), 1);
+        MainWindowFixture::typeInto(form().inputs().frequency, "2000");
+        QCOMPARE(form().inputs().frequency->value(), 2000);
+        form().inputs().windowArea->editor()->setFocus();
+        QCOMPARE(form().inputs().frequency->text(), QString("1000"));
     }
 
     void secondariesFromElevenToTwelveAndBack() {
-        form().SE1->setValue(11);
-        QCOMPARE(form().SG1->size(), QSize(187, 233));
-        form().SE1->editor()->setFocus();
-        QTest::keyClick(form().SE1->editor(), Qt::Key_Up);
-        QCOMPARE(form().SE1->text(), QString("12"));
-        QCOMPARE(form().SG1->rowCount(), 13);
-        QCOMPARE(form().SG1->size(), QSize(204, 233));
+        form().inputs().secondaryCount->setValue(11);
+        QCOMPARE(form().inputs().windingsGrid->size(), QSize(187, 233));
+        form().inputs().secondaryCount->editor()->setFocus();
+        QTest::keyClick(form().inputs().secondaryCount->editor(), Qt::Key_Up);
+        QCOMPARE(form().inputs().secondaryCount->text(), QString("12"));
+        QCOMPARE(form().inputs().windingsGrid->rowCount(), 13);
+        QCOMPARE(form().inputs().windingsGrid->size(), QSize(204, 233));
         QCOMPARE(form().clientWidth(), 465);
-        QVERIFY(form().SG1->verticalScrollBar()->isVisible());
-        QCOMPARE(form().SG1->cell(0, 12), QString("12"));
-        QTest::keyClick(form().SE1->editor(), Qt::Key_Down);
-        QCOMPARE(form().SG1->size(), QSize(187, 233));
+        QVERIFY(form().inputs().windingsGrid->verticalScrollBar()->isVisible());
+        QCOMPARE(form().inputs().windingsGrid->cell(0, 12), QString("12"));
+        QTest::keyClick(form().inputs().secondaryCount->editor(), Qt::Key_Down);
+        QCOMPARE(form().inputs().windingsGrid->size(), QSize(187, 233));
         QCOMPARE(form().clientWidth(), 447);
-        QVERIFY(!form().SG1->verticalScrollBar()->isVisible());
+        QVERIFY(!form().inputs().windingsGrid->verticalScrollBar()->isVisible());
     }
 
     void typingSeventyFiveGivesFifty() {
-        MainWindowFixture::typeInto(form().SE1, "7");
-        QCOMPARE(form().SG1->rowCount(), 8);
-        QCOMPARE(form().SG1->height(), 157);
-        QTest::keyClicks(form().SE1->editor(), "5");
-        QCOMPARE(form().SE1->text(), QString("50"));
-        QCOMPARE(form().SG1->rowCount(), 51);
-        QCOMPARE(form().SG1->size(), QSize(204, 233));
+        MainWindowFixture::typeInto(form().inputs().secondaryCount, "7");
+        QCOMPARE(form().inputs().windingsGrid->rowCount(), 8);
+        QCOMPARE(form().inputs().windingsGrid->height(), 157);
+        QTest::keyClicks(form().inputs().secondaryCount->editor(), "5");
+        QCOMPARE(form().inputs().secondaryCount->text(), QString("50"));
+        QCOMPARE(form().inputs().windingsGrid->rowCount(), 51);
+        QCOMPARE(form().inputs().windingsGrid->size(), QSize(204, 233));
         QCOMPARE(form().clientWidth(), 465);
-        QCOMPARE(form().SG1->cell(0, 50), QString("50"));
+        QCOMPARE(form().inputs().windingsGrid->cell(0, 50), QString("50"));
     }
 
     void jumpingPastTwelveShowsTwelveRows() {
-        MainWindowFixture::typeInto(form().SE1, "15");
-        QCOMPARE(form().SG1->rowCount(), 16);
-        QCOMPARE(form().SG1->size(), QSize(204, 233));
+        MainWindowFixture::typeInto(form().inputs().secondaryCount, "15");
+        QCOMPARE(form().inputs().windingsGrid->rowCount(), 16);
+        QCOMPARE(form().inputs().windingsGrid->size(), QSize(204, 233));
     }
 
     void countsBelowOneOrUnreadableShowOneSecondary_data() {
@@ -219,53 +219,53 @@ private slots:
     void countsBelowOneOrUnreadableShowOneSecondary() {
         QFETCH(QString, keys);
         QFETCH(QString, text);
-        form().SE1->setValue(5);
-        MainWindowFixture::typeInto(form().SE1, keys);
-        QCOMPARE(form().SE1->text(), text);
-        QCOMPARE(form().SG1->rowCount(), 2);
-        QCOMPARE(form().SG1->height(), 43);
+        form().inputs().secondaryCount->setValue(5);
+        MainWindowFixture::typeInto(form().inputs().secondaryCount, keys);
+        QCOMPARE(form().inputs().secondaryCount->text(), text);
+        QCOMPARE(form().inputs().windingsGrid->rowCount(), 2);
+        QCOMPARE(form().inputs().windingsGrid->height(), 43);
     }
 
     void loweringAndRaisingTheCountKeepsTypedTexts() {
-        form().SE1->setValue(5);
-        MainWindowFixture::typeInto(form().SG1, 1, 4, "24");
-        MainWindowFixture::typeInto(form().SG1, 1, 5, "36");
-        form().SE1->setValue(3);
-        QCOMPARE(form().SG1->rowCount(), 4);
-        form().SE1->setValue(5);
-        QCOMPARE(form().SG1->cell(1, 4), QString("24"));
-        QCOMPARE(form().SG1->cell(1, 5), QString("36"));
+        form().inputs().secondaryCount->setValue(5);
+        MainWindowFixture::typeInto(form().inputs().windingsGrid, 1, 4, "24");
+        MainWindowFixture::typeInto(form().inputs().windingsGrid, 1, 5, "36");
+        form().inputs().secondaryCount->setValue(3);
+        QCOMPARE(form().inputs().windingsGrid->rowCount(), 4);
+        form().inputs().secondaryCount->setValue(5);
+        QCOMPARE(form().inputs().windingsGrid->cell(1, 4), QString("24"));
+        QCOMPARE(form().inputs().windingsGrid->cell(1, 5), QString("36"));
     }
 
     void diameterColumnWidths() {
-        MainWindowFixture::typeInto(form().SE4, "1000");
-        QTest::mouseClick(form().Button1, Qt::LeftButton);
-        QCOMPARE(form().SG1->columnCount(), 4);
+        MainWindowFixture::typeInto(form().inputs().coreSection, "1000");
+        QTest::mouseClick(form().inputs().calculate, Qt::LeftButton);
+        QCOMPARE(form().inputs().windingsGrid->columnCount(), 4);
         QCOMPARE(form().clientWidth(), 507);
-        QCOMPARE(form().SG1->width(), 248);
-        QCOMPARE(form().ST1->x(), 336);
-        QCOMPARE(form().SG1->cell(3, 0), QString(" Диам.пр."));
-        form().SE1->editor()->setFocus(); // tabbing into the count re-applies the sizes
+        QCOMPARE(form().inputs().windingsGrid->width(), 248);
+        QCOMPARE(form().findChild<QLabel*>("ST1")->x(), 336);
+        QCOMPARE(form().inputs().windingsGrid->cell(3, 0), QString(" Диам.пр."));
+        form().inputs().secondaryCount->editor()->setFocus(); // tabbing into the count re-applies the sizes
         QCOMPARE(form().clientWidth(), 508);
-        form().SE1->setValue(11);
-        QCOMPARE(form().SG1->width(), 248);
-        form().SE1->setValue(12);
-        QCOMPARE(form().SG1->width(), 265);
+        form().inputs().secondaryCount->setValue(11);
+        QCOMPARE(form().inputs().windingsGrid->width(), 248);
+        form().inputs().secondaryCount->setValue(12);
+        QCOMPARE(form().inputs().windingsGrid->width(), 265);
         QCOMPARE(form().clientWidth(), 526);
     }
 
     void flatButtonsAndStayOnTopToggle() {
-        form().N4->trigger();
-        QVERIFY(!form().N4->isChecked());
-        QVERIFY(!form().ToolButton3->autoRaise());
-        form().N4->trigger();
-        QVERIFY(form().N4->isChecked());
-        QVERIFY(form().ToolButton3->autoRaise());
-        form().N13->trigger();
-        QVERIFY(form().N13->isChecked());
+        form().findChild<QAction*>("N4")->trigger();
+        QVERIFY(!form().findChild<QAction*>("N4")->isChecked());
+        QVERIFY(!form().findChild<QToolButton*>("ToolButton3")->autoRaise());
+        form().findChild<QAction*>("N4")->trigger();
+        QVERIFY(form().findChild<QAction*>("N4")->isChecked());
+        QVERIFY(form().findChild<QToolButton*>("ToolButton3")->autoRaise());
+        form().findChild<QAction*>("N13")->trigger();
+        QVERIFY(form().findChild<QAction*>("N13")->isChecked());
         QVERIFY(form().windowFlags() & Qt::WindowStaysOnTopHint);
         QVERIFY(form().isVisible());
-        form().N13->trigger();
+        form().findChild<QAction*>("N13")->trigger();
         QVERIFY(!(form().windowFlags() & Qt::WindowStaysOnTopHint));
     }
 
@@ -286,9 +286,9 @@ private slots:
             if (QFile file(document); present)
                 QVERIFY(file.open(QIODevice::WriteOnly));
         mainWindow.desktop().setOpenSucceeds(opens);
-        form().N10->trigger();
-        form().N12->trigger();
-        form().N14->trigger();
+        form().findChild<QAction*>("N10")->trigger();
+        form().findChild<QAction*>("N12")->trigger();
+        form().findChild<QAction*>("N14")->trigger();
         const QList<QUrl>& opened = mainWindow.desktop().openedUrls();
         QCOMPARE(opened.size(), asked);
         for (int i = 0; i < asked; ++i)

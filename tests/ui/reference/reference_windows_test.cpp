@@ -31,8 +31,8 @@ private slots:
         QCOMPARE(headings,
                  QStringList({"- Общие сведения -", "- Порядок работы -", "- Пожелания -"}));
 
-        windows().mainWindow->N16->trigger();
-        windows().mainWindow->N16->trigger();
+        windows().mainWindow->findChild<QAction*>("N16")->trigger();
+        windows().mainWindow->findChild<QAction*>("N16")->trigger();
         QVERIFY(windows().usageWindow->isVisible());
         memo->setFocus();
         QTest::keyClicks(memo, "abc");
@@ -50,7 +50,7 @@ private slots:
             shown = window == box;
             QTest::keyClick(box, Qt::Key_Return);
         });
-        windows().mainWindow->About1->trigger();
+        windows().mainWindow->findChild<QAction*>("About1")->trigger();
         QVERIFY(shown);
         QVERIFY(!box->isVisible());
     }

@@ -21,7 +21,7 @@ class WorkshopTest : public UiTest {
     MainWindow& form() { return mainWindow.form(); }
     RectifierDialog& rectifier() { return *mainWindow.windows->rectifierDialog; }
     WindingSheetWindow& sheet() { return *mainWindow.windows->windingSheetWindow; }
-    void press() { QTest::mouseClick(form().Button1, Qt::LeftButton); }
+    void press() { QTest::mouseClick(form().inputs().calculate, Qt::LeftButton); }
 
 private slots:
     void rectifierFillsTheChosenRowForThePress() {
@@ -32,24 +32,24 @@ private slots:
         QTest::mouseClick(rectifier().Button2, Qt::LeftButton);
         QCOMPARE(rectifier().Value3->text(), QString("19,6"));
         // Row 2 did not exist: the count grows to it.
-        QCOMPARE(form().SE1->value(), 2);
-        QCOMPARE(form().SG1->cell(1, 2), QString("11,2"));
-        QCOMPARE(form().SG1->cell(2, 2), QString("1,8"));
+        QCOMPARE(form().inputs().secondaryCount->value(), 2);
+        QCOMPARE(form().inputs().windingsGrid->cell(1, 2), QString("11,2"));
+        QCOMPARE(form().inputs().windingsGrid->cell(2, 2), QString("1,8"));
 
-        MainWindowFixture::typeInto(form().SE4, "1000");
+        MainWindowFixture::typeInto(form().inputs().coreSection, "1000");
         press();
         QVERIFY(mainWindow.windows->resultsWindow->reportText().contains(
             "Мощность нагрузки, Вт - 20,16\r\n"));
     }
 
     void sheetOfTheWorkedExampleIsShownAndSaved() {
-        MainWindowFixture::typeInto(form().SG1, 1, 1, "12");
-        MainWindowFixture::typeInto(form().SG1, 2, 1, "2");
-        MainWindowFixture::typeInto(form().SE4, "1000");
+        MainWindowFixture::typeInto(form().inputs().windingsGrid, 1, 1, "12");
+        MainWindowFixture::typeInto(form().inputs().windingsGrid, 2, 1, "2");
+        MainWindowFixture::typeInto(form().inputs().coreSection, "1000");
         press();
-        MainWindowFixture::typeInto(form().SG2, 1, 0, "0,27");
-        MainWindowFixture::typeInto(form().SG1, 3, 1, "1,12");
-        form().WindingSheet1->trigger();
+        MainWindowFixture::typeInto(form().inputs().primaryGrid, 1, 0, "0,27");
+        MainWindowFixture::typeInto(form().inputs().windingsGrid, 3, 1, "1,12");
+        form().findChild<QAction*>("WindingSheet1")->trigger();
         QVERIFY(sheet().isVisible());
         const QString text = sheet().sheetText();
         QVERIFY(text.contains("Диаметр провода по меди / в эмали, мм - 0,270 / 0,318\r\n"));
@@ -80,7 +80,7 @@ private slots:
             closedByEscape = !rectifier().isVisible();
             rectifier().reject();
         });
-        form().Rectifier1->trigger();
+        form().findChild<QAction*>("Rectifier1")->trigger();
         QCOMPARE(current, QString("3,6"));
         QVERIFY(closedByEscape);
     }
@@ -92,11 +92,11 @@ private slots:
         QTest::mouseClick(rectifier().Button1, Qt::LeftButton);
         QCOMPARE(rectifier().Value1->text(), QString());
 
-        MainWindowFixture::typeInto(form().SG1, 1, 1, "12");
-        MainWindowFixture::typeInto(form().SG1, 2, 1, "2");
-        MainWindowFixture::typeInto(form().SE4, "1000");
+        MainWindowFixture::typeInto(form().inputs().windingsGrid, 1, 1, "12");
+        MainWindowFixture::typeInto(form().inputs().windingsGrid, 2, 1, "2");
+        MainWindowFixture::typeInto(form().inputs().coreSection, "1000");
         press();
-        form().WindingSheet1->trigger();
+        form().findChild<QAction*>("WindingSheet1")->trigger();
         sheet().Edits[0]->setText("0,5");
         QTest::mouseClick(sheet().Button1, Qt::LeftButton);
         QCOMPARE(sheet().Memo1->toPlainText(), QString());
@@ -109,7 +109,7 @@ private slots:
     }
 
     void sheetNeedsASufficientCalculation() {
-        form().WindingSheet1->trigger();
+        form().findChild<QAction*>("WindingSheet1")->trigger();
         QVERIFY(!sheet().isVisible());
         QCOMPARE(mainWindow.desktop().messages().size(), 1);
         QCOMPARE(mainWindow.desktop().messages()[0].text,
@@ -134,13 +134,13 @@ private slots:
                 mainWindow.windows->languageChooser->LangList->setEditText("Test");
                 QTest::mouseClick(mainWindow.windows->languageChooser->Button1, Qt::LeftButton);
             }
-            QCOMPARE(form().Rectifier1->text(), QString("Rectifier..."));
-            QCOMPARE(form().WindingSheet1->text(), QString("Winding sheet..."));
+            QCOMPARE(form().findChild<QAction*>("Rectifier1")->text(), QString("Rectifier..."));
+            QCOMPARE(form().findChild<QAction*>("WindingSheet1")->text(), QString("Winding sheet..."));
             QCOMPARE(rectifier().windowTitle(), QString("Rectifier"));
             QCOMPARE(sheet().Button1->text(), QString("Calculate"));
             // The rectifier list is read as the dialog opens.
             QTimer::singleShot(0, &rectifier(), &QDialog::reject);
-            form().Rectifier1->trigger();
+            form().findChild<QAction*>("Rectifier1")->trigger();
             QCOMPARE(rectifier().ComboBox1->itemText(1), QString("Centre-tap"));
             QCOMPARE(rectifier().ComboBox1->itemText(2), QString("Однополупериодная"));
         }
