@@ -59,49 +59,53 @@ RectifierDialog::RectifierDialog(CurrentLanguage currentLanguage, QWidget* paren
         shown->setTextInteractionFlags(Qt::TextSelectableByMouse);
         return shown;
     };
-    Label1 = label("DcVoltage", caption("DcVoltage"), 14);
-    Edit1 = field("DcVoltageField", "12", 10);
-    Label2 = label("DcCurrent", caption("DcCurrent"), 42);
-    Edit2 = field("DcCurrentField", "1", 38);
-    Label3 = makeLabel(this, "Circuit", caption("Circuit"), {12, 70, 114, 16});
-    ComboBox1 = new QComboBox(this);
-    ComboBox1->setObjectName("CircuitList");
-    ComboBox1->setGeometry(128, 66, 212, 21);
-    ComboBox1->addItems({"", "", ""});
-    Label4 = makeLabel(this, "Filter", caption("Filter"), {12, 98, 328, 16});
-    Label5 = label("DiodeDrop", caption("DiodeDrop"), 122);
-    Edit3 = field("DiodeDropField",
-                  QString::fromStdString(numberToText(RectifierInput().diodeDrop)), 118);
-    Label6 = label("Headroom", caption("Headroom"), 150);
-    Edit4 = field("HeadroomField", "0", 146);
-    Button1 = makePushButton(this, "Calculate", caption("Calculate"), {250, 176, 90, 25});
+    label("DcVoltage", caption("DcVoltage"), 14);
+    dcVoltageField_ = field("DcVoltageField", "12", 10);
+    label("DcCurrent", caption("DcCurrent"), 42);
+    dcCurrentField_ = field("DcCurrentField", "1", 38);
+    makeLabel(this, "Circuit", caption("Circuit"), {12, 70, 114, 16});
+    circuitList_ = new QComboBox(this);
+    circuitList_->setObjectName("CircuitList");
+    circuitList_->setGeometry(128, 66, 212, 21);
+    circuitList_->addItems({"", "", ""});
+    makeLabel(this, "Filter", caption("Filter"), {12, 98, 328, 16});
+    label("DiodeDrop", caption("DiodeDrop"), 122);
+    diodeDropField_ = field("DiodeDropField",
+                            QString::fromStdString(numberToText(RectifierInput().diodeDrop)), 118);
+    label("Headroom", caption("Headroom"), 150);
+    headroomField_ = field("HeadroomField", "0", 146);
+    QPushButton* calculateButton =
+        makePushButton(this, "Calculate", caption("Calculate"), {250, 176, 90, 25});
     // Enter in a field calculates; Escape closes.
-    Button1->setDefault(true);
+    calculateButton->setDefault(true);
 
-    Label7 = label("WindingVoltage", caption("WindingVoltage"), 214);
-    Value1 = value("WindingVoltageValue", 214);
-    Label8 = label("WindingCurrent", caption("WindingCurrent"), 236);
-    Value2 = value("WindingCurrentValue", 236);
-    Label9 = label("WindingPower", caption("WindingPower"), 258);
-    Value3 = value("WindingPowerValue", 258);
+    label("WindingVoltage", caption("WindingVoltage"), 214);
+    windingVoltageValue_ = value("WindingVoltageValue", 214);
+    label("WindingCurrent", caption("WindingCurrent"), 236);
+    windingCurrentValue_ = value("WindingCurrentValue", 236);
+    label("WindingPower", caption("WindingPower"), 258);
+    windingPowerValue_ = value("WindingPowerValue", 258);
 
-    Label10 = makeLabel(this, "GridRow", caption("GridRow"), {12, 288, 134, 16});
-    SpinEdit1 = new SpinField(1, static_cast<int>(kMaxSecondaries), 1, this);
-    SpinEdit1->setObjectName("GridRowField");
-    SpinEdit1->setGeometry(150, 284, 50, 23);
-    Button2 = makePushButton(this, "PutIntoGrid", caption("PutIntoGrid"), {250, 284, 90, 25});
-    Label11 = makeLabel(this, "Source", caption("Source"), {12, 318, 336, 44}, true);
-    Button3 = makePushButton(this, "Close", caption("Close"), {135, 370, 90, 25});
+    makeLabel(this, "GridRow", caption("GridRow"), {12, 288, 134, 16});
+    gridRowField_ = new SpinField(1, static_cast<int>(kMaxSecondaries), 1, this);
+    gridRowField_->setObjectName("GridRowField");
+    gridRowField_->setGeometry(150, 284, 50, 23);
+    QPushButton* putIntoGridButton =
+        makePushButton(this, "PutIntoGrid", caption("PutIntoGrid"), {250, 284, 90, 25});
+    makeLabel(this, "Source", caption("Source"), {12, 318, 336, 44}, true);
+    QPushButton* closeButton = makePushButton(this, "Close", caption("Close"), {135, 370, 90, 25});
 
-    connect(Button1, &QPushButton::clicked, this, reportingFailures([this] { showCalculation(); }));
-    connect(Button2, &QPushButton::clicked, this, reportingFailures([this] { putIntoGrid(); }));
-    connect(Button3, &QPushButton::clicked, this, &QDialog::reject);
+    connect(calculateButton, &QPushButton::clicked, this,
+            reportingFailures([this] { showCalculation(); }));
+    connect(putIntoGridButton, &QPushButton::clicked, this,
+            reportingFailures([this] { putIntoGrid(); }));
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
     retitleKinds();
 }
 
 void RectifierDialog::showFor(int secondaries) {
-    if (SpinEdit1->value() > secondaries)
-        SpinEdit1->setValue(secondaries);
+    if (gridRowField_->value() > secondaries)
+        gridRowField_->setValue(secondaries);
     retitleKinds();
     exec();
 }
@@ -109,28 +113,28 @@ void RectifierDialog::showFor(int secondaries) {
 // The list's items are no control of their own, so the language is read when the dialog opens.
 void RectifierDialog::retitleKinds() {
     const LanguageTexts texts(currentLanguage_().toStdString());
-    for (int index = 0; index < ComboBox1->count(); ++index) {
-        ComboBox1->setItemText(index,
-                               QString::fromStdString(texts.text(kSection, kKindKeys[index])));
+    for (int index = 0; index < circuitList_->count(); ++index) {
+        circuitList_->setItemText(index,
+                                  QString::fromStdString(texts.text(kSection, kKindKeys[index])));
     }
 }
 
 SecondaryForRectifier RectifierDialog::calculate() {
     // A request that fails leaves no figures of an earlier one beside its fields.
-    for (QLabel* value : {Value1, Value2, Value3})
+    for (QLabel* value : {windingVoltageValue_, windingCurrentValue_, windingPowerValue_})
         value->clear();
     RectifierInput input;
-    input.dcVoltage = fieldValue(Edit1);
-    input.dcCurrent = fieldValue(Edit2);
-    input.kind = kKinds[std::max(ComboBox1->currentIndex(), 0)];
-    input.diodeDrop = fieldValue(Edit3);
-    input.headroom = fieldValue(Edit4);
+    input.dcVoltage = fieldValue(dcVoltageField_);
+    input.dcCurrent = fieldValue(dcCurrentField_);
+    input.kind = kKinds[std::max(circuitList_->currentIndex(), 0)];
+    input.diodeDrop = fieldValue(diodeDropField_);
+    input.headroom = fieldValue(headroomField_);
     const LanguageTexts texts(currentLanguage_().toStdString());
     const SecondaryForRectifier secondary = secondaryForRectifier(
         input, [&texts](std::string_view key) { return texts.text(kSection, key); });
-    Value1->setText(QString::fromStdString(trimmedFixedText(secondary.acVoltage, 2)));
-    Value2->setText(QString::fromStdString(trimmedFixedText(secondary.acCurrent, 2)));
-    Value3->setText(QString::fromStdString(fixedText(secondary.voltAmperes, 1)));
+    windingVoltageValue_->setText(QString::fromStdString(trimmedFixedText(secondary.acVoltage, 2)));
+    windingCurrentValue_->setText(QString::fromStdString(trimmedFixedText(secondary.acCurrent, 2)));
+    windingPowerValue_->setText(QString::fromStdString(fixedText(secondary.voltAmperes, 1)));
     return secondary;
 }
 
@@ -141,7 +145,7 @@ void RectifierDialog::showCalculation() {
 void RectifierDialog::putIntoGrid() {
     const SecondaryForRectifier secondary = calculate();
     // The field is read as typed; the grid has rows 1 to 50.
-    emit secondaryChosen(std::clamp(SpinEdit1->value(), 1, static_cast<int>(kMaxSecondaries)),
+    emit secondaryChosen(std::clamp(gridRowField_->value(), 1, static_cast<int>(kMaxSecondaries)),
                          QString::fromStdString(trimmedFixedText(secondary.acVoltage, 2)),
                          QString::fromStdString(trimmedFixedText(secondary.acCurrent, 2)));
 }

@@ -21,37 +21,11 @@ class SpinField;
 class RectifierDialog : public QDialog {
     Q_OBJECT
 public:
-    // The language chooser is found among the windows; the parent is the window the dialog
-    // stays above.
+    // The parent is the window the dialog stays above.
     RectifierDialog(CurrentLanguage currentLanguage, QWidget* parent);
 
     // Runs the dialog over the parent; the row field starts within the secondaries there are.
     void showFor(int secondaries);
-
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
-    QLabel* Label4;
-    QLabel* Label5;
-    QLabel* Label6;
-    QLabel* Label7;
-    QLabel* Label8;
-    QLabel* Label9;
-    QLabel* Label10;
-    QLabel* Label11;
-    QLineEdit* Edit1; // DC voltage
-    QLineEdit* Edit2; // DC current
-    QLineEdit* Edit3; // diode drop
-    QLineEdit* Edit4; // regulator headroom
-    QComboBox* ComboBox1;
-    // The winding's voltage, current and rating, as the grid would take them.
-    QLabel* Value1;
-    QLabel* Value2;
-    QLabel* Value3;
-    SpinField* SpinEdit1; // the grid row
-    QPushButton* Button1;
-    QPushButton* Button2;
-    QPushButton* Button3;
 
 signals:
     // A row of the windings grid, 1 to 50, and its voltage and current cell texts.
@@ -65,6 +39,16 @@ private:
     void retitleKinds();
 
     CurrentLanguage currentLanguage_;
+    QLineEdit* dcVoltageField_;
+    QLineEdit* dcCurrentField_;
+    QComboBox* circuitList_;
+    QLineEdit* diodeDropField_;
+    QLineEdit* headroomField_;
+    // The winding's voltage, current and rating, as the grid would take them.
+    QLabel* windingVoltageValue_;
+    QLabel* windingCurrentValue_;
+    QLabel* windingPowerValue_;
+    SpinField* gridRowField_;
 };
 
 } // namespace navivor

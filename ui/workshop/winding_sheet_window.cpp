@@ -62,39 +62,41 @@ WindingSheetWindow::WindingSheetWindow(CurrentLanguage currentLanguage, Desktop&
         const int x = index < 4 ? 8 : 300;
         const int y = 10 + (index % 4) * 26;
         const char* key = kFieldKeys[index];
-        Labels[index] = makeLabel(this, key, caption(key), {x, y + 4, 190, 16});
+        makeLabel(this, key, caption(key), {x, y + 4, 190, 16});
         auto* edit = new QLineEdit(this);
         edit->setObjectName(QString(key) + "Field");
         edit->setGeometry(x + 196, y, 80, 21);
         new CharacterFilter(edit, keepNumberOrCommandCharacter);
         edit->setAcceptDrops(false);
-        Edits[index] = edit;
+        fields_[index] = edit;
     }
-    Button1 = makePushButton(this, "Calculate", caption("Calculate"), {8, 118, 110, 25});
-    Button2 = makePushButton(this, "StandardCore", caption("StandardCore"), {124, 118, 140, 25});
-    Button3 = makePushButton(this, "Save", caption("Save"), {300, 118, 92, 25});
-    Button4 = makePushButton(this, "Print", caption("Print"), {398, 118, 92, 25});
-    Button5 = makePushButton(this, "Close", caption("Close"), {500, 118, 92, 25});
+    QPushButton* calculateButton =
+        makePushButton(this, "Calculate", caption("Calculate"), {8, 118, 110, 25});
+    QPushButton* standardCoreButton =
+        makePushButton(this, "StandardCore", caption("StandardCore"), {124, 118, 140, 25});
+    saveButton_ = makePushButton(this, "Save", caption("Save"), {300, 118, 92, 25});
+    printButton_ = makePushButton(this, "Print", caption("Print"), {398, 118, 92, 25});
+    QPushButton* closeButton = makePushButton(this, "Close", caption("Close"), {500, 118, 92, 25});
 
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName("Memo1");
-    Memo1->setGeometry(8, 152, 584, 400);
-    Memo1->setReadOnly(true);
-    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    sheetView_ = new QPlainTextEdit(this);
+    sheetView_->setObjectName("Memo1");
+    sheetView_->setGeometry(8, 152, 584, 400);
+    sheetView_->setReadOnly(true);
+    sheetView_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 
     fillAllowances(WindingAllowances());
     // Enter in a field calculates the sheet again.
-    for (QLineEdit* edit : Edits)
-        connect(edit, &QLineEdit::returnPressed, Button1, &QPushButton::click);
+    for (QLineEdit* edit : fields_)
+        connect(edit, &QLineEdit::returnPressed, calculateButton, &QPushButton::click);
     const std::pair<QPushButton*, void (WindingSheetWindow::*)()> handlers[] = {
-        {Button1, &WindingSheetWindow::calculate},
-        {Button2, &WindingSheetWindow::useStandardCore},
-        {Button3, &WindingSheetWindow::save},
-        {Button4, &WindingSheetWindow::print}};
+        {calculateButton, &WindingSheetWindow::calculate},
+        {standardCoreButton, &WindingSheetWindow::useStandardCore},
+        {saveButton_, &WindingSheetWindow::save},
+        {printButton_, &WindingSheetWindow::print}};
     for (auto [button, method] : handlers)
         connect(button, &QPushButton::clicked, this,
                 reportingFailures([this, method] { (this->*method)(); }));
-    connect(Button5, &QPushButton::clicked, this, &QWidget::close);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 }
 
 WindingSheetWindow::~WindingSheetWindow() = default;
@@ -110,7 +112,7 @@ void WindingSheetWindow::showFor(const CalculatedTransformer& transformer) {
 }
 
 QString WindingSheetWindow::sheetText() const {
-    return textWithCrLf(*Memo1->document());
+    return textWithCrLf(*sheetView_->document());
 }
 
 void WindingSheetWindow::fillStandardCore() {
@@ -118,7 +120,7 @@ void WindingSheetWindow::fillStandardCore() {
     const double figures[] = {core.tongueWidth, core.stackHeight, core.windowWidth,
                               core.windowHeight};
     for (int index = TongueWidth; index <= WindowHeight; ++index)
-        Edits[index]->setText(QString::fromStdString(trimmedFixedText(figures[index], 2)));
+        fields_[index]->setText(QString::fromStdString(trimmedFixedText(figures[index], 2)));
     coreFilledFor_ = transformer_->coreSection;
 }
 
@@ -129,20 +131,20 @@ void WindingSheetWindow::fillAllowances(const WindingAllowances& allowances) {
         {SparePercent, allowances.sparePercent},
         {WorkingTemperature, allowances.workingTemperature}};
     for (auto [field, figure] : figures)
-        Edits[field]->setText(QString::fromStdString(trimmedFixedText(figure, 2)));
+        fields_[field]->setText(QString::fromStdString(trimmedFixedText(figure, 2)));
 }
 
 // The sheet is written in the language of the moment, as a press writes its report.
 void WindingSheetWindow::showSheet() {
     // Nothing to save or print until a sheet stands in the field.
-    Memo1->clear();
-    for (QPushButton* command : {Button3, Button4})
+    sheetView_->clear();
+    for (QPushButton* command : {saveButton_, printButton_})
         command->setEnabled(false);
-    const CoreGeometry core{fieldValue(Edits[TongueWidth]), fieldValue(Edits[StackHeight]),
-                            fieldValue(Edits[WindowWidth]), fieldValue(Edits[WindowHeight])};
+    const CoreGeometry core{fieldValue(fields_[TongueWidth]), fieldValue(fields_[StackHeight]),
+                            fieldValue(fields_[WindowWidth]), fieldValue(fields_[WindowHeight])};
     const WindingAllowances allowances{
-        fieldValue(Edits[SparePercent]), fieldValue(Edits[WorkingTemperature]),
-        fieldValue(Edits[BobbinWall]), fieldValue(Edits[LayerInsulation])};
+        fieldValue(fields_[SparePercent]), fieldValue(fields_[WorkingTemperature]),
+        fieldValue(fields_[BobbinWall]), fieldValue(fields_[LayerInsulation])};
     const LanguageTexts texts(currentLanguage_().toStdString());
     const MessageLookup lookup = [&texts](std::string_view key) {
         return texts.text(kSection, key);
@@ -151,8 +153,8 @@ void WindingSheetWindow::showSheet() {
     QStringList lines;
     for (const std::string& line : windingSheetLines(core, allowances, sheet, lookup))
         lines.append(QString::fromStdString(line));
-    Memo1->setPlainText(lines.join('\n') + '\n');
-    for (QPushButton* command : {Button3, Button4})
+    sheetView_->setPlainText(lines.join('\n') + '\n');
+    for (QPushButton* command : {saveButton_, printButton_})
         command->setEnabled(true);
 }
 
@@ -173,7 +175,7 @@ void WindingSheetWindow::print() {
     QTextDocument document;
     document.setDefaultFont(printFont());
     document.setDocumentMargin(0);
-    document.setPlainText(Memo1->toPlainText());
+    document.setPlainText(sheetView_->toPlainText());
     // Print queues and PDF printers make file names of the job's name: plain letters travel
     // best.
     destinations_.print(this, QStringLiteral("winding_sheet"), document,

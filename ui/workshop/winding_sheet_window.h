@@ -33,17 +33,6 @@ public:
     // The sheet as a saved file holds it: every line break is CR LF.
     QString sheetText() const;
 
-    // Tongue width, stack height, window width and height; bobbin wall, layer tape, spare
-    // allowance, working temperature.
-    std::array<QLabel*, 8> Labels;
-    std::array<QLineEdit*, 8> Edits;
-    QPushButton* Button1;
-    QPushButton* Button2;
-    QPushButton* Button3;
-    QPushButton* Button4;
-    QPushButton* Button5;
-    QPlainTextEdit* Memo1;
-
 private:
     void calculate();       // "Рассчитать"
     void useStandardCore(); // "Типовой сердечник"
@@ -55,6 +44,13 @@ private:
     void showSheet();
 
     CurrentLanguage currentLanguage_;
+    // Tongue width, stack height, window width and height; bobbin wall, layer tape, spare
+    // allowance, working temperature.
+    std::array<QLineEdit*, 8> fields_;
+    // Offered once there is a sheet to save or print.
+    QPushButton* saveButton_;
+    QPushButton* printButton_;
+    QPlainTextEdit* sheetView_;
     TextDestinations destinations_;
     std::optional<CalculatedTransformer> transformer_;
     // The section whose standard core the core fields were last filled with.

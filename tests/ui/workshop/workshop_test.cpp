@@ -25,12 +25,12 @@ class WorkshopTest : public UiTest {
 
 private slots:
     void rectifierFillsTheChosenRowForThePress() {
-        rectifier().Edit1->setText("12");
-        rectifier().Edit2->setText("1");
-        rectifier().ComboBox1->setCurrentIndex(0); // bridge
-        rectifier().SpinEdit1->setValue(2);
-        QTest::mouseClick(rectifier().Button2, Qt::LeftButton);
-        QCOMPARE(rectifier().Value3->text(), QString("19,6"));
+        rectifier().findChild<QLineEdit*>("DcVoltageField")->setText("12");
+        rectifier().findChild<QLineEdit*>("DcCurrentField")->setText("1");
+        rectifier().findChild<QComboBox*>("CircuitList")->setCurrentIndex(0); // bridge
+        rectifier().findChild<SpinField*>("GridRowField")->setValue(2);
+        QTest::mouseClick(rectifier().findChild<QPushButton*>("PutIntoGrid"), Qt::LeftButton);
+        QCOMPARE(rectifier().findChild<QLabel*>("WindingPowerValue")->text(), QString("19,6"));
         // Row 2 did not exist: the count grows to it.
         QCOMPARE(form().inputs().secondaryCount->value(), 2);
         QCOMPARE(form().inputs().windingsGrid->cell(1, 2), QString("11,2"));
@@ -61,7 +61,7 @@ private slots:
 
         const QString path = mainWindow.directory() + "/sheet.txt";
         mainWindow.desktop().answerSave(path);
-        QTest::mouseClick(sheet().Button3, Qt::LeftButton);
+        QTest::mouseClick(sheet().findChild<QPushButton*>("Save"), Qt::LeftButton);
         QFile saved(path);
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll().toStdString(), encodeCp1251(text.toStdString()));
@@ -72,11 +72,11 @@ private slots:
         QString current;
         bool closedByEscape = false;
         QTimer::singleShot(0, [&] {
-            rectifier().Edit2->selectAll();
-            QTest::keyClicks(rectifier().Edit2, "a2");
-            QTest::keyClick(rectifier().Edit2, Qt::Key_Return);
-            current = rectifier().Value2->text();
-            QTest::keyClick(rectifier().Edit2, Qt::Key_Escape);
+            rectifier().findChild<QLineEdit*>("DcCurrentField")->selectAll();
+            QTest::keyClicks(rectifier().findChild<QLineEdit*>("DcCurrentField"), "a2");
+            QTest::keyClick(rectifier().findChild<QLineEdit*>("DcCurrentField"), Qt::Key_Return);
+            current = rectifier().findChild<QLabel*>("WindingCurrentValue")->text();
+            QTest::keyClick(rectifier().findChild<QLineEdit*>("DcCurrentField"), Qt::Key_Escape);
             closedByEscape = !rectifier().isVisible();
             rectifier().reject();
         });
@@ -87,19 +87,19 @@ private slots:
 
     // A failed request says why in the language and leaves no figures of an earlier one.
     void failuresAreTextsOfTheLanguage() {
-        QTest::mouseClick(rectifier().Button1, Qt::LeftButton);
-        rectifier().Edit2->setText("0");
-        QTest::mouseClick(rectifier().Button1, Qt::LeftButton);
-        QCOMPARE(rectifier().Value1->text(), QString());
+        QTest::mouseClick(rectifier().findChild<QPushButton*>("Calculate"), Qt::LeftButton);
+        rectifier().findChild<QLineEdit*>("DcCurrentField")->setText("0");
+        QTest::mouseClick(rectifier().findChild<QPushButton*>("Calculate"), Qt::LeftButton);
+        QCOMPARE(rectifier().findChild<QLabel*>("WindingVoltageValue")->text(), QString());
 
         MainWindowFixture::typeInto(form().inputs().windingsGrid, 1, 1, "12");
         MainWindowFixture::typeInto(form().inputs().windingsGrid, 2, 1, "2");
         MainWindowFixture::typeInto(form().inputs().coreSection, "1000");
         press();
         form().findChild<QAction*>("WindingSheet1")->trigger();
-        sheet().Edits[0]->setText("0,5");
-        QTest::mouseClick(sheet().Button1, Qt::LeftButton);
-        QCOMPARE(sheet().Memo1->toPlainText(), QString());
+        sheet().findChild<QLineEdit*>("TongueWidthField")->setText("0,5");
+        QTest::mouseClick(sheet().findChild<QPushButton*>("Calculate"), Qt::LeftButton);
+        QCOMPARE(sheet().findChild<QPlainTextEdit*>("Memo1")->toPlainText(), QString());
 
         const auto& messages = mainWindow.desktop().messages();
         QCOMPARE(messages.size(), 2);
@@ -135,14 +135,17 @@ private slots:
                 QTest::mouseClick(mainWindow.windows->languageChooser->Button1, Qt::LeftButton);
             }
             QCOMPARE(form().findChild<QAction*>("Rectifier1")->text(), QString("Rectifier..."));
-            QCOMPARE(form().findChild<QAction*>("WindingSheet1")->text(), QString("Winding sheet..."));
+            QCOMPARE(form().findChild<QAction*>("WindingSheet1")->text(),
+                     QString("Winding sheet..."));
             QCOMPARE(rectifier().windowTitle(), QString("Rectifier"));
-            QCOMPARE(sheet().Button1->text(), QString("Calculate"));
+            QCOMPARE(sheet().findChild<QPushButton*>("Calculate")->text(), QString("Calculate"));
             // The rectifier list is read as the dialog opens.
             QTimer::singleShot(0, &rectifier(), &QDialog::reject);
             form().findChild<QAction*>("Rectifier1")->trigger();
-            QCOMPARE(rectifier().ComboBox1->itemText(1), QString("Centre-tap"));
-            QCOMPARE(rectifier().ComboBox1->itemText(2), QString("Однополупериодная"));
+            QCOMPARE(rectifier().findChild<QComboBox*>("CircuitList")->itemText(1),
+                     QString("Centre-tap"));
+            QCOMPARE(rectifier().findChild<QComboBox*>("CircuitList")->itemText(2),
+                     QString("Однополупериодная"));
         }
     }
 };
