@@ -113,9 +113,9 @@ private slots:
         english.write("[MainForm]\nButton1_=Fill\n");
         english.close();
         NavivorWindows windows;
-        QCOMPARE(windows.languageChooser->LangList->count(), 2);
+        QCOMPARE(windows.languageChooser->findChild<QComboBox*>("LangList")->count(), 2);
         QCOMPARE(windows.languageChooser->languageName(), QString("Russian"));
-        windows.languageChooser->LangList->setEditText("English");
+        windows.languageChooser->findChild<QComboBox*>("LangList")->setEditText("English");
         windows.mainWindow->inputs().windingsGrid->setCell(1, 1, "12");
         windows.mainWindow->inputs().windingsGrid->setCell(2, 1, "2");
         windows.mainWindow->inputs().coreSection->setValue(1000);
@@ -159,14 +159,17 @@ private slots:
                  applied ? "Windings" : "Количество вторичных обмоток");
         QCOMPARE(windows.mainWindow->findChild<QToolButton*>("ToolButton1")->toolTip(),
                  applied ? "Save" : "Сохранить результаты");
-        QCOMPARE(windows.mainWindow->inputs().windingsGrid->cell(0, 0), applied ? "  No." : "  № обм.");
+        QCOMPARE(windows.mainWindow->inputs().windingsGrid->cell(0, 0),
+                 applied ? "  No." : "  № обм.");
         QCOMPARE(windows.aboutBox->windowTitle(), applied ? "About" : "О программе");
         QCOMPARE(windows.resultsWindow->windowTitle(), applied ? "Results" : "Результаты расчета");
         QCOMPARE(windows.languageChooser->windowTitle(), applied ? "Language" : "Выбор языка");
         // Made after the chooser, it takes the language all the same, its usage text too.
         QCOMPARE(windows.usageWindow->windowTitle(),
                  applied ? "Usage" : "Как пользоваться программой.");
-        QCOMPARE(windows.usageWindow->Memo1->toPlainText().startsWith("Usage text"), applied);
+        QCOMPARE(windows.usageWindow->findChild<QPlainTextEdit*>("Memo1")->toPlainText().startsWith(
+                     "Usage text"),
+                 applied);
         QCOMPARE(windows.mainWindow->findChild<QLabel*>("ST1")->text(), QString("Navivor"));
     }
 
@@ -180,8 +183,8 @@ private slots:
         QCOMPARE(windows.mainWindow->inputs().calculate->text(), QString("Заполнение"));
 
         const auto apply = [&windows](const QString& name) {
-            windows.languageChooser->LangList->setEditText(name);
-            windows.languageChooser->Button1->click();
+            windows.languageChooser->findChild<QComboBox*>("LangList")->setEditText(name);
+            windows.languageChooser->findChild<QPushButton*>("Button1")->click();
         };
         apply("English");
         // The caption of the mode the cycle is in; menu items at every level.
@@ -228,8 +231,8 @@ private slots:
             return shown;
         };
         QStringList before = texts();
-        windows.languageChooser->LangList->setEditText("russian");
-        windows.languageChooser->Button1->click();
+        windows.languageChooser->findChild<QComboBox*>("LangList")->setEditText("russian");
+        windows.languageChooser->findChild<QPushButton*>("Button1")->click();
         before.replaceInStrings("Label4=Диам. пр.", "Label4= Диам.пр.");
         QCOMPARE(texts(), before);
     }

@@ -28,18 +28,18 @@ LanguageChooser::LanguageChooser(const QList<QWidget*>& windowsToWalk, QWidget* 
     setUpWindow(this, "LangForm", caption("LangForm"), {252, 96});
     setFont(designFont("MS Sans Serif", 11));
     move(348, 159);
-    Lang = makeLabel(this, "Lang", caption("Lang"), {15, 12, 193, 16});
-    LangList = new QComboBox(this);
-    LangList->setObjectName("LangList");
-    LangList->setEditable(true);
-    LangList->setGeometry(17, 32, 217, 21);
-    Button1 = makePushButton(this, "Button1", caption("Button1"), {43, 63, 75, 25});
-    Button2 = makePushButton(this, "Button2", caption("Button2"), {131, 63, 75, 25});
-    for (QWidget* captioned : std::initializer_list<QWidget*>{Lang, Button1, Button2})
+    title_ = makeLabel(this, "Lang", caption("Lang"), {15, 12, 193, 16});
+    nameField_ = new QComboBox(this);
+    nameField_->setObjectName("LangList");
+    nameField_->setEditable(true);
+    nameField_->setGeometry(17, 32, 217, 21);
+    applyButton_ = makePushButton(this, "Button1", caption("Button1"), {43, 63, 75, 25});
+    closeButton_ = makePushButton(this, "Button2", caption("Button2"), {131, 63, 75, 25});
+    for (QWidget* captioned : std::initializer_list<QWidget*>{title_, applyButton_, closeButton_})
         captioned->setFont(designFont("Arial", 13, true));
-    connect(Button1, &QPushButton::clicked, this,
+    connect(applyButton_, &QPushButton::clicked, this,
             reportingFailures([this] { applyNamedLanguage(); }));
-    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+    connect(closeButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void LanguageChooser::runCreationStep() {
@@ -50,9 +50,9 @@ void LanguageChooser::runCreationStep() {
         {"*.ini"}, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
         QDir::Unsorted);
     for (const QFileInfo& entry : entries) {
-        LangList->addItem(entry.fileName().chopped(4));
-        if (LangList->count() == 1)
-            LangList->setEditText(builtIn);
+        nameField_->addItem(entry.fileName().chopped(4));
+        if (nameField_->count() == 1)
+            nameField_->setEditText(builtIn);
     }
 
     // Only the very name of the built-in language needs no walk; "russian" is walked.
@@ -61,7 +61,7 @@ void LanguageChooser::runCreationStep() {
         useQtTranslation(LanguageTexts(saved.toStdString()).text("Language", "Locale"));
         return;
     }
-    LangList->setEditText(saved);
+    nameField_->setEditText(saved);
     applyNamedLanguage();
 }
 
@@ -79,7 +79,7 @@ void LanguageChooser::applyToLaterWindow(QWidget* window) const {
 }
 
 QString LanguageChooser::languageName() const {
-    return LangList->currentText();
+    return nameField_->currentText();
 }
 
 } // namespace navivor

@@ -29,11 +29,6 @@ public:
     // The text of the name field: a listed name, or whatever the user typed.
     QString languageName() const;
 
-    QLabel* Lang;
-    QComboBox* LangList;
-    QPushButton* Button1;
-    QPushButton* Button2;
-
     // Creation step: lists the language files and applies the saved language.
     void runCreationStep();
     // A window made after the creation step takes the language in force, as the walk of
@@ -48,9 +43,15 @@ signals:
 
 private:
     void applyNamedLanguage(); // "Изменить": applies the name field's language to every window
+
     const QList<QWidget*>& windowsToWalk_;
     // The texts of the language last applied, for the windows made after it.
     std::optional<LanguageTexts> applied_;
+
+    QLabel* title_;
+    QComboBox* nameField_;
+    QPushButton* applyButton_;
+    QPushButton* closeButton_;
 };
 
 } // namespace navivor

@@ -46,45 +46,45 @@ AboutBox::AboutBox(Desktop& desktop, QWidget* parent)
     setUpWindow(this, "AboutBox", caption("AboutBox"), {279, 174});
     setFont(designFont("MS Sans Serif", pixelsForPoints(8)));
 
-    Panel1 = new QFrame(this);
-    Panel1->setObjectName("Panel1");
-    Panel1->setGeometry(8, 4, 262, 134);
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Panel1->setLineWidth(2);
+    panel_ = new QFrame(this);
+    panel_->setObjectName("Panel1");
+    panel_->setGeometry(8, 4, 262, 134);
+    panel_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel_->setLineWidth(2);
 
-    ProgramIcon = makeLabel<Picture>(Panel1, "ProgramIcon", "", {7, 6, 101, 61});
-    ProgramIcon->setScaledContents(true);
+    programIcon_ = makeLabel<Picture>(panel_, "ProgramIcon", "", {7, 6, 101, 61});
+    programIcon_->setScaledContents(true);
     const QFont title = designFont("MS Sans Serif", pixelsForPoints(10), true);
-    ProductName = makeLabel(Panel1, "ProductName", caption("ProductName"), {137, 16, 120, 17});
-    ProductName->setFont(title);
-    Version = makeLabel(Panel1, "Version", caption("Version"), {149, 40, 100, 17});
-    Version->setFont(title);
-    Copyright = makeLabel(Panel1, "Copyright", caption("Copyright"), {5, 74, 254, 28}, true);
-    Copyright->setFont(designFont("MS Sans Serif", pixelsForPoints(8), true));
-    Copyright->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    productName_ = makeLabel(panel_, "ProductName", caption("ProductName"), {137, 16, 120, 17});
+    productName_->setFont(title);
+    version_ = makeLabel(panel_, "Version", caption("Version"), {149, 40, 100, 17});
+    version_->setFont(title);
+    copyright_ = makeLabel(panel_, "Copyright", caption("Copyright"), {5, 74, 254, 28}, true);
+    copyright_->setFont(designFont("MS Sans Serif", pixelsForPoints(8), true));
+    copyright_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    StaticText1 = makeLabel<StaticText>(Panel1, "StaticText1", kMailAddress, {77, 110, 108, 17});
+    mailAddress_ = makeLabel<StaticText>(panel_, "StaticText1", kMailAddress, {77, 110, 108, 17});
     QFont link = font();
     link.setUnderline(true);
-    StaticText1->setFont(link);
-    QPalette blue = StaticText1->palette();
+    mailAddress_->setFont(link);
+    QPalette blue = mailAddress_->palette();
     blue.setColor(QPalette::WindowText, Qt::blue);
-    StaticText1->setPalette(blue);
-    StaticText1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    StaticText1->setCursor(Qt::PointingHandCursor);
-    StaticText1->installEventFilter(
-        new ClickFilter(StaticText1, reportingFailures([this] { writeToAuthor(); })));
+    mailAddress_->setPalette(blue);
+    mailAddress_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    mailAddress_->setCursor(Qt::PointingHandCursor);
+    mailAddress_->installEventFilter(
+        new ClickFilter(mailAddress_, reportingFailures([this] { writeToAuthor(); })));
 
-    OKButton = makePushButton(this, "OKButton", caption("OKButton"), {102, 146, 75, 25});
-    OKButton->setDefault(true);
-    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+    okButton_ = makePushButton(this, "OKButton", caption("OKButton"), {102, 146, 75, 25});
+    okButton_->setDefault(true);
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 int AboutBox::exec() {
     if (!shownBefore_) {
         shownBefore_ = true;
         // Decoded when first shown, not at every start-up.
-        ProgramIcon->setPixmap(QPixmap(":/images/about.png"));
+        programIcon_->setPixmap(QPixmap(":/images/about.png"));
         const QScreen* screen = QGuiApplication::primaryScreen();
         if (screen)
             move(screen->availableGeometry().center() - rect().center());

@@ -23,14 +23,6 @@ public:
     // The address of the makers, shown and written to.
     static constexpr const char* kMailAddress = "navivor@example.org";
 
-    QFrame* Panel1;
-    Picture* ProgramIcon;
-    QLabel* ProductName;
-    QLabel* Version;
-    QLabel* Copyright;
-    StaticText* StaticText1;
-    QPushButton* OKButton;
-
     // Shown modally: centred the first time, then where the user left it.
     int exec() override;
 
@@ -39,6 +31,14 @@ private:
 
     Desktop& desktop_;
     bool shownBefore_ = false;
+
+    QFrame* panel_;
+    Picture* programIcon_;
+    QLabel* productName_;
+    QLabel* version_;
+    QLabel* copyright_;
+    StaticText* mailAddress_;
+    QPushButton* okButton_;
 };
 
 } // namespace navivor

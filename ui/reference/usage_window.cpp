@@ -62,30 +62,30 @@ UsageWindow::UsageWindow(QWidget* parent)
     // Hidden, not closed, so that the text keeps its scroll position between openings.
     setAttribute(Qt::WA_QuitOnClose, false);
 
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName("Memo1");
-    Memo1->setGeometry(0, 2, 449, 289);
-    Memo1->setReadOnly(true);
+    textView_ = new QPlainTextEdit(this);
+    textView_->setObjectName("Memo1");
+    textView_->setGeometry(0, 2, 449, 289);
+    textView_->setReadOnly(true);
     // Read-only, yet the text can still be selected and copied.
-    Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    textView_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    textView_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    textView_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     // Tab stops every eight average characters, as the headings were centred with.
-    Memo1->setTabStopDistance(8 * Memo1->fontMetrics().averageCharWidth());
-    QPalette scrollBarColour = Memo1->palette();
+    textView_->setTabStopDistance(8 * textView_->fontMetrics().averageCharWidth());
+    QPalette scrollBarColour = textView_->palette();
     scrollBarColour.setColor(QPalette::Base, palette().color(QPalette::Button));
-    Memo1->setPalette(scrollBarColour);
-    Memo1->setPlainText(builtInUsageText());
+    textView_->setPalette(scrollBarColour);
+    textView_->setPlainText(builtInUsageText());
 
-    Button1 = makePushButton(this, "Button1", caption("Button1"), {187, 296, 75, 25});
-    connect(Button1, &QPushButton::clicked, this, &QWidget::hide);
+    okButton_ = makePushButton(this, "Button1", caption("Button1"), {187, 296, 75, 25});
+    connect(okButton_, &QPushButton::clicked, this, &QWidget::hide);
 }
 
 void UsageWindow::useLanguage(const QString& languageName) {
     const QString text = languageUsageText(languageName).value_or(builtInUsageText());
     // The same text again keeps where the reader had scrolled to.
-    if (text != Memo1->toPlainText())
-        Memo1->setPlainText(text);
+    if (text != textView_->toPlainText())
+        textView_->setPlainText(text);
 }
 
 void UsageWindow::showInFront() {

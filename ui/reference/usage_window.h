@@ -20,8 +20,9 @@ public:
     // Shows the usage text of the language: its own, else the built-in one.
     void useLanguage(const QString& languageName);
 
-    QPlainTextEdit* Memo1;
-    QPushButton* Button1;
+private:
+    QPlainTextEdit* textView_;
+    QPushButton* okButton_;
 };
 
 } // namespace navivor

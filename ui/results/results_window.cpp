@@ -42,29 +42,29 @@ ResultsWindow::ResultsWindow(Desktop& desktop, QWidget* parent)
     // A results window left open must not keep the program alive once the main window closes.
     setAttribute(Qt::WA_QuitOnClose, false);
 
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setGeometry(3, 5, 380, 227);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    Memo1->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    reportView_ = new QPlainTextEdit(this);
+    reportView_->setObjectName(QStringLiteral("Memo1"));
+    reportView_->setGeometry(3, 5, 380, 227);
+    reportView_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    reportView_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    reportView_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    reportView_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
 
-    Button1 = makePushButton(this, "Button1", caption("Button1"), {155, 239, 75, 25});
-    QFont bold = Button1->font();
+    okButton_ = makePushButton(this, "Button1", caption("Button1"), {155, 239, 75, 25});
+    QFont bold = okButton_->font();
     bold.setBold(true);
-    Button1->setFont(bold);
-    connect(Button1, &QPushButton::clicked, this, &QWidget::close);
+    okButton_->setFont(bold);
+    connect(okButton_, &QPushButton::clicked, this, &QWidget::close);
 
-    RxRichEdit1 = makeHiddenField(QStringLiteral("RxRichEdit1"), this);
-    RichEdit1 = makeHiddenField(QStringLiteral("RichEdit1"), this);
-    RichEdit1->setPlainText(kJobName);
+    printBuffer_ = makeHiddenField(QStringLiteral("RxRichEdit1"), this);
+    jobNameField_ = makeHiddenField(QStringLiteral("RichEdit1"), this);
+    jobNameField_->setPlainText(kJobName);
 }
 
 ResultsWindow::~ResultsWindow() = default;
 
 void ResultsWindow::clearReport() {
-    Memo1->clear();
+    reportView_->clear();
 }
 
 void ResultsWindow::appendLine(const QString& line) {
@@ -74,7 +74,7 @@ void ResultsWindow::appendLine(const QString& line) {
 void ResultsWindow::appendLines(const QStringList& lines) {
     if (lines.isEmpty())
         return;
-    QTextCursor cursor(Memo1->document());
+    QTextCursor cursor(reportView_->document());
     cursor.movePosition(QTextCursor::End);
     // The user may have taken away the last line break; the new lines still stand alone.
     const QString breakFirst = cursor.atBlockStart() ? QString() : QStringLiteral("\n");
@@ -82,12 +82,12 @@ void ResultsWindow::appendLines(const QStringList& lines) {
 }
 
 QString ResultsWindow::reportText() const {
-    return textWithCrLf(*Memo1->document());
+    return textWithCrLf(*reportView_->document());
 }
 
 bool ResultsWindow::reportHasText() const {
     // An empty field still holds its one empty paragraph.
-    return Memo1->document()->characterCount() > 1;
+    return reportView_->document()->characterCount() > 1;
 }
 
 void ResultsWindow::showResults() {
@@ -98,11 +98,11 @@ void ResultsWindow::showResults() {
 }
 
 void ResultsWindow::clearPrintBuffer() {
-    RxRichEdit1->clear();
+    printBuffer_->clear();
 }
 
 QString ResultsWindow::printBufferText() const {
-    return RxRichEdit1->toPlainText();
+    return printBuffer_->toPlainText();
 }
 
 void ResultsWindow::saveReport(QWidget* dialogParent) {
@@ -110,8 +110,8 @@ void ResultsWindow::saveReport(QWidget* dialogParent) {
 }
 
 void ResultsWindow::printReport(QWidget* dialogParent) {
-    RxRichEdit1->setPlainText(reportText());
-    destinations_.print(dialogParent, RichEdit1->toPlainText(), *RxRichEdit1,
+    printBuffer_->setPlainText(reportText());
+    destinations_.print(dialogParent, jobNameField_->toPlainText(), *printBuffer_,
                         palette().color(QPalette::WindowText));
 }
 

@@ -45,13 +45,6 @@ public:
     void saveReport(QWidget* dialogParent);
     void printReport(QWidget* dialogParent);
 
-    QPlainTextEdit* Memo1;
-    QPushButton* Button1;
-    // The print buffer; it keeps the copy taken by the Print command until it is cleared.
-    QTextDocument* RxRichEdit1;
-    // Holds the print job's name.
-    QTextDocument* RichEdit1;
-
 signals:
     // Every time the window closes, after it has hidden itself.
     void closing();
@@ -61,6 +54,13 @@ protected:
 
 private:
     TextDestinations destinations_;
+
+    QPlainTextEdit* reportView_;
+    QPushButton* okButton_;
+    // The print buffer; it keeps the copy taken by the Print command until it is cleared.
+    QTextDocument* printBuffer_;
+    // Holds the print job's name.
+    QTextDocument* jobNameField_;
 };
 
 } // namespace navivor

@@ -19,7 +19,7 @@ class ReferenceWindowsTest : public UiTest {
 
 private slots:
     void usageTextHasItsThreeSectionsAndCannotBeEdited() {
-        QPlainTextEdit* memo = windows().usageWindow->Memo1;
+        QPlainTextEdit* memo = windows().usageWindow->findChild<QPlainTextEdit*>("Memo1");
         const QStringList lines = memo->toPlainText().split('\n');
         QCOMPARE(lines.size(), 55);
         QCOMPARE(lines.first(), QString());
@@ -43,8 +43,8 @@ private slots:
 
     void aboutBoxShowsTheProgramAndClosesOnEnter() {
         AboutBox* box = windows().aboutBox.get();
-        QCOMPARE(box->ProductName->text(), QString("Navivor"));
-        QCOMPARE(box->Version->text(), QString("Ver.  2.01"));
+        QCOMPARE(box->findChild<QLabel*>("ProductName")->text(), QString("Navivor"));
+        QCOMPARE(box->findChild<QLabel*>("Version")->text(), QString("Ver.  2.01"));
         bool shown = false;
         mainWindow.onNextModal([&](QWidget* window) {
             shown = window == box;
@@ -56,7 +56,7 @@ private slots:
     }
 
     void theMailAddressOpensANewMessage() {
-        QTest::mouseClick(windows().aboutBox->StaticText1, Qt::LeftButton);
+        QTest::mouseClick(windows().aboutBox->findChild<QLabel*>("StaticText1"), Qt::LeftButton);
         QCOMPARE(mainWindow.desktop().openedUrls(),
                  QList<QUrl>({QUrl("mailto:navivor@example.org")}));
     }

@@ -1,6 +1,7 @@
 // The results window: its report as a file and on paper, and how it opens and closes.
 #include "tests/ui/support/ui_test.h"
 #include "ui/results/results_window.h"
+#include "ui/results/text_output.h"
 
 #include <QDir>
 #include <QFile>
@@ -80,10 +81,7 @@ int linesPerPage() {
     printer.setOutputFormat(QPrinter::PdfFormat);
     const qreal pageHeight = printer.pageLayout().paintRectPixels(printer.resolution()).height();
     // Each line takes its line spacing, rounded up to whole printer dots.
-    return int(
-        pageHeight /
-        std::ceil(
-            QFontMetricsF(ResultsWindow().RxRichEdit1->defaultFont(), &printer).lineSpacing()));
+    return int(pageHeight / std::ceil(QFontMetricsF(navivor::printFont(), &printer).lineSpacing()));
 }
 
 // Types the text as keys: '\n' is Enter, '\v' Shift+Enter and '\b' Backspace.
@@ -129,8 +127,8 @@ private slots:
         for (const QString& line : lines)
             window.appendLine(line);
         if (!typed.isEmpty()) {
-            window.Memo1->selectAll();
-            typeInto(window.Memo1, typed);
+            window.findChild<QPlainTextEdit*>("Memo1")->selectAll();
+            typeInto(window.findChild<QPlainTextEdit*>("Memo1"), typed);
         }
         QCOMPARE(window.reportHasText(), !expected.isEmpty());
         // The old, longer file is replaced without a question.
@@ -143,8 +141,8 @@ private slots:
     void appendedLineStartsALineOfItsOwn() {
         ResultsWindow window;
         window.appendLine("a");
-        window.Memo1->moveCursor(QTextCursor::End);
-        typeInto(window.Memo1, "\bx");
+        window.findChild<QPlainTextEdit*>("Memo1")->moveCursor(QTextCursor::End);
+        typeInto(window.findChild<QPlainTextEdit*>("Memo1"), "\bx");
         window.appendLine("b");
         QCOMPARE(window.reportText(), "ax\r\nb\r\n");
     }
@@ -304,7 +302,7 @@ private slots:
         QFETCH(int, dialogs);
         ResultsWindow window;
         window.appendLine("a");
-        window.Memo1->appendPlainText("edited");
+        window.findChild<QPlainTextEdit*>("Memo1")->appendPlainText("edited");
         fixture().desktop().setPrinterAvailable(printer);
         if (printer)
             fixture().desktop().cancelPrint();
@@ -316,8 +314,10 @@ private slots:
 
     void everyCloseHidesAndSignals_data() {
         QTest::addColumn<std::function<void(ResultsWindow&)>>("close");
-        QTest::newRow("Ok button") << std::function<void(ResultsWindow&)>(
-            [](ResultsWindow& window) { QTest::mouseClick(window.Button1, Qt::LeftButton); });
+        QTest::newRow("Ok button")
+            << std::function<void(ResultsWindow&)>([](ResultsWindow& window) {
+                   QTest::mouseClick(window.findChild<QPushButton*>("Button1"), Qt::LeftButton);
+               });
         QTest::newRow("close box") << std::function<void(ResultsWindow&)>(
             [](ResultsWindow& window) { window.windowHandle()->close(); });
     }

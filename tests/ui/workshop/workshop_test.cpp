@@ -131,8 +131,11 @@ private slots:
                 QVERIFY(form().close()); // keeps the language in the settings file
                 mainWindow.windows = std::make_unique<NavivorWindows>();
             } else {
-                mainWindow.windows->languageChooser->LangList->setEditText("Test");
-                QTest::mouseClick(mainWindow.windows->languageChooser->Button1, Qt::LeftButton);
+                mainWindow.windows->languageChooser->findChild<QComboBox*>("LangList")
+                    ->setEditText("Test");
+                QTest::mouseClick(
+                    mainWindow.windows->languageChooser->findChild<QPushButton*>("Button1"),
+                    Qt::LeftButton);
             }
             QCOMPARE(form().findChild<QAction*>("Rectifier1")->text(), QString("Rectifier..."));
             QCOMPARE(form().findChild<QAction*>("WindingSheet1")->text(),
