@@ -19,16 +19,16 @@ constexpr Key kLanguage{"Language", "Lang"};
 
 // Every key in the order it is written; reading takes the same names.
 constexpr Key kKeys[] = {
-    {"Color", "bgc1", &Appearance::bgc1},
-    {"Color", "bgc2", &Appearance::bgc2},
-    {"Color", "Se1", &Appearance::se1},
-    {"Color", "Se2", &Appearance::se2},
-    {"Color", "Se4", &Appearance::se4},
-    {"Color", "Se5", &Appearance::se5},
-    {"Color", "Edit1", &Appearance::edit1},
-    {"Color", "SG1", &Appearance::sg1},
-    {"Color", "font", &Appearance::font},
-    {"Color", "form", &Appearance::form},
+    {"Color", "bgc1", &Appearance::windingsGrid},
+    {"Color", "bgc2", &Appearance::primaryGrid},
+    {"Color", "Se1", &Appearance::countField},
+    {"Color", "Se2", &Appearance::frequencyField},
+    {"Color", "Se4", &Appearance::sectionField},
+    {"Color", "Se5", &Appearance::windowAreaField},
+    {"Color", "Edit1", &Appearance::thicknessField},
+    {"Color", "SG1", &Appearance::windingsGrid},
+    {"Color", "font", &Appearance::fontColour},
+    {"Color", "form", &Appearance::window},
     {"Font", "size", &Appearance::fontSize},
     {"Font", "name", nullptr, &Appearance::fontName},
     kLanguage,
@@ -62,12 +62,15 @@ int blueOf(ColourValue colour) {
 
 Appearance readAppearance(const std::string& path) {
     const ProfileFile file(path, kLargestPreservedFile);
+    // A key's default is its field's own, not what an earlier key of the field gave: SG1
+    // missing gives the window background whatever bgc1 held.
+    const Appearance defaults;
     Appearance appearance;
     for (const Key& key : kKeys) {
         if (key.number)
-            appearance.*key.number = file.number(key.section, key.name, appearance.*key.number);
+            appearance.*key.number = file.number(key.section, key.name, defaults.*key.number);
         if (key.text)
-            appearance.*key.text = file.text(key.section, key.name, appearance.*key.text);
+            appearance.*key.text = file.text(key.section, key.name, defaults.*key.text);
     }
     return appearance;
 }

@@ -29,19 +29,19 @@ int blueOf(ColourValue colour);
 // The settings file, named relative to the current directory.
 inline constexpr const char* kSettingsFilePath = "./Navivor.ini";
 
-// What the settings file keeps of the main window's looks: one field per key of [Color] and
-// [Font], with the defaults a missing key gives.
+// What the settings file keeps of the main window's looks, with the defaults a missing key
+// gives. The windings grid's colour is kept twice, as bgc1 and SG1; SG1, read last, is the
+// one that counts. The window's colour is also that of the grid's fixed cells.
 struct Appearance {
-    ColourValue bgc1 = kWhite;
-    ColourValue bgc2 = kWhite;
-    ColourValue se1 = kWindowBackground;
-    ColourValue se2 = kWhite;
-    ColourValue se4 = kWindowBackground;
-    ColourValue se5 = kWindowBackground;
-    ColourValue edit1 = kWindowBackground;
-    ColourValue sg1 = kWindowBackground;
-    ColourValue font = kNavy;
-    ColourValue form = kButtonFace;
+    ColourValue windingsGrid = kWindowBackground;
+    ColourValue primaryGrid = kWhite;
+    ColourValue countField = kWindowBackground;
+    ColourValue frequencyField = kWhite;
+    ColourValue sectionField = kWindowBackground;
+    ColourValue windowAreaField = kWindowBackground;
+    ColourValue thicknessField = kWindowBackground;
+    ColourValue fontColour = kNavy;
+    ColourValue window = kButtonFace;
     std::int32_t fontSize = 8; // points
     std::string fontName = "arial";
 };

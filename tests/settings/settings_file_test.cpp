@@ -22,9 +22,7 @@ std::string settingsFileBytes() {
 
 TEST(SettingsFile, FirstRunWritesEveryKeyInOrderAndAReadOnlyFileStaysAsItWas) {
     TemporaryCurrentDirectory directory;
-    Appearance appearance;
-    appearance.bgc1 = appearance.sg1; // the window shows the grid's colour in both
-    writeSettings(kSettingsFilePath, appearance, "Russian");
+    writeSettings(kSettingsFilePath, Appearance{}, "Russian");
     const std::string firstRun =
         "[Color]\r\nbgc1=-2147483643\r\nbgc2=16777215\r\nSe1=-2147483643\r\nSe2=16777215\r\n"
         "Se4=-2147483643\r\nSe5=-2147483643\r\nEdit1=-2147483643\r\nSG1=-2147483643\r\n"
@@ -47,7 +45,7 @@ TEST(SettingsFile, ALargeFileIsReadAndKeepsItsOtherSections) {
     TemporaryCurrentDirectory directory;
     const std::string user = "[User]\r\n" + std::string(2u << 20, ';') + "\r\n";
     TemporaryCurrentDirectory::write(kSettingsFilePath, "[Color]\r\nSG1=255\r\n" + user);
-    EXPECT_EQ(readAppearance(kSettingsFilePath).sg1, 255);
+    EXPECT_EQ(readAppearance(kSettingsFilePath).windingsGrid, 255);
     writeSettings(kSettingsFilePath, Appearance{}, "English");
     const std::string written = settingsFileBytes();
     EXPECT_TRUE(written.find(user) != std::string::npos);
@@ -68,7 +66,8 @@ TEST_P(SettingsRead, MissingOrMalformedKeysGiveTheirDefaults) {
     if (c.content)
         TemporaryCurrentDirectory::write(kSettingsFilePath, c.content);
     const auto fields = [](const Appearance& a) {
-        return std::tie(a.bgc1, a.bgc2, a.se1, a.se2, a.se4, a.se5, a.edit1, a.sg1, a.font, a.form,
+        return std::tie(a.windingsGrid, a.primaryGrid, a.countField, a.frequencyField,
+                        a.sectionField, a.windowAreaField, a.thicknessField, a.fontColour, a.window,
                         a.fontSize, a.fontName);
     };
     EXPECT_EQ(fields(readAppearance(kSettingsFilePath)), fields(c.appearance));
@@ -79,14 +78,16 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, SettingsRead,
     ::testing::Values(
         ReadCase{nullptr, {}, "Russian"},
-        // SG1 does not follow bgc1.
+        // SG1 does not follow bgc1, which has no lasting effect.
         ReadCase{"[Color]\nbgc1=-2147483633\nbgc2=-2147483643\n",
-                 {.bgc1 = kButtonFace, .bgc2 = kWindowBackground},
+                 {.primaryGrid = kWindowBackground},
                  "Russian"},
-        ReadCase{"[color]\nse2=$FF0000\nFORM=0xFF0000\nfont=navy\n[Font]\nsize=12\nname=Tahoma\n"
-                 "[Language]\nlang=English\n",
-                 {.se2 = 0xFF0000, .form = 0xFF0000, .fontSize = 12, .fontName = "Tahoma"},
-                 "English"}));
+        ReadCase{"[Color]\nbgc1=-2147483633\nSG1=255\n", {.windingsGrid = 255}, "Russian"},
+        ReadCase{
+            "[color]\nse2=$FF0000\nFORM=0xFF0000\nfont=navy\n[Font]\nsize=12\nname=Tahoma\n"
+            "[Language]\nlang=English\n",
+            {.frequencyField = 0xFF0000, .window = 0xFF0000, .fontSize = 12, .fontName = "Tahoma"},
+            "English"}));
 
 } // namespace
 } // namespace navivor

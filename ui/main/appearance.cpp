@@ -86,26 +86,27 @@ void MainWindow::setControlColours(ColourValue colour,
 }
 
 void MainWindow::showColours() {
-    windingsGrid_->setCellColour(shownColour(colours_.windingsGrid));
-    primaryGrid_->setCellColour(shownColour(colours_.primaryGrid));
-    secondaryCountField_->setColour(shownColour(colours_.countField));
-    frequencyField_->setColour(shownColour(colours_.frequencyField));
-    coreSectionField_->setColour(shownColour(colours_.sectionField));
-    windowAreaField_->setColour(shownColour(colours_.windowAreaField));
+    windingsGrid_->setCellColour(shownColour(looks_.windingsGrid));
+    primaryGrid_->setCellColour(shownColour(looks_.primaryGrid));
+    secondaryCountField_->setColour(shownColour(looks_.countField));
+    frequencyField_->setColour(shownColour(looks_.frequencyField));
+    coreSectionField_->setColour(shownColour(looks_.sectionField));
+    windowAreaField_->setColour(shownColour(looks_.windowAreaField));
     QPalette thickness = thicknessField_->palette();
-    thickness.setColor(QPalette::Base, shownColour(colours_.thicknessField));
+    thickness.setColor(QPalette::Base, shownColour(looks_.thicknessField));
     thicknessField_->setPalette(thickness);
-    windingsGrid_->setFixedColour(shownColour(colours_.fixedCells));
+    windingsGrid_->setFixedColour(shownColour(looks_.window));
 
     QPalette window = client_->palette();
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        window.setColor(role, shownColour(colours_.font));
-    window.setColor(QPalette::Window, shownColour(colours_.window));
+        window.setColor(role, shownColour(looks_.fontColour));
+    window.setColor(QPalette::Window, shownColour(looks_.window));
     client_->setPalette(window);
 }
 
 void MainWindow::setWindowFont(const QString& family, int points) {
-    fontPoints_ = points;
+    looks_.fontSize = points;
+    looks_.fontName = family.toStdString();
     QFont changed = client_->font();
     changed.setFamily(family);
     // Sized in pixels as the window was laid out, so every caption keeps its box.
@@ -114,46 +115,21 @@ void MainWindow::setWindowFont(const QString& family, int points) {
 }
 
 void MainWindow::applySavedAppearance() {
-    const Appearance saved = readAppearance(kSettingsFilePath);
-    // The windings grid's colour is saved twice, as bgc1 and windingsGrid_; windingsGrid_ is the
-    // one that counts.
-    colours_ = ControlColours{.windingsGrid = saved.sg1,
-                              .primaryGrid = saved.bgc2,
-                              .countField = saved.se1,
-                              .frequencyField = saved.se2,
-                              .sectionField = saved.se4,
-                              .windowAreaField = saved.se5,
-                              .thicknessField = saved.edit1,
-                              .fixedCells = saved.form,
-                              .font = saved.font,
-                              .window = saved.form};
+    looks_ = readAppearance(kSettingsFilePath);
     showColours();
-    setWindowFont(QString::fromStdString(saved.fontName), fontPoints(saved.fontSize));
+    setWindowFont(QString::fromStdString(looks_.fontName), fontPoints(looks_.fontSize));
 
     // The dialog starts from the face the window shows: a family this desktop lacks is not in
     // its list, and the dialog would start from another face.
     QFont dialogFont = client_->font();
     dialogFont.setFamily(QFontInfo(dialogFont).family());
-    dialogFont.setPointSize(fontPoints_);
-    fontDialog_ = FontChoice{dialogFont, shownColour(colours_.font)};
-    colourDialog_ = shownColour(colours_.windingsGrid);
+    dialogFont.setPointSize(looks_.fontSize);
+    fontDialog_ = FontChoice{dialogFont, shownColour(looks_.fontColour)};
+    colourDialog_ = shownColour(looks_.windingsGrid);
 }
 
 void MainWindow::saveSettings() {
-    Appearance shown;
-    shown.bgc1 = colours_.windingsGrid;
-    shown.bgc2 = colours_.primaryGrid;
-    shown.se1 = colours_.countField;
-    shown.se2 = colours_.frequencyField;
-    shown.se4 = colours_.sectionField;
-    shown.se5 = colours_.windowAreaField;
-    shown.edit1 = colours_.thicknessField;
-    shown.sg1 = colours_.windingsGrid;
-    shown.font = colours_.font;
-    shown.form = colours_.window;
-    shown.fontSize = fontPoints_;
-    shown.fontName = client_->font().family().toStdString();
-    writeSettings(kSettingsFilePath, shown, currentLanguage_().toStdString());
+    writeSettings(kSettingsFilePath, looks_, currentLanguage_().toStdString());
 }
 
 void MainWindow::chooseFont() {
@@ -168,7 +144,7 @@ void MainWindow::chooseFont() {
     // so that a confirmed dialog with nothing changed changes nothing.
     const bool sameFace = picked.family() == QFontInfo(client_->font()).family();
     setWindowFont(sameFace ? client_->font().family() : picked.family(), fontPoints(points));
-    setControlColours(valueOf(chosen->colour), {&colours_.font});
+    setControlColours(valueOf(chosen->colour), {&looks_.fontColour});
     QFont styled = client_->font();
     styled.setBold(picked.bold());
     styled.setItalic(picked.italic());
@@ -182,7 +158,7 @@ void MainWindow::chooseBackgroundColour() {
     if (!chosen)
         return;
     colourDialog_ = *chosen;
-    setControlColours(valueOf(*chosen), {&colours_.window, &colours_.fixedCells});
+    setControlColours(valueOf(*chosen), {&looks_.window});
 }
 
 void MainWindow::chooseFieldColour() {
@@ -191,9 +167,9 @@ void MainWindow::chooseFieldColour() {
         return;
     colourDialog_ = *chosen;
     setControlColours(valueOf(*chosen),
-                      {&colours_.windingsGrid, &colours_.primaryGrid, &colours_.countField,
-                       &colours_.frequencyField, &colours_.sectionField, &colours_.windowAreaField,
-                       &colours_.thicknessField});
+                      {&looks_.windingsGrid, &looks_.primaryGrid, &looks_.countField,
+                       &looks_.frequencyField, &looks_.sectionField, &looks_.windowAreaField,
+                       &looks_.thicknessField});
 }
 
 void MainWindow::toggleFlatButtons() {

@@ -127,20 +127,6 @@ private:
     // The main window closes: the settings file keeps its looks and the language.
     void saveSettings();
 
-    // The colours as the settings file names them, so that a role of the desktop's scheme is
-    // saved as that role.
-    struct ControlColours {
-        ColourValue windingsGrid = 0;
-        ColourValue primaryGrid = 0;
-        ColourValue countField = 0;
-        ColourValue frequencyField = 0;
-        ColourValue sectionField = 0;
-        ColourValue windowAreaField = 0;
-        ColourValue thicknessField = 0;
-        ColourValue fixedCells = 0;
-        ColourValue font = 0;
-        ColourValue window = 0;
-    };
     // Sets the colour of the controls named, then shows every colour.
     void setControlColours(ColourValue colour, std::initializer_list<ColourValue*> targets);
     void showColours();
@@ -196,8 +182,9 @@ private:
     QAction* flatButtonsItem_;
     QAction* stayOnTopItem_;
     CalculationCycle cycle_;
-    ControlColours colours_;
-    int fontPoints_ = 8;
+    // The colours, as the settings file names them so that a role of the desktop's scheme is
+    // saved as that role, and the font the window shows, as its settings keep them.
+    Appearance looks_;
     // What the font and colour dialogs start from: the last confirmed choice.
     FontChoice fontDialog_;
     QColor colourDialog_;
