@@ -36,19 +36,10 @@ class StringGrid;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    static constexpr int kDesignClientWidth = 447;
-    static constexpr int kClientHeight = 294;
-    // The windings grid's column of chosen diameters, added by the first sufficient press.
-    static constexpr int kDiameterColumn = 3;
-
     // The language in force is asked of currentLanguage at every press and at close.
     MainWindow(Desktop& desktop, CurrentLanguage currentLanguage);
     // The window the reports go to, made after this one.
     void showReportsIn(ResultsWindow& results);
-
-    // The width of the area below the menu bar; the window's height never changes.
-    int clientWidth() const;
-    void setClientWidth(int width);
 
     // The controls a user types into and presses, for the program's tests and benchmarks.
     struct Inputs {
@@ -91,6 +82,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    static constexpr int kDesignClientWidth = 447;
+    static constexpr int kClientHeight = 294;
+    // The windings grid's column of chosen diameters, added by the first sufficient press.
+    static constexpr int kDiameterColumn = 3;
+
+    // The width of the area below the menu bar; the window's height never changes.
+    int clientWidth() const;
+    void setClientWidth(int width);
+
     // calculate_press.cpp
     void calculate(); // "Расчитать" / "Заполнение"
     void reset();     // "Сброс"

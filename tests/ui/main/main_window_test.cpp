@@ -74,8 +74,11 @@ private slots:
     }
 
     void tabVisitsTheInputsInTheirOrder() {
-        QWidget* order[] = {form().inputs().windingsGrid,     form().inputs().secondaryCount, form().inputs().calculate, form().inputs().coreSection,   form().inputs().windowArea,
-                            form().inputs().reset, form().inputs().frequency, form().inputs().primaryGrid,     form().inputs().thickness, form().inputs().windingsGrid};
+        QWidget* order[] = {form().inputs().windingsGrid, form().inputs().secondaryCount,
+                            form().inputs().calculate,    form().inputs().coreSection,
+                            form().inputs().windowArea,   form().inputs().reset,
+                            form().inputs().frequency,    form().inputs().primaryGrid,
+                            form().inputs().thickness,    form().inputs().windingsGrid};
         QVERIFY(order[0]->isAncestorOf(QApplication::focusWidget()) ||
                 QApplication::focusWidget() == order[0]);
         for (std::size_t i = 1; i < std::size(order); ++i) {
@@ -132,7 +135,8 @@ private slots:
             QTest::keyClicks(form().inputs().thickness, keys);
             QCOMPARE(form().inputs().thickness->text(), text);
         } else {
-            StringGrid* grid = field == "SG1" ? form().inputs().windingsGrid : form().inputs().primaryGrid;
+            StringGrid* grid =
+                field == "SG1" ? form().inputs().windingsGrid : form().inputs().primaryGrid;
             const int column = field == "SG1" ? 1 : 0;
             MainWindowFixture::typeInto(grid, column, field == "SG1" ? 1 : 0, keys);
             QCOMPARE(grid->cell(column, field == "SG1" ? 1 : 0), text);
@@ -179,12 +183,12 @@ private slots:
         QCOMPARE(form().inputs().secondaryCount->text(), QString("12"));
         QCOMPARE(form().inputs().windingsGrid->rowCount(), 13);
         QCOMPARE(form().inputs().windingsGrid->size(), QSize(204, 233));
-        QCOMPARE(form().clientWidth(), 465);
+        QCOMPARE(form().centralWidget()->width(), 465);
         QVERIFY(form().inputs().windingsGrid->verticalScrollBar()->isVisible());
         QCOMPARE(form().inputs().windingsGrid->cell(0, 12), QString("12"));
         QTest::keyClick(form().inputs().secondaryCount->editor(), Qt::Key_Down);
         QCOMPARE(form().inputs().windingsGrid->size(), QSize(187, 233));
-        QCOMPARE(form().clientWidth(), 447);
+        QCOMPARE(form().centralWidget()->width(), 447);
         QVERIFY(!form().inputs().windingsGrid->verticalScrollBar()->isVisible());
     }
 
@@ -196,7 +200,7 @@ private slots:
         QCOMPARE(form().inputs().secondaryCount->text(), QString("50"));
         QCOMPARE(form().inputs().windingsGrid->rowCount(), 51);
         QCOMPARE(form().inputs().windingsGrid->size(), QSize(204, 233));
-        QCOMPARE(form().clientWidth(), 465);
+        QCOMPARE(form().centralWidget()->width(), 465);
         QCOMPARE(form().inputs().windingsGrid->cell(0, 50), QString("50"));
     }
 
@@ -241,17 +245,18 @@ private slots:
         MainWindowFixture::typeInto(form().inputs().coreSection, "1000");
         QTest::mouseClick(form().inputs().calculate, Qt::LeftButton);
         QCOMPARE(form().inputs().windingsGrid->columnCount(), 4);
-        QCOMPARE(form().clientWidth(), 507);
+        QCOMPARE(form().centralWidget()->width(), 507);
         QCOMPARE(form().inputs().windingsGrid->width(), 248);
         QCOMPARE(form().findChild<QLabel*>("ST1")->x(), 336);
         QCOMPARE(form().inputs().windingsGrid->cell(3, 0), QString(" Диам.пр."));
-        form().inputs().secondaryCount->editor()->setFocus(); // tabbing into the count re-applies the sizes
-        QCOMPARE(form().clientWidth(), 508);
+        form().inputs().secondaryCount->editor()->setFocus(); // tabbing into the count re-applies
+                                                              // the sizes
+        QCOMPARE(form().centralWidget()->width(), 508);
         form().inputs().secondaryCount->setValue(11);
         QCOMPARE(form().inputs().windingsGrid->width(), 248);
         form().inputs().secondaryCount->setValue(12);
         QCOMPARE(form().inputs().windingsGrid->width(), 265);
-        QCOMPARE(form().clientWidth(), 526);
+        QCOMPARE(form().centralWidget()->width(), 526);
     }
 
     void flatButtonsAndStayOnTopToggle() {
