@@ -3,6 +3,7 @@
 #include "i18n/text_catalogue.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
@@ -15,6 +16,23 @@ bool equalIgnoringCase(std::string_view a, std::string_view b) {
 }
 
 } // namespace
+
+std::string desktopLanguageCode() {
+    const auto codeOf = [](std::string_view locale) {
+        return std::string(locale.substr(0, locale.find_first_of(":_.@")));
+    };
+    std::string locale;
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        if (const char* value = std::getenv(variable); value && *value) {
+            locale = codeOf(value);
+            break;
+        }
+    }
+    if (locale.empty() || locale == "C" || locale == "POSIX")
+        return {};
+    const char* preferred = std::getenv("LANGUAGE");
+    return preferred && *preferred ? codeOf(preferred) : locale;
+}
 
 bool namesBuiltInLanguage(std::string_view languageName) {
     return equalIgnoringCase(languageName, kBuiltInLanguage);

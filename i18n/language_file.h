@@ -13,6 +13,12 @@ namespace navivor {
 // The name of the built-in language, which needs no file.
 inline constexpr std::string_view kBuiltInLanguage = "Russian";
 
+// The language code of the desktop's locale ("uk" for uk_UA.UTF-8): the first of LC_ALL,
+// LC_MESSAGES and LANG that is set and not empty names the locale, and LANGUAGE, a list whose
+// first entry counts, takes its place unless that locale is C or POSIX, as gettext reads them.
+// Empty for the C and POSIX locales and where none is set.
+std::string desktopLanguageCode();
+
 // The built-in language's name in any letter case.
 bool namesBuiltInLanguage(std::string_view languageName);
 

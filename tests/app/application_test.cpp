@@ -173,6 +173,37 @@ private slots:
         QCOMPARE(windows.mainWindow->findChild<QLabel*>("ST1")->text(), QString("Navivor"));
     }
 
+    // With no settings file yet, the desktop's locale picks the language whose file names it.
+    void aFirstRunSpeaksTheDesktopsLanguage_data() {
+        QTest::addColumn<QByteArray>("language"); // LANGUAGE
+        QTest::addColumn<QByteArray>("lang");     // LANG
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("uk_UA") << QByteArray() << QByteArray("uk_UA.UTF-8") << "Ukrainian";
+        QTest::newRow("LANGUAGE first") << QByteArray("en:uk") << QByteArray("uk_UA") << "English";
+        QTest::newRow("C") << QByteArray() << QByteArray("C.UTF-8") << "Russian";
+        QTest::newRow("ru_RU") << QByteArray() << QByteArray("ru_RU.UTF-8") << "Russian";
+        QTest::newRow("no file names it") << QByteArray() << QByteArray("de_DE") << "Russian";
+    }
+    void aFirstRunSpeaksTheDesktopsLanguage() {
+        QFETCH(QByteArray, language);
+        QFETCH(QByteArray, lang);
+        QFETCH(QString, chosen);
+        writeFile("lang/Ukrainian.ini", "[Language]\nLocale=uk\n[MainForm]\nLabel1=Обмотки\n");
+        writeFile("lang/English.ini", kEnglish + "[Language]\nLocale=en\n");
+        const QByteArray names[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
+        QByteArray saved[std::size(names)];
+        for (std::size_t i = 0; i < std::size(names); ++i) {
+            saved[i] = qgetenv(names[i]);
+            qunsetenv(names[i]);
+        }
+        qputenv("LANGUAGE", language);
+        qputenv("LANG", lang);
+        NavivorWindows windows;
+        for (std::size_t i = 0; i < std::size(names); ++i)
+            saved[i].isNull() ? qunsetenv(names[i]) : qputenv(names[i], saved[i]);
+        QCOMPARE(windows.languageChooser->languageName(), chosen);
+    }
+
     void applyingWalksEveryWindowInFillModeToo() {
         writeFile("lang/English.ini", kEnglish);
         NavivorWindows windows;

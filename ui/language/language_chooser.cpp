@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 
@@ -56,13 +57,30 @@ void LanguageChooser::runCreationStep() {
     }
 
     // Only the very name of the built-in language needs no walk; "russian" is walked.
-    const QString saved = QString::fromStdString(readLanguage(kSettingsFilePath));
+    const QString saved = QFileInfo::exists(kSettingsFilePath)
+                              ? QString::fromStdString(readLanguage(kSettingsFilePath))
+                              : firstRunLanguage(builtIn);
     if (saved == builtIn) {
         useQtTranslation(LanguageTexts(saved.toStdString()).text("Language", "Locale"));
         return;
     }
     nameField_->setEditText(saved);
     applyNamedLanguage();
+}
+
+// A first run speaks the desktop's language where a listed file names its locale; the
+// built-in language's own locale needs no file.
+QString LanguageChooser::firstRunLanguage(const QString& builtIn) const {
+    const std::string code = desktopLanguageCode();
+    const std::string builtInCode = LanguageTexts().text("Language", "Locale");
+    if (code.empty() || code == builtInCode)
+        return builtIn;
+    for (int index = 0; index < nameField_->count(); ++index) {
+        const QString name = nameField_->itemText(index);
+        if (LanguageTexts(name.toStdString()).text("Language", "Locale") == code)
+            return name;
+    }
+    return builtIn;
 }
 
 void LanguageChooser::applyNamedLanguage() {

@@ -43,6 +43,8 @@ signals:
 
 private:
     void applyNamedLanguage(); // "Изменить": applies the name field's language to every window
+    // The language of a run with no settings file yet.
+    QString firstRunLanguage(const QString& builtIn) const;
 
     const QList<QWidget*>& windowsToWalk_;
     // The texts of the language last applied, for the windows made after it.
