@@ -365,7 +365,8 @@ class SvgCanvas:
         if opacity != 1.0:
             raise ValueError('no opacity in an SVG fill')
         if isinstance(shape, Inter):
-            # A clip that cuts nothing: the first shape lies inside the others.
+            # Only a clip that cuts nothing is written, as the clipped shape alone: in the
+            # icon the clip is a rectangle whose box holds the clipped shape's box.
             first = shape.shapes[0]
             if shape.bbox != first.bbox:
                 raise ValueError('a clip that cuts has no SVG form here')
@@ -403,14 +404,16 @@ class SvgCanvas:
         self.body.append('<%s %s/>' % (tag, ' '.join(text)))
 
     def svg(self):
-        stops = ''.join('<linearGradient id="%s" gradientUnits="userSpaceOnUse" x1="%s" y1="%s"'
-                        ' x2="%s" y2="%s"><stop offset="0" stop-color="%s"/><stop offset="1"'
-                        ' stop-color="%s"/></linearGradient>'
-                        % ((g.name,) + tuple(_num(v) for v in g.ends) + (_colour(g.c0), _colour(g.c1)))
-                        for g in self.gradients)
+        stops = ''.join(
+            '<linearGradient id="%s" gradientUnits="userSpaceOnUse" x1="%s" y1="%s" x2="%s"'
+            ' y2="%s"><stop offset="0" stop-color="%s"/><stop offset="1" stop-color="%s"/>'
+            '</linearGradient>'
+            % ((g.name,) + tuple(_num(v) for v in g.ends) + (_colour(g.c0), _colour(g.c1)))
+            for g in self.gradients)
         lines = ['<?xml version="1.0" encoding="UTF-8"?>', '<!-- %s -->' % self.header,
-                 '<svg xmlns="http://www.w3.org/2000/svg" width="%d" height="%d" viewBox="0 0 %d %d"'
-                 ' stroke-linejoin="round" stroke-linecap="round">' % (self.w, self.h, self.w, self.h)]
+                 '<svg xmlns="http://www.w3.org/2000/svg" width="%d" height="%d"'
+                 ' viewBox="0 0 %d %d" stroke-linejoin="round" stroke-linecap="round">'
+                 % (self.w, self.h, self.w, self.h)]
         if stops:
             lines.append('<defs>%s</defs>' % stops)
         return ('\n'.join(lines + self.body + ['</svg>']) + '\n').encode()
@@ -1035,8 +1038,8 @@ def draw_small_app_icon(c):
 # --------------------------------------------------------------------------------------
 
 IMAGES = 'ui/resources/images/'
-ICON_HEADER = ("Navivor's application icon: a small transformer on an E-shaped laminated core, as\n"
-               "     ui/resources/images/app/navivor-*.png draw it, in an oblique view.")
+ICON_HEADER = ("Navivor's application icon: a small transformer on an E-shaped laminated core,"
+               " as\n     ui/resources/images/app/navivor-*.png draw it, in an oblique view.")
 
 
 def toolbar_icon(draw, scale):
@@ -1054,9 +1057,11 @@ for _name, _draw in TOOLBAR:
 DRAWINGS[IMAGES + 'transformer.png'] = lambda: draw_main_picture().png()
 DRAWINGS[IMAGES + 'about.png'] = lambda: draw_about_picture().png()
 for _size in (16, 32, 48, 64, 128, 256):
-    DRAWINGS['%sapp/navivor-%d.png' % (IMAGES, _size)] = lambda size=_size: draw_app_icon(size).png()
+    DRAWINGS['%sapp/navivor-%d.png' % (IMAGES, _size)] = (
+        lambda size=_size: draw_app_icon(size).png())
 # The scalable icon the desktop's icon theme takes: the 256-pixel drawing as SVG shapes.
-DRAWINGS['packaging/navivor.svg'] = lambda: draw_app_icon(256, SvgCanvas(256, 256, ICON_HEADER)).svg()
+DRAWINGS['packaging/navivor.svg'] = (
+    lambda: draw_app_icon(256, SvgCanvas(256, 256, ICON_HEADER)).svg())
 
 
 def _draw(path):
