@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """Draws Navivor's images -- toolbar icons, the two transformer pictures and the
-application icon -- and writes them as PNG files into ui/resources/images/.
+application icon -- and writes them as PNG files into ui/resources/images/; the
+application icon also as the scalable packaging/navivor.svg.
 
-Python 3 standard library only. The PNGs are committed; the build only packs them,
-so run this by hand after changing a drawing:
+Python 3 standard library only. The images are committed; the build only packs them,
+so run this by hand after changing a drawing (the test `images` fails until then):
 
     python3 tools/draw_images.py            # everything
     python3 tools/draw_images.py toolbar    # only the images whose name starts so
@@ -15,6 +16,7 @@ come out perfectly crisp, which matters for the 16 x 16 toolbar icons.
 """
 
 import math
+import multiprocessing
 import os
 import struct
 import sys
@@ -73,6 +75,7 @@ class Polygon(Shape):
     """A closed polygon (even-odd fill)."""
 
     def __init__(self, pts):
+        self.pts = list(pts)
         self.edges = []
         n = len(pts)
         for i in range(n):
@@ -109,6 +112,7 @@ class Stroke(Shape):
     """A polyline of width w with round ends and joins."""
 
     def __init__(self, pts, w, closed=False):
+        self.pts, self.w, self.closed = list(pts), w, closed
         if closed:
             pts = list(pts) + [pts[0]]
         self.segs = []
@@ -140,6 +144,7 @@ class Bar(Shape):
     """A straight line of width w with square-cut (butt) ends."""
 
     def __init__(self, ax, ay, bx, by, w):
+        self.pts, self.w = [(ax, ay), (bx, by)], w
         length = math.hypot(bx - ax, by - ay)
         self.ux, self.uy = (bx - ax) / length, (by - ay) / length
         self.cx, self.cy = (ax + bx) / 2, (ay + by) / 2
@@ -225,10 +230,12 @@ def with_alpha(c, a):
 
 
 class Linear:
-    """A linear gradient from c0 at (x0, y0) to c1 at (x1, y1)."""
+    """A linear gradient from c0 at (x0, y0) to c1 at (x1, y1); the name is its id in
+    an SVG."""
 
-    def __init__(self, x0, y0, x1, y1, c0, c1):
+    def __init__(self, x0, y0, x1, y1, c0, c1, name=None):
         self.x0, self.y0 = x0, y0
+        self.ends, self.name = (x0, y0, x1, y1), name
         dx, dy = x1 - x0, y1 - y0
         l2 = dx * dx + dy * dy or 1e-12
         self.dx, self.dy = dx / l2, dy / l2
@@ -240,8 +247,8 @@ class Linear:
         return mix(self.c0, self.c1, t)
 
 
-def vgrad(y0, y1, c0, c1):
-    return Linear(0, y0, 0, y1, c0, c1)
+def vgrad(y0, y1, c0, c1, name=None):
+    return Linear(0, y0, 0, y1, c0, c1, name)
 
 
 # --------------------------------------------------------------------------------------
@@ -261,6 +268,9 @@ class Canvas:
             self.px = [[r * a, g * a, b * a, a] for _ in range(n)]
         else:
             self.px = [[0.0, 0.0, 0.0, 0.0] for _ in range(n)]
+
+    def note(self, text):
+        """A comment on what comes next; only an SVG keeps it."""
 
     def fill(self, shape, paint, opacity=1.0):
         x0, y0, x1, y1 = shape.bbox
@@ -324,6 +334,89 @@ class Canvas:
 def _byte(v):
     v = int(v * 255 + 0.5)
     return 0 if v < 0 else 255 if v > 255 else v
+
+
+def _num(v):
+    text = ('%.2f' % v).rstrip('0').rstrip('.')
+    return '0' if text == '-0' else text
+
+
+def _points(pts):
+    return ' '.join('%s,%s' % (_num(x), _num(y)) for x, y in pts)
+
+
+def _colour(c):
+    return '#%02x%02x%02x' % (_byte(c[0]), _byte(c[1]), _byte(c[2]))
+
+
+class SvgCanvas:
+    """Takes the same fills as Canvas and writes them as SVG elements, for the scalable
+    application icon. It knows the shapes and paints that icon is drawn with and refuses
+    the others."""
+
+    def __init__(self, w, h, header):
+        self.w, self.h, self.header = w, h, header
+        self.gradients, self.body = [], []
+
+    def note(self, text):
+        self.body.append('<!-- %s -->' % text)
+
+    def fill(self, shape, paint, opacity=1.0):
+        if opacity != 1.0:
+            raise ValueError('no opacity in an SVG fill')
+        if isinstance(shape, Inter):
+            # Only a clip that cuts nothing is written, as the clipped shape alone: in the
+            # icon the clip is a rectangle whose box holds the clipped shape's box.
+            first = shape.shapes[0]
+            if shape.bbox != first.bbox:
+                raise ValueError('a clip that cuts has no SVG form here')
+            shape = first
+        if isinstance(paint, Linear):
+            if paint.name in (g.name for g in self.gradients):
+                raise ValueError('two gradients named %s' % paint.name)
+            self.gradients.append(paint)
+            colour = 'url(#%s)' % paint.name
+            alpha = 1.0
+        else:
+            colour, alpha = _colour(paint), paint[3] if len(paint) == 4 else 1.0
+        if isinstance(shape, (Stroke, Bar)):
+            closed = getattr(shape, 'closed', False)
+            self.add('polygon' if closed else 'polyline', points=_points(shape.pts), fill='none',
+                     stroke=colour, stroke_width=shape.w, stroke_opacity=alpha)
+        elif isinstance(shape, Grow) and isinstance(shape.s, Polygon) and shape.r > 0:
+            self.add('polygon', points=_points(shape.s.pts), fill=colour, fill_opacity=alpha,
+                     stroke=colour, stroke_width=2 * shape.r)
+        elif isinstance(shape, Polygon):
+            self.add('polygon', points=_points(shape.pts), fill=colour, fill_opacity=alpha)
+        elif isinstance(shape, Circle):
+            self.add('circle', cx=shape.cx, cy=shape.cy, r=shape.r, fill=colour,
+                     fill_opacity=alpha)
+        else:
+            raise TypeError('no SVG form for %s' % type(shape).__name__)
+
+    def add(self, tag, **attributes):
+        text = []
+        for key, value in attributes.items():
+            if key.endswith('opacity') and value == 1.0:
+                continue
+            text.append('%s="%s"' % (key.replace('_', '-'),
+                                     value if isinstance(value, str) else _num(value)))
+        self.body.append('<%s %s/>' % (tag, ' '.join(text)))
+
+    def svg(self):
+        stops = ''.join(
+            '<linearGradient id="%s" gradientUnits="userSpaceOnUse" x1="%s" y1="%s" x2="%s"'
+            ' y2="%s"><stop offset="0" stop-color="%s"/><stop offset="1" stop-color="%s"/>'
+            '</linearGradient>'
+            % ((g.name,) + tuple(_num(v) for v in g.ends) + (_colour(g.c0), _colour(g.c1)))
+            for g in self.gradients)
+        lines = ['<?xml version="1.0" encoding="UTF-8"?>', '<!-- %s -->' % self.header,
+                 '<svg xmlns="http://www.w3.org/2000/svg" width="%d" height="%d"'
+                 ' viewBox="0 0 %d %d" stroke-linejoin="round" stroke-linecap="round">'
+                 % (self.w, self.h, self.w, self.h)]
+        if stops:
+            lines.append('<defs>%s</defs>' % stops)
+        return ('\n'.join(lines + self.body + ['</svg>']) + '\n').encode()
 
 
 # --------------------------------------------------------------------------------------
@@ -637,7 +730,7 @@ def prism(c, pr, outline, z0, z1, base, lw, lam=0.0):
     front = [pr(x, y, z0) for x, y in outline]
     ys = [y for _, y in front]
     lit_front = tone(base, (0, 0, -1))
-    c.fill(Polygon(front), vgrad(min(ys), max(ys), lit_front, shade(lit_front, 0.86)))
+    c.fill(Polygon(front), vgrad(min(ys), max(ys), lit_front, shade(lit_front, 0.86), 'front'))
     c.fill(Stroke(front, lw, closed=True), EDGE_INK)
 
 
@@ -716,7 +809,8 @@ def upright_coil(c, pr, x0, x1, y0, y1, zf, r, lw, flange, grow, pitch):
     """The front half of a coil on an upright limb, standing out of the core from z = 0 to
     zf: a bobbin flange at top and bottom and the copper winding between them."""
 
-    def slab(ya, yb, g, base, turns, gloss):
+    def slab(ya, yb, g, base, turns, gloss, what):
+        c.note(what)
         path = front_outline(x0 - g, x1 + g, zf - g, 0.0, r + g)
         at = lambda p, y: (p[0], 0.0, p[1]) if y is None else (p[0], y, p[1])
         swept(c, pr, path, at, ((x0 + x1) / 2, zf / 2), base, lw, turns, gloss, ya, yb)
@@ -724,9 +818,9 @@ def upright_coil(c, pr, x0, x1, y0, y1, zf, r, lw, flange, grow, pitch):
         c.fill(Polygon(top), tone(base, (0, 1, 0)))
         c.fill(Stroke(top, lw, closed=True), EDGE_INK)
 
-    slab(y0, y0 + flange, grow, BOBBIN, 0, 0.0)
-    slab(y0 + flange, y1 - flange, 0.0, COPPER, pitch, 0.8)
-    slab(y1 - flange, y1, grow, BOBBIN, 0, 0.0)
+    slab(y0, y0 + flange, grow, BOBBIN, 0, 0.0, 'the lower flange of the bobbin')
+    slab(y0 + flange, y1 - flange, 0.0, COPPER, pitch, 0.8, 'the winding')
+    slab(y1 - flange, y1, grow, BOBBIN, 0, 0.0, 'the upper flange of the bobbin')
 
 
 def lying_coil(c, pr, x0, x1, y0, y1, zf, zb, r, lw, flange, grow, hole, pitch):
@@ -822,7 +916,9 @@ def assembled(c, pr, core, lw, leads=True, shadow=True):
         (x0, y0), (x1, _) = pr(-0.3 * a, 0, -0.8 * a), pr(W + 0.8 * a, 0, D * 0.6)
         soft_shadow(c, (x0 + x1) / 2, y0 - 0.1 * a * pr.s, (x1 - x0) / 2,
                     (D + a) * pr.ky * pr.s * 0.55, 0.3)
+    c.note('the core: top and right side with the laminations, then the front')
     prism(c, pr, box(0, 0, W, H), 0, D, STEEL, lw, core.lam)
+    c.note('where the I meets the limbs of the E, and the bolt holes')
     seam = max(0.5, lw * 0.6)
     for xa, xb in ((0, a), (5 * a, W)):  # where the I meets the limbs of the E
         (ux, uy), (vx, vy) = pr(xa, 4 * a, 0), pr(xb, 4 * a, 0)
@@ -833,7 +929,7 @@ def assembled(c, pr, core, lw, leads=True, shadow=True):
             rr = 0.19 * a * pr.s
             c.fill(Circle(cx, cy, rr), EDGE_INK)
             c.fill(Circle(cx - 0.25 * rr, cy - 0.25 * rr, rr - lw), hexc('#4e545e'))
-    # the coil's shadow on the face of the core
+    c.note("the coil's shadow on the core")
     cx0, cx1 = a + core.inset, 5 * a - core.inset
     dx, dy = 0.3 * core.reach, -0.35 * core.reach
     hull = pr.poly([(cx0, a, 0), (cx1, a, 0), (cx1 + dx, a + dy, 0), (cx1 + dx, 4 * a + dy, 0),
@@ -893,10 +989,10 @@ def draw_about_picture():
     return c
 
 
-def draw_app_icon(size):
+def draw_app_icon(size, c=None):
     """The assembled transformer, laid out on whole pixels: the limb width is an eighth of
     the icon and every straight edge falls where a line of width lw stays sharp."""
-    c = Canvas(size, size)
+    c = c or Canvas(size, size)
     if size <= 16:
         return draw_small_app_icon(c)
     a = size // 8
@@ -941,30 +1037,55 @@ def draw_small_app_icon(c):
 
 # --------------------------------------------------------------------------------------
 
+IMAGES = 'ui/resources/images/'
+ICON_HEADER = ("Navivor's application icon: a small transformer on an E-shaped laminated core,"
+               " as\n     ui/resources/images/app/navivor-*.png draw it, in an oblique view.")
+
+
+def toolbar_icon(draw, scale):
+    c = Canvas(16 * scale, 16 * scale)
+    draw(c, scale)
+    return c.png()
+
+
+# Every file drawn, by its path from the top of the repository.
+DRAWINGS = {}
+for _name, _draw in TOOLBAR:
+    for _scale, _suffix in ((1, ''), (2, '@2x')):
+        DRAWINGS['%stoolbar/%s%s.png' % (IMAGES, _name, _suffix)] = (
+            lambda draw=_draw, scale=_scale: toolbar_icon(draw, scale))
+DRAWINGS[IMAGES + 'transformer.png'] = lambda: draw_main_picture().png()
+DRAWINGS[IMAGES + 'about.png'] = lambda: draw_about_picture().png()
+for _size in (16, 32, 48, 64, 128, 256):
+    DRAWINGS['%sapp/navivor-%d.png' % (IMAGES, _size)] = (
+        lambda size=_size: draw_app_icon(size).png())
+# The scalable icon the desktop's icon theme takes: the 256-pixel drawing as SVG shapes.
+DRAWINGS['packaging/navivor.svg'] = (
+    lambda: draw_app_icon(256, SvgCanvas(256, 256, ICON_HEADER)).svg())
+
+
+def _draw(path):
+    return path, DRAWINGS[path]()
+
+
 def main():
-    root = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'ui', 'resources',
-                        'images')
-    only = sys.argv[1:]
-    jobs = []
-    for name, draw in TOOLBAR:
-        for scale, suffix in ((1, ''), (2, '@2x')):
-            def job(draw=draw, scale=scale):
-                c = Canvas(16 * scale, 16 * scale)
-                draw(c, scale)
-                return c
-            jobs.append(('toolbar/%s%s.png' % (name, suffix), job))
-    jobs.append(('transformer.png', draw_main_picture))
-    jobs.append(('about.png', draw_about_picture))
-    for size in (16, 32, 48, 64, 128, 256):
-        jobs.append(('app/navivor-%d.png' % size, lambda size=size: draw_app_icon(size)))
-    for rel, job in jobs:
-        if only and not any(rel.startswith(o) for o in only):
-            continue
-        path = os.path.normpath(os.path.join(root, rel))
-        os.makedirs(os.path.dirname(path), exist_ok=True)
-        with open(path, 'wb') as f:
-            f.write(job().png())
-        print(os.path.relpath(path))
+    """Usage: draw_images.py [--into FOLDER] [NAME...]. Writes below FOLDER (the top of the
+    repository unless given) the files whose path, less ui/resources/images/, starts with
+    one of the NAMEs (every file without them)."""
+    args = sys.argv[1:]
+    root = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..')
+    if args[:1] == ['--into']:
+        root, args = args[1], args[2:]
+    chosen = [path for path in DRAWINGS
+              if not args or any(path.removeprefix(IMAGES).startswith(a) for a in args)]
+    # The drawings take seconds each in pure Python; draw them side by side.
+    with multiprocessing.Pool() as pool:
+        for path, data in pool.imap_unordered(_draw, chosen):
+            target = os.path.normpath(os.path.join(root, path))
+            os.makedirs(os.path.dirname(target), exist_ok=True)
+            with open(target, 'wb') as f:
+                f.write(data)
+            print(os.path.relpath(target))
 
 
 if __name__ == '__main__':

@@ -20,14 +20,26 @@ fail() {
     exit 1
 }
 
+# Runs the command until it succeeds, for at most 20 seconds; fails with the text after that.
+wait_until() {
+    local what=$1
+    shift
+    for _ in $(seq 200); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    fail "$what"
+}
+
 exec 3<> "$work/display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 pids+=($!)
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+wait_until "Xvfb gave no display number" test -s "$work/display"
 export DISPLAY=":$(head -n 1 "$work/display")"
 openbox >/dev/null 2>&1 &
 pids+=($!)
-sleep 0.5
+wm_running() { [[ $(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null) == *"window id"* ]]; }
+wait_until "the window manager did not start" wm_running
 
 # The window whose caption is exactly the text, once it is shown.
 window_named() {
@@ -69,12 +81,20 @@ xdotool key Tab Tab Tab Tab Tab Tab ctrl+a BackSpace Tab Tab Tab space
 expect_caption "Ошибка !" >/dev/null
 xdotool key Return
 
+# A menu is a shown window of the program that the window manager leaves alone.
+menu_shown() {
+    local id
+    for id in $(xdotool search --onlyvisible --class navivor 2>/dev/null); do
+        [[ $(xwininfo -id "$id" 2>/dev/null) == *"Override Redirect State: yes"* ]] && return 0
+    done
+    return 1
+}
 # The bench tools of the "Сервис" menu: the rectifier dialog, its seventh item, and the
 # winding sheet, the eighth, which asks for a sufficient calculation first.
 open_service_item() {
     xdotool windowactivate --sync "$main"
     xdotool mousemove --window "$main" 80 9 click 1
-    sleep 0.3
+    wait_until "the menu did not open" menu_shown
     for _ in $(seq "$1"); do xdotool key Down; done
     xdotool key Return
 }
@@ -108,17 +128,26 @@ cp Navivor.ini settings-before
 LANG=C.UTF-8 LC_ALL=C.UTF-8 "$program" >"$work/out.txt" 2>&1 &
 navivor=$!
 main=$(expect_caption "Transformer Calculation")
-sleep 0.3
-import -window "$main" before.png
+# The blinking text cursor in the grid, 1 by 12 pixels, may differ; any change of font would
+# change thousands.
+alike() { [ "$(compare -metric AE "$1" "$2" null: 2>&1)" -le 12 ]; }
+# A picture of the window once it is painted and stays so: not blank, and the same as the
+# picture taken just before it.
+settled() {
+    import -window "$main" "$work/next.png"
+    [ "$(identify -format %k "$work/next.png")" -gt 2 ] && [ -f "$1" ] &&
+        alike "$1" "$work/next.png" && return 0
+    mv "$work/next.png" "$1"
+    return 1
+}
+wait_until "the main window was never painted" settled before.png
 open_service_item 1
 fonts=$(expect_caption "Select Font")
 xdotool windowactivate --sync "$fonts" key Return
-sleep 0.3
-import -window "$main" after.png
-# The blinking text cursor in the grid, 1 by 12 pixels, may differ; any change of font would
-# change thousands.
-[ "$(compare -metric AE before.png after.png null: 2>&1)" -le 12 ] ||
-    fail "the font dialog confirmed unchanged changed the window"
+font_dialog_gone() { ! xdotool search --onlyvisible --name "^Select Font\$" >/dev/null; }
+wait_until "the font dialog stayed open" font_dialog_gone
+wait_until "the main window did not settle" settled after.png
+alike before.png after.png || fail "the font dialog confirmed unchanged changed the window"
 open_service_item 11
 info=$(expect_caption "How to use the program.")
 xdotool mousemove --window "$info" 224 308 click 1 # its "Ok" button

@@ -8,7 +8,7 @@ Environment:
   NAVIVOR_DESIGNS  number of designs (default 300)
 
 Each design is run through navivor-calc and through the model
-(tools/model/navivor_model.py); exit status, stdout bytes and stderr bytes
+(tests/model/navivor_model.py); exit status, stdout bytes and stderr bytes
 must agree.  The first 100 designs run once more with --format json: the one
 JSON object must hold the figures the report shows, and the induction factor
 and turns per volt of the model; a failure must leave standard output empty.
@@ -26,7 +26,7 @@ import sys
 from fractions import Fraction
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-sys.path.insert(0, os.path.join(HERE, "..", "..", "tools", "model"))
+sys.path.insert(0, os.path.join(HERE, "..", "model"))
 
 import navivor_model as model  # noqa: E402
 

@@ -34,52 +34,72 @@ bool movesWithinWindow(Qt::FocusReason reason) {
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
 
+class PreciseRepeatTimer : public RepeatTimer {
+public:
+    PreciseRepeatTimer() {
+        timer_.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { timedOut(); });
+    }
+    void start(int ms) override { timer_.start(ms); }
+    void stop() override { timer_.stop(); }
+
+private:
+    QTimer timer_;
+};
+
 // Steps on a click, which comes on release over the button, and while held down, first after
 // the repeat delay and then at every interval. Not Qt's auto-repeat: that restarts its timer at
 // each repeat, so the steps drift later and later.
 class ArrowButton : public QToolButton {
 public:
-    ArrowButton(Qt::ArrowType arrow, std::function<void()> step, QWidget* parent)
+    ArrowButton(Qt::ArrowType arrow, std::function<void()> step,
+                std::unique_ptr<RepeatTimer> repeat, QWidget* parent)
         : QToolButton(parent)
-        , step_(std::move(step)) {
+        , step_(std::move(step))
+        , repeat_(std::move(repeat)) {
         setArrowType(arrow);
         setFocusPolicy(Qt::NoFocus);
-        repeat_.setTimerType(Qt::PreciseTimer);
-        connect(&repeat_, &QTimer::timeout, this, [this] {
-            if (repeat_.interval() != SpinField::kRepeatIntervalMs)
-                repeat_.setInterval(SpinField::kRepeatIntervalMs);
+        repeat_->timedOut = [this] {
+            if (!repeating_) {
+                repeating_ = true;
+                repeat_->start(SpinField::kRepeatIntervalMs);
+            }
             // Dragged off the button it pauses, as it shows released.
             if (isDown())
                 step_();
-        });
+        };
         connect(this, &QToolButton::clicked, this, [this] { step_(); });
     }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override {
         QToolButton::mousePressEvent(event);
-        if (isDown())
-            repeat_.start(SpinField::kRepeatDelayMs);
+        if (isDown()) {
+            repeating_ = false;
+            repeat_->start(SpinField::kRepeatDelayMs);
+        }
     }
     void mouseReleaseEvent(QMouseEvent* event) override {
-        repeat_.stop();
+        repeat_->stop();
         QToolButton::mouseReleaseEvent(event);
     }
 
 private:
     std::function<void()> step_;
-    QTimer repeat_;
+    std::unique_ptr<RepeatTimer> repeat_;
+    bool repeating_ = false;
 };
 
 } // namespace
 
-SpinField::SpinField(int minimum, int maximum, int value, QWidget* parent)
+SpinField::SpinField(int minimum, int maximum, int value, QWidget* parent,
+                     const RepeatTimerSource& repeatTimers)
     : QWidget(parent)
     , minimum_(minimum)
     , maximum_(std::max(minimum, maximum))
     , editor_(new QLineEdit(this))
-    , upButton_(makeArrowButton(Qt::UpArrow, 1))
-    , downButton_(makeArrowButton(Qt::DownArrow, -1)) {
+    , upButton_(makeArrowButton(Qt::UpArrow, 1, repeatTimers))
+    , downButton_(makeArrowButton(Qt::DownArrow, -1, repeatTimers)) {
     editor_->setText(QString::number(std::clamp(value, minimum_, maximum_)));
     new CharacterFilter(editor_, [](QChar& key) {
         if (!isAccepted(key)) {
@@ -175,9 +195,12 @@ void SpinField::resizeEvent(QResizeEvent*) {
     downButton_->setGeometry(buttonsLeft, upHeight, kButtonWidth, height() - upHeight);
 }
 
-QToolButton* SpinField::makeArrowButton(Qt::ArrowType arrow, int delta) {
+QToolButton* SpinField::makeArrowButton(Qt::ArrowType arrow, int delta,
+                                        const RepeatTimerSource& repeatTimers) {
+    std::unique_ptr<RepeatTimer> repeat =
+        repeatTimers ? repeatTimers() : std::make_unique<PreciseRepeatTimer>();
     auto* button = new ArrowButton(
-        arrow, [this, delta] { step(delta); }, this);
+        arrow, [this, delta] { step(delta); }, std::move(repeat), this);
     connect(button, &QToolButton::pressed, this,
             [this] { editor_->setFocus(Qt::MouseFocusReason); });
     return button;

@@ -7,12 +7,29 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+#include <memory>
 #include <optional>
 
 class QLineEdit;
 class QToolButton;
 
 namespace navivor {
+
+// What a held arrow button waits on between its steps: a precise QTimer in the program; a test
+// hands in timers it fires itself, and so checks the repeat schedule without waiting.
+class RepeatTimer {
+public:
+    virtual ~RepeatTimer() = default;
+    // From now on calls timedOut every ms milliseconds, until started again or stopped.
+    virtual void start(int ms) = 0;
+    virtual void stop() = 0;
+
+    std::function<void()> timedOut;
+};
+
+// Makes the timer of one arrow button: the up button's first, then the down button's.
+using RepeatTimerSource = std::function<std::unique_ptr<RepeatTimer>()>;
 
 class SpinField : public QWidget {
     Q_OBJECT
@@ -23,7 +40,8 @@ public:
     static constexpr int kRepeatDelayMs = 400;
     static constexpr int kRepeatIntervalMs = 100;
 
-    SpinField(int minimum, int maximum, int value, QWidget* parent = nullptr);
+    SpinField(int minimum, int maximum, int value, QWidget* parent = nullptr,
+              const RepeatTimerSource& repeatTimers = {});
 
     int minimum() const;
     int maximum() const;
@@ -56,7 +74,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QToolButton* makeArrowButton(Qt::ArrowType arrow, int delta);
+    QToolButton* makeArrowButton(Qt::ArrowType arrow, int delta,
+                                 const RepeatTimerSource& repeatTimers);
     std::optional<int> parsedValue() const;
     void step(int delta);
     void clampToRange();

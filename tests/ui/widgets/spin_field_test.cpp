@@ -3,10 +3,13 @@
 #include "tests/ui/support/ui_test.h"
 #include "ui/widgets/spin_field.h"
 
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QToolButton>
+
+#include <memory>
+#include <optional>
+#include <vector>
 
 using navivor::SpinField;
 
@@ -18,8 +21,9 @@ struct FieldWindow {
     SpinField* field;
     QLineEdit* elsewhere = new QLineEdit(&window);
 
-    FieldWindow(int minimum, int maximum, const QString& text) {
-        field = new SpinField(minimum, maximum, minimum, &window);
+    FieldWindow(int minimum, int maximum, const QString& text,
+                const navivor::RepeatTimerSource& repeatTimers = {}) {
+        field = new SpinField(minimum, maximum, minimum, &window, repeatTimers);
         field->setGeometry(10, 10, 55, 23);
         field->setText(text);
         elsewhere->move(10, 50);
@@ -30,6 +34,18 @@ struct FieldWindow {
     }
     bool ready() { return QTest::qWaitForWindowActive(&window); }
     void leave() { elsewhere->setFocus(Qt::TabFocusReason); }
+};
+
+// A repeat timer that times out when the test fires it; it shows the interval it was started
+// with, none once stopped.
+struct FiredTimer : navivor::RepeatTimer {
+    std::optional<int> interval;
+    void start(int ms) override { interval = ms; }
+    void stop() override { interval.reset(); }
+    void fire() {
+        QVERIFY(interval);
+        timedOut();
+    }
 };
 
 } // namespace
@@ -157,24 +173,38 @@ private slots:
         QCOMPARE(view.field->text(), QStringLiteral("50"));
     }
 
-    // Held down: a step at 400 ms and every 100 ms after, counted half-way between the steps,
-    // and one more on the release.
+    // Held down: a step 400 ms after the press and every 100 ms after that, none while dragged
+    // off the button, and one more on the release, which stops the timer.
     void heldButtonRepeats() {
-        FieldWindow view(1, 1000, QStringLiteral("50"));
+        std::vector<FiredTimer*> timers;
+        FieldWindow view(1, 1000, QStringLiteral("50"), [&] {
+            auto timer = std::make_unique<FiredTimer>();
+            timers.push_back(timer.get());
+            return timer;
+        });
         QVERIFY(view.ready());
-        QElapsedTimer held;
-        QTest::mousePress(view.field->upButton(), Qt::LeftButton);
-        held.start();
-        const auto textAt = [&](int ms) {
-            QTest::qWait(std::max(0, ms - int(held.elapsed())));
-            return view.field->text();
-        };
-        QCOMPARE(textAt(350), QStringLiteral("50"));
-        QCOMPARE(textAt(450), QStringLiteral("51"));
-        QCOMPARE(textAt(650), QStringLiteral("53"));
-        QCOMPARE(textAt(950), QStringLiteral("56"));
-        QTest::mouseRelease(view.field->upButton(), Qt::LeftButton);
-        QCOMPARE(view.field->text(), QStringLiteral("57"));
+        QToolButton* button = view.field->upButton();
+        FiredTimer& up = *timers.at(0);
+        QTest::mousePress(button, Qt::LeftButton);
+        QCOMPARE(up.interval, 400);
+        QCOMPARE(view.field->text(), QStringLiteral("50"));
+        up.fire();
+        QCOMPARE(up.interval, 100);
+        QCOMPARE(view.field->text(), QStringLiteral("51"));
+        up.fire();
+        up.fire();
+        QCOMPARE(up.interval, 100);
+        QCOMPARE(view.field->text(), QStringLiteral("53"));
+        QTest::mouseMove(button, QPoint(-20, 5));
+        up.fire();
+        QCOMPARE(view.field->text(), QStringLiteral("53"));
+        QTest::mouseMove(button);
+        up.fire();
+        QCOMPARE(view.field->text(), QStringLiteral("54"));
+        QTest::mouseRelease(button, Qt::LeftButton);
+        QCOMPARE(view.field->text(), QStringLiteral("55"));
+        QCOMPARE(up.interval, std::nullopt);
+        QCOMPARE(timers.at(1)->interval, std::nullopt);
     }
 
     // A handler that pulls the field back into 1..50 from inside the change event, as the
