@@ -1,5 +1,5 @@
 // Maps the toolbar's image-list positions to the packed toolbar images.
-#include "images.h"
+#include "ui/resources/images.h"
 
 #include <QGuiApplication>
 #include <QString>
