@@ -1,7 +1,8 @@
 #!/bin/sh
 # The launcher packaging/navivor.in against a made-up installation: it prepares the user's
-# working folder, keeps the user's own files, follows a newer installation, and starts the
-# program in that folder with the arguments it was given.
+# working folder, keeps the user's own files, follows a newer installation, keeps the settings
+# in the settings folder, and starts the program in that folder with the arguments it was
+# given.
 #
 # Usage: launcher_test.sh NAVIVOR.IN
 set -eu
@@ -43,7 +44,7 @@ chmod +x "$launcher"
 
 home="$top/a home"
 mkdir -p "$home"
-start() { (cd / && env -u XDG_DATA_HOME HOME="$home" "$@" "$launcher" --a 'two words' '*') }
+start() { (cd / && env -u XDG_DATA_HOME -u XDG_CONFIG_HOME HOME="$home" "$@" "$launcher" --a 'two words' '*') }
 work="$home/.local/share/navivor"
 
 # The first start makes the folder: a real lang/ with a link to each language file, and a
@@ -74,7 +75,7 @@ rm "$data/lang/Ukrainian.ini" "$data/wiretype.htm"
 start
 check "the user's own language file stays" holds "$work/lang/Mine.ini" mine
 check "the user's own English.ini stays" holds "$work/lang/English.ini" "my English"
-check "the settings file stays" holds "$work/Navivor.ini" settings
+check "the settings file moves to the settings folder" holds "$home/.config/navivor/Navivor.ini" settings
 check "the user's own dangling link stays" points_to "$work/lang/Gone.ini" "$top/elsewhere"
 check "a new language file is linked" points_to "$work/lang/Polish.ini" "$data/lang/Polish.ini"
 check "a new document is linked" points_to "$work/dimensions.htm" "$data/dimensions.htm"
@@ -87,6 +88,50 @@ check "XDG_DATA_HOME holds the folder" [ "$(sed -n 1p "$home/ran")" = "$top/xdg/
 check "lang/ under XDG_DATA_HOME" points_to "$top/xdg/navivor/lang/English.ini" "$data/lang/English.ini"
 start XDG_DATA_HOME=relative/path
 check "a relative XDG_DATA_HOME is ignored" [ "$(sed -n 1p "$home/ran")" = "$work" ]
+
+# The settings file. Each row starts from a new home whose working folder holds what BEFORE
+# makes, starts with XDG_CONFIG_HOME as given ("-" unset), and checks AFTER; then starts again
+# and checks AFTER once more, so that a second start changes nothing.
+config="$home/.config/navivor"
+printf '[MainForm]\r\nbgc1=\342\r\n' >"$top/old.ini" # Windows-1251, CR LF
+nothing() { :; }
+old_file() { cp "$top/old.ini" "$work/Navivor.ini"; }
+is_old() { [ -f "$1" ] && [ ! -L "$1" ] && cmp -s "$1" "$top/old.ini"; }
+both_files() { old_file && printf 'newer' >"$config/Navivor.ini"; }
+own_link() { ln -s "$top/mine.ini" "$work/Navivor.ini"; }
+link_without_folder() { ln -s "$config/Navivor.ini" "$work/Navivor.ini"; }
+linked() { points_to "$work/Navivor.ini" "$config/Navivor.ini" && real_folder "$config"; }
+moved() { linked && is_old "$config/Navivor.ini" && [ "$(ls -A "$config")" = Navivor.ini ]; }
+kept_both() { is_old "$work/Navivor.ini" && holds "$config/Navivor.ini" newer &&
+    grep -q "was not moved" "$top/message"; }
+own_link_kept() { points_to "$work/Navivor.ini" "$top/mine.ini" && absent "$config/Navivor.ini"; }
+linked_under_xdg() { points_to "$work/Navivor.ini" "$top/config/navivor/Navivor.ini"; }
+stays_without_folder() { is_old "$work/Navivor.ini" && grep -q "stay" "$top/message"; }
+nothing_without_folder() { absent "$work/Navivor.ini" && [ "$(sed -n 1p "$home/ran")" = "$work" ]; }
+no_link_to_itself() { absent "$work/Navivor.ini"; }
+while IFS='|' read -r name before config_home after; do
+    rm -rf "$home" "$top/config" "$top/message"
+    mkdir -p "$work" "$config"
+    [ "$before" = link_without_folder ] && rmdir "$config"
+    "$before"
+    set -- env
+    [ "$config_home" = - ] || set -- env XDG_CONFIG_HOME="$config_home"
+    for run in first second; do
+        start "$@" 2>>"$top/message" || :
+        check "settings, $name ($run start)" "$after"
+    done
+done <<EOF
+a first start links the settings file to come|nothing|-|linked
+an older installation's settings move, byte for byte|old_file|-|moved
+settings in both folders stay where they are|both_files|-|kept_both
+a link of the user's own stays|own_link|-|own_link_kept
+a link whose settings folder is gone gets it again|link_without_folder|-|linked
+XDG_CONFIG_HOME holds the settings folder|nothing|$top/config|linked_under_xdg
+a relative XDG_CONFIG_HOME is ignored|old_file|relative/path|moved
+no settings folder: the old file stays in use|old_file|/proc/navivor-nowhere|stays_without_folder
+no settings folder: the program starts all the same|nothing|/proc/navivor-nowhere|nothing_without_folder
+a settings folder that is the working folder gets no link to itself|nothing|$home/.local/share|no_link_to_itself
+EOF
 
 # A folder that cannot be made stops the launcher with a message, not the program.
 rm "$home/ran"

@@ -29,6 +29,7 @@ NAVIVOR_BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev libgmock-dev libbench
 NAVIVOR_RUN_PACKAGES=(fonts-liberation qt6-translations-l10n)
 # What the tests need besides the build: the independent model of the calculations, an
 # X server with a window manager, input simulation and screenshots for the real display test,
-# and Clang with its libFuzzer for the fuzz targets.
+# Clang with its libFuzzer for the fuzz targets, and the validators and manual page renderer
+# of the release test.
 NAVIVOR_TEST_PACKAGES=(python3 fonts-liberation qt6-translations-l10n xvfb openbox xdotool
-    x11-utils imagemagick clang libclang-rt-14-dev)
+    x11-utils imagemagick clang libclang-rt-14-dev desktop-file-utils appstream groff-base)
