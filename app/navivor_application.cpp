@@ -10,7 +10,7 @@ NavivorApplication::NavivorApplication(int& argc, char** argv)
     : QApplication(argc, argv) {
     setApplicationName("Navivor");
     // The desktop finds the program's entry, and with it its name and icon, by this id.
-    setDesktopFileName("org.example.navivor");
+    setDesktopFileName(QStringLiteral(NAVIVOR_APP_ID));
     // The sizes a window's title bar and task bar show; the desktop entry's icon theme holds
     // the large ones, and every file given is decoded at once.
     QIcon icon;

@@ -29,8 +29,6 @@ check "debian/changelog's maintainer" "${trailer%%>*}>" "$contact"
 check "debian/control's maintainer" "$(field Maintainer)" "$contact"
 check "debian/control's homepage" "$(field Homepage)" "$homepage"
 check "NEWS.md's newest release" "$(grep -m 1 '^## ' "$source_dir/NEWS.md")" "## $version ($date)"
-check "the application id the program gives Qt" \
-    "$(grep -rhoE 'setDesktopFileName\("[^"]*"\)' "$source_dir/app" | sed 's/.*("\(.*\)")/\1/')" "$app_id"
 
 # Both pages, as man renders them for a terminal without UTF-8.
 if command -v nroff >/dev/null; then
