@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Navivor: calculates small mains power transformers on an E-shaped laminated core.
 #include "app/navivor_application.h"
 #include "app/navivor_windows.h"

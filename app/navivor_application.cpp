@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/navivor_application.h"
 
 #include "ui/desktop/failure_box.h"

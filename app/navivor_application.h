@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application object: the last stop of a failure that leaves an event handler without
 // passing the failure box, after which the program goes on.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows of the program, created in a fixed order at start-up and destroyed in the
 // reverse order at the end. Each window's creation may use the windows made before it.
 // A window that cannot be built fails the whole construction: there is no program without it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of one press of the calculate button with 50 secondaries, of the two number
 // conversions every report line goes through, and of the winding sheet of 50 secondaries.
 #include "calc/winding_calculation.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One press of the calculate button with 50 secondaries through the real main window (the
 // report shown in the results window), and one fill press, each against the same calculation
 // alone; the ratios are printed after the runs, all measured in the same process.

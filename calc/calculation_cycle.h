@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The state machine behind the calculate button: in calculation mode a press runs the
 // winding calculation, in fill mode the window fill check. The window around it shows the
 // message box, the results and the captions; this class holds what the press decides.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Enamelled round copper winding wire: how much the enamel adds to the copper diameter.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rectifier front end: the secondary winding a DC supply with a capacitor-input filter
 // needs, from the DC voltage and current wanted.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a calculation did to the report: whether it cleared it first, and the lines it
 // appended in order. On a failure it holds what was done up to that point.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turns found by the last sufficient winding calculation, kept for the window fill check.
 // Entries beyond the current number of secondaries keep what an earlier design left.
 #pragma once

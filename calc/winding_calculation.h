@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The winding calculation: load power, induction factor, core check and, for a large
 // enough core, the turns and wire diameter of every winding.
 #pragma once

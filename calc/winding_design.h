@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The inputs of one transformer design as the main window holds them: the texts of the
 // winding grids' cells and the values of the spin fields.
 #pragma once

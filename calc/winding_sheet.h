@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The winding sheet: what the person at the winding bench needs beyond turns and diameters.
 // From a sufficient winding calculation and the wires chosen, it lays the windings on the
 // bobbin (primary innermost, then the secondaries in order) and gives each one's build-up,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The winding sheet as the window shows it and navivor-calc prints it: one line a figure,
 // each after its text from the language, numbers with the separator in force.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window fill check: how much of the core window the chosen wires take, in percent, or
 // the window area they would need.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line of navivor-calc: one design, the optional chosen diameters and winding
 // sheet, and how to read and write numbers and texts.
 #pragma once

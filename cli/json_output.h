@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // navivor-calc's output for scripts: one design's inputs and results as one JSON object.
 #pragma once
 

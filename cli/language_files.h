@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language files of navivor-calc: lang/NAME.ini under the current directory, as the
 // desktop program reads it, or else the one installed with the program.
 #pragma once

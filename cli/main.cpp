@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // navivor-calc: the calculations of the calculate button from the command line. One run is
 // one press, followed by a second press when chosen diameters are given, and the winding
 // sheet when asked for.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts from the command line and the language files on their way to a terminal: whatever
 // they hold is shown, never obeyed.
 #pragma once

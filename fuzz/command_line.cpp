@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // navivor-calc's command line: any arguments (the input split at NUL bytes) either parse into
 // a design within the limits the usage states, or raise the usage error, whose message shows
 // no control character to the terminal; nothing else.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Windows-1251 codec: every byte survives decoding and encoding again, and encoding gives
 // each well-formed character its byte or "?", and "?" alone for malformed UTF-8.
 #include "text/cp1251.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // textToNumber and parseInteger against slow readings of their grammars written here. The
 // first byte picks the decimal separator, the rest is the text.
 #include "text/number_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a profile file: the look-ups give texts and numbers without crashing, leaking
 // or stalling, and setting one key in that file changes what reads back for that key alone.
 #include "text/profile_file.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one fuzz target for NAVIVOR_FUZZ_SECONDS (30 unless the environment says) over a fresh
 # copy of its seeds. libFuzzer adds the inputs it finds to the first corpus folder, so it is
 # given the copy and the repository's seeds stay as they are. A crash, hang or leak ends the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The current language: its file under lang/ and the texts the calculations and the
 // calculate button look up in it, with the built-in Russian texts as defaults.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built-in Russian texts that the program looks up in a language file by section and
 // key: the report and message texts of [Messages], every caption, hint and menu text of the
 // five windows, then the texts of the rectifier and winding-sheet windows, the sheet's lines

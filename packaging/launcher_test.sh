@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The launcher packaging/navivor.in against a made-up installation: it prepares the user's
 # working folder, keeps the user's own files, follows a newer installation, keeps the settings
 # in the settings folder, and starts the program in that folder with the arguments it was

@@ -1,8 +1,10 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What a release says about itself agrees with the project's version, release date and
 # identity in the top-level CMakeLists.txt: the Debian changelog and control file, NEWS.md and
 # what the program gives Qt; the manual pages render in the C locale without a warning; the
-# desktop entry and the metainfo validate (each check whose tool is missing is skipped).
+# desktop entry and the metainfo validate (each check whose tool is missing is skipped); every
+# source file names its licence in its first lines.
 #
 # Usage: release_test.sh SOURCE-DIR BUILD-PACKAGING-DIR VERSION DATE APP-ID HOMEPAGE CONTACT
 set -u
@@ -52,6 +54,15 @@ if command -v appstreamcli >/dev/null && [ -f "$build_dir/$app_id.metainfo.xml" 
 else
     skipped=$((skipped + 1))
 fi
+
+check "source files without the SPDX licence line" "$(
+    find "$source_dir" -path "$source_dir/build" -prune -o -path "$source_dir/.git" -prune -o \
+        -path "$source_dir/obj-*" -prune -o \
+        -type f \( -name '*.cpp' -o -name '*.h' -o -name '*.py' -o -name '*.sh' \
+        -o -name CMakeLists.txt \) -print |
+        while read -r file; do
+            head -n 3 "$file" | grep -q 'SPDX-License-Identifier: GPL-3.0-or-later' || echo "$file"
+        done)" ""
 
 echo "$passed passed, $failed failed, $skipped skipped"
 [ "$failed" = 0 ]

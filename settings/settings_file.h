@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file: which keys it holds, the defaults a missing key gives, and the colour
 // encoding of its values.
 #pragma once

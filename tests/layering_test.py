@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks the includes of every C++ file of the program against the layer table of
 docs/architecture.md: a file includes only from its own folder and the folders its row names,
 a header named without its folder lies beside the file, a folder whose row says no Qt includes

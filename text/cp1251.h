@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Windows-1251 code page of the language files, the settings file and saved reports.
 // Inside the program every text is UTF-8; this codec converts at the file boundary.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/decimal_separator.h"
 
 #include "text/cp1251.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The process-wide decimal separator used by every number conversion and by the key
 // filters of the input fields. It is one character, held as its UTF-8 text.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arithmetic of the calculations: every operation on the 80-bit extended format, rounded to
 // nearest with ties to even, with invalid operations, division by zero and overflow raised
 // as failures instead of flowing on as NaN or infinity.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one kind of failure the user reads: the calculations, the number conversions, the save
 // and print commands and the command line raise it with the exact text of the message. The
 // failure message box adds the closing full stop.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replacing the whole content of a file so that a crash, a full disk or a failing device
 // leaves the old content or the new one, never a mixture and never an empty file.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversions between numbers and the texts the user types and the report shows, with the
 // process-wide decimal separator and no thousands separator.
 #pragma once

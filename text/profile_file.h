@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Profile (INI) files: the language files and the settings file. A file is read once when
 // the reading object is made; look-ups then never fail, giving their default instead. Writing
 // sets keys and leaves every other line of the file as it was.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws Navivor's images -- toolbar icons, the two transformer pictures and the
 application icon -- and writes them as PNG files into ui/resources/images/; the
 application icon also as the scalable packaging/navivor.svg.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the run and test commands: installs the Debian packages the project needs when
 # they are missing (as root), or says the one line that would (otherwise).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ends the program once the window has painted for the first time.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor of any Qt Widgets program here: one window with one label, ending at its first
 // paint. The baseline half of the start-up benchmark.
 #include "first_paint.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Navivor's start-up as the program does it, ending at the main window's first paint: the
 // measured half of the start-up benchmark.
 #include "app/navivor_application.h"

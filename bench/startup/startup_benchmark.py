@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Start-up of Navivor's windows against a minimal Qt Widgets program, both ending at their
 main window's first paint: the median wall time of interleaved runs and the peak memory of
 each, offscreen and on an X server, printed as ratios measured in the same run.

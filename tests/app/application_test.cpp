@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/navivor_application.h"
 #include "app/navivor_windows.h"
 #include "tests/ui/support/ui_test.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program on a real X server with a window manager, driven by simulated input: the window
 # captions exactly as the window system receives them, and a clean exit (under the sanitizers,
 # no leak report). Usage: real_display_test.sh PATH-TO-NAVIVOR PATH-TO-LANGUAGE-FILES

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/calculation_cycle.h"
 #include "i18n/language_file.h"
 #include "support/comma_separator.h"

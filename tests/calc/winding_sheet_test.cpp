@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/rectifier.h"
 #include "calc/winding_sheet.h"
 #include "calc/winding_sheet_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/window_fill_check.h"
 #include "support/comma_separator.h"
 #include "support/print_fields.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // navivor-calc run as a separate process: its output bytes and exit status.
 #include "support/print_fields.h"
 #include "support/temporary_directory.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Randomized cross-check of navivor-calc against the reference model.
 
 Usage: random_designs_test.py PATH/TO/navivor-calc

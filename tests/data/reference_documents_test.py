@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The reference pages the menu opens: well-formed, named and sourced, and their numbers agree.
 
 Usage: reference_documents_test.py DATA-DIR

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language files shipped in data/lang, read as the program reads them.
 #include "i18n/text_catalogue.h"
 #include "text/profile_file.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Independent reference model of the Navivor calculations.
 
 Every value is held as an exact rational (fractions.Fraction); the binary

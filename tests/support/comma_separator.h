@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test fixture: the worked examples are written with a comma as the decimal separator.
 #pragma once
 

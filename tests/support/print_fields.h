@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test helper for the PrintTo of a parameter case: the fields that tell the case apart, on one
 // line, strings quoted and lists in braces. Without a PrintTo a failing case shows as bytes.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test helper: a decimal separator in force for the life of the object. The separator is
 // process-wide, so a test that left its own behind would change what the next test reads.
 #pragma once

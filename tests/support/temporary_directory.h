@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test helper: a fresh directory that is the current directory for the life of the object.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The first worked example of the program's documentation: 220 V to 12 V 2 A at 50 Hz on a
 // 1000 mm2 core, then the chosen diameters 0,27 and 1,12 mm in a 500 mm2 window. The report
 // lines it gives with the built-in texts and a comma as the decimal separator.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/comma_separator.h"
 #include "support/print_fields.h"
 #include "support/separator_scope.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/print_fields.h"
 #include "support/temporary_directory.h"
 #include "text/cp1251.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop implementation in force. Without an installed one the Qt implementation is made on
 // first use, so the program needs no set-up step to work.
 #include "ui/desktop/desktop.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Everything that would block a test or touch the desktop: message boxes, the common
 // dialogs, the printer, the shell's open action and the beep. The program installs the Qt
 // implementation; tests install a scripted one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The failure message box: caption "Navivor", the failure's message with its closing full
 // stop, an error icon and OK. Every failure that leaves a handler ends here, and the
 // program goes on.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/desktop/font_colour_dialog.h"
 
 #include <QColorDialog>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The font dialog with a text colour choice, which Qt's own font dialog lacks: Qt's dialog
 // embedded as a page, a colour button under it, OK and Cancel.
 #pragma once

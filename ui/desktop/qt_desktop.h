@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop seam on Qt: the platform's beep, message boxes, dialogs, printers and shell.
 #pragma once
 

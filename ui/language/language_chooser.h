@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language chooser: the language files found under lang/, the name of the current
 // language, which the calculate button reads at every press and the settings file keeps, and
 // the apply action that walks every window with it.

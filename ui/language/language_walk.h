@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The apply-language walk: one window's texts looked up again in the current language file.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's own texts (the buttons of message boxes, the file, font, colour and print dialogs) in
 // the locale the language in force names, so that they speak the program's language.
 #pragma once

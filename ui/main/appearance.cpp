@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's looks: the colours and font the settings file keeps, read when the window
 // is made and written when it closes, and the commands that change them, the tool bar's style
 // and the window's stacking.

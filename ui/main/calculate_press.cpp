@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculate and reset buttons: the main window reads its fields into a design, lets the
 // calculation cycle run on it, and shows what the press changed.
 #include "i18n/language_file.h"

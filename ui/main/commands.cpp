@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands of the main window's menu and toolbar.
 #include "ui/desktop/desktop.h"
 #include "ui/desktop/failure_box.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: every input of a design, the calculate and reset buttons, the toolbar
 // and the main menu. Controls keep the names that language and settings files use as keys.
 #pragma once

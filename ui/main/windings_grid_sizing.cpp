@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the windings grid and the main window follow the number of secondaries: the grid
 // grows downward until twelve rows show, then scrolls and widens for its scroll bar.
 #include "ui/main/main_window.h"

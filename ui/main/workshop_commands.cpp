@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bench tools of the "Сервис" menu: the rectifier dialog and the winding sheet.
 #include "i18n/language_file.h"
 #include "ui/main/main_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about box: the program's name, version and rights notice, and the address to write to,
 // shown modally.
 #pragma once

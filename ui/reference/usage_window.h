@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The usage-text window: how to use the program, shown beside the main window. A language may
 // bring its own text beside its file (lang/English.txt for lang/English.ini); without one the
 // built-in Russian text is shown.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Maps the toolbar's image-list positions to the packed toolbar images.
 #include "ui/resources/images.h"
 

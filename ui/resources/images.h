@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's images, packed in as Qt resources under ":/images" (see images.qrc).
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results window: shows the report of a calculation, and saves and prints it. The report
 // is whatever the user has left in the editable field, so every command reads it from there.
 #pragma once

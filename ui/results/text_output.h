@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving and printing a window's plain text, as the results and winding-sheet windows do.
 #pragma once
 

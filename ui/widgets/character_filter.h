@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key filter of one-line edits: which character a key press types, and a hook run on each
 // typed character before the edit sees it.
 #pragma once

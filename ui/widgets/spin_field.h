@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A one-line edit holding a whole number, with up and down arrow buttons on its right edge.
 // Reading never clamps; setting and stepping clamp to the range; leaving the field rewrites
 // an out-of-range number to the nearest bound.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kinds of their own for texts and pictures that are drawn like labels but are no labels: the
 // language walk changes labels, found by their exact kind, and must leave these alone.
 #pragma once

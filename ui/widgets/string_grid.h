@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A grid of text cells addressed as (column, row), with an optional fixed heading row and
 // number column, an editor always open on the current cell, a selectable range of cells, and a
 // hook that filters the characters typed into the editor.

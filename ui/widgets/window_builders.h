@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every window is built from: its fonts, sized in pixels as the windows were laid out at
 // 96 dots per inch, and named controls at their designed places. The language walk and the
 // appearance commands find controls by kind and object name, so every control gets its name.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/workshop/rectifier_dialog.h"
 
 #include "calc/winding_design.h"

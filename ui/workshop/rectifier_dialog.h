@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rectifier dialog: from the DC voltage and current a supply must give through a
 // capacitor-input rectifier, the AC voltage and current of its secondary winding, which it
 // puts into a row of the windings grid on request.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/workshop/winding_sheet_window.h"
 
 #include "calc/winding_sheet_text.h"

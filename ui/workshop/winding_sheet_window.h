@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The winding sheet window: the core the windings go on and the bench's allowances, asked
 // for and prefilled, and the sheet of the last winding calculation, which it saves and prints.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file around a run of the main window, and the commands that change its looks.
 #include "main_window_fixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "main_window_fixture.h"
 #include "tests/support/worked_example.h"
 #include "text/cp1251.h"

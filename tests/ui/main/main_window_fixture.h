@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The five windows of the program made afresh for each test, with the main window shown,
 // in a fresh current directory, on the scripted desktop, with a comma as the separator.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The usage-text window and the about box, reached from the main window.
 #include "tests/ui/main/main_window_fixture.h"
 #include "ui/reference/about_box.h"

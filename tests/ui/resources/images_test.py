@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The committed images are the ones tools/draw_images.py draws: drawn afresh into a
 temporary folder, each must equal its committed file byte for byte, and every PNG
 committed under ui/resources/images/ must be one of them.

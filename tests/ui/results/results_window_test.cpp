@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results window: its report as a file and on paper, and how it opens and closes.
 #include "tests/ui/support/ui_test.h"
 #include "ui/results/results_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt desktop against the real dialogs, each answered from the test while it is open.
 #include "tests/ui/support/ui_test.h"
 #include "ui/desktop/font_colour_dialog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop of the Qt tests: records the beeps, messages, dialogs and opened addresses, and
 // answers each dialog from the answers the test has queued for its kind. A dialog with no
 // answer queued fails the test and is cancelled.

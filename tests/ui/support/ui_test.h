@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Base of the Qt test classes: runs the shared fixture around each test. A test class that
 // needs more than the plain fixture returns its own from fixture().
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/ui/support/ui_test_fixture.h"
 
 #include <QDialog>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every Qt test class of the program shares. Call each member from the test slot of the
 // same name:
 //   initTestCase     installs the scripted desktop;

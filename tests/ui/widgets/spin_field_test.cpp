@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The spin field driven with real key and mouse events.
 #include "tests/support/separator_scope.h"
 #include "tests/ui/support/ui_test.h"

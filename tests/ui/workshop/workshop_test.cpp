@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/ui/main/main_window_fixture.h"
 #include "text/cp1251.h"
 
