@@ -50,16 +50,18 @@ window_named() {
 caption_of() {
     xprop -id "$1" _NET_WM_NAME | sed -n 's/^_NET_WM_NAME(UTF8_STRING) = "\(.*\)"$/\1/p'
 }
-# A window found may be one the toolkit is about to replace; the search is then made again.
+# A window found may be one the toolkit is about to replace, and a search may fail on a window
+# destroyed while it looks (an X error): either way the search is made again, for 20 s at most.
 expect_caption() {
-    local id caption
-    for _ in $(seq 10); do
-        id=$(window_named "$1") || fail "no window captioned '$1'"
-        caption=$(caption_of "$id" 2>/dev/null) || caption=
-        [ "$caption" = "$1" ] && { echo "$id"; return; }
+    local id caption= deadline=$((SECONDS + 20))
+    while [ "$SECONDS" -le "$deadline" ]; do
+        if id=$(window_named "$1" 2>/dev/null) && [ -n "$id" ]; then
+            caption=$(caption_of "$id" 2>/dev/null) || caption=
+            [ "$caption" = "$1" ] && { echo "$id"; return; }
+        fi
         sleep 0.2
     done
-    fail "caption '$caption', expected '$1'"
+    fail "no window captioned '$1' (last seen: '$caption')"
 }
 
 cd "$work"
