@@ -107,7 +107,8 @@ private slots:
         trigger("N3");
         for (const char* own : {"Button1", "ST1", "ST2"})
             QVERIFY2(!form().findChild<QWidget*>(own)->font().italic(), own);
-        QCOMPARE(form().inputs().calculate->palette().color(QPalette::ButtonText), QColor(0, 0, 0x80));
+        QCOMPARE(form().inputs().calculate->palette().color(QPalette::ButtonText),
+                 QColor(0, 0, 0x80));
         QVERIFY(form().close());
         QCOMPARE(settingsLines().filter("name="), QStringList{"name=DejaVu Serif"});
     }
