@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "json_output.h"
 
-#include "cli/visible_text.h"
 #include "text/decimal_separator.h"
 #include "text/number_text.h"
+#include "text/visible_text.h"
 
 #include <charconv>
 #include <cmath>

@@ -9,11 +9,11 @@
 #include "cli/command_line.h"
 #include "cli/json_output.h"
 #include "cli/language_files.h"
-#include "cli/visible_text.h"
 #include "text/cp1251.h"
 #include "text/decimal_separator.h"
 #include "text/failure.h"
 #include "text/number_text.h"
+#include "text/visible_text.h"
 
 #include <fcntl.h>
 

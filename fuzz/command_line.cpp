@@ -3,7 +3,7 @@
 // a design within the limits the usage states, or raise the usage error, whose message shows
 // no control character to the terminal; nothing else.
 #include "cli/command_line.h"
-#include "cli/visible_text.h"
+#include "text/visible_text.h"
 
 #include <algorithm>
 
@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
     } catch (const navivor::cli::UsageError& error) {
         // the one failure a command line may give
-        const std::string shown = navivor::cli::visibleText(error.what());
+        const std::string shown = navivor::visibleText(error.what());
         if (std::ranges::any_of(shown, [](char c) {
                 const auto byte = static_cast<unsigned char>(c);
                 return (byte < 0x20 && c != '\t') || byte == 0x7F;

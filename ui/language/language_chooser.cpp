@@ -62,7 +62,8 @@ void LanguageChooser::runCreationStep() {
                               ? QString::fromStdString(readLanguage(kSettingsFilePath))
                               : firstRunLanguage(builtIn);
     if (saved == builtIn) {
-        useQtTranslation(LanguageTexts(saved.toStdString()).text("Language", "Locale"));
+        // The built-in language needs no file, at start-up as for the walk.
+        useQtTranslation(LanguageTexts().text("Language", "Locale"));
         return;
     }
     nameField_->setEditText(saved);

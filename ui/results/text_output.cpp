@@ -4,6 +4,7 @@
 #include "text/cp1251.h"
 #include "text/failure.h"
 #include "text/file_replacement.h"
+#include "text/visible_text.h"
 #include "ui/desktop/desktop.h"
 #include "ui/widgets/window_builders.h"
 
@@ -18,7 +19,6 @@
 #include <QTextDocument>
 #include <QTextOption>
 
-#include <algorithm>
 #include <memory>
 
 namespace navivor {
@@ -29,31 +29,13 @@ QFont printFont() {
     return font;
 }
 
-namespace {
-
-bool isControlCharacter(QChar c) {
-    return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() < 0xA0);
-}
-
-// A control character is shown by its code, so the message names the file as it was typed.
-QString withVisibleControls(const QString& text) {
-    QString shown;
-    for (const QChar c : text)
-        shown += isControlCharacter(c)
-                     ? QStringLiteral("\\x") +
-                           QString::number(c.unicode(), 16).toUpper().rightJustified(2, '0')
-                     : QString(c);
-    return shown;
-}
-
-} // namespace
-
 void writeTextFile(const QString& path, const std::string& bytes) {
-    const Failure cannotCreate("Cannot create file " +
-                               withVisibleControls(QDir::toNativeSeparators(path)).toStdString());
-    // A line break or another control character in a file name is a slip of the keyboard, and
-    // would make a file no listing shows as it is named.
-    if (std::any_of(path.begin(), path.end(), isControlCharacter))
+    const std::string typed = QDir::toNativeSeparators(path).toStdString();
+    const std::string shown = visibleText(typed);
+    const Failure cannotCreate("Cannot create file " + shown);
+    // A line break, a tab or another control character in a file name is a slip of the
+    // keyboard, and would make a file no listing shows as it is named.
+    if (shown != typed || typed.find('\t') != std::string::npos)
         throw cannotCreate;
     switch (replaceFileContent(QFile::encodeName(path).toStdString(), bytes)) {
     case Replacement::done:

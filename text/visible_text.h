@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Texts from the command line and the language files on their way to a terminal: whatever
+// Texts typed by a user or read from a file on their way to a terminal or a message: whatever
 // they hold is shown, never obeyed.
 #pragma once
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace navivor::cli {
+namespace navivor {
 
 // The length of the well-formed UTF-8 sequence at pos, or 0 when the byte there starts none
 // (overlong forms, surrogates and code points beyond U+10FFFF included).
@@ -17,4 +17,4 @@ std::size_t utf8SequenceLength(std::string_view text, std::size_t pos);
 // part of well-formed UTF-8 written as \xNN, byte by byte; everything else as it is.
 std::string visibleText(std::string_view text);
 
-} // namespace navivor::cli
+} // namespace navivor

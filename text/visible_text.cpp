@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "visible_text.h"
+#include "text/visible_text.h"
 
-namespace navivor::cli {
+namespace navivor {
 
 std::size_t utf8SequenceLength(std::string_view text, std::size_t pos) {
     const auto byteAt = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
@@ -51,4 +51,4 @@ std::string visibleText(std::string_view text) {
     return shown;
 }
 
-} // namespace navivor::cli
+} // namespace navivor
