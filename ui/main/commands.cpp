@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The commands of the main window's menu and toolbar.
+// The commands of the main window's buttons, menu and toolbar.
+#include "settings/settings_file.h"
 #include "ui/desktop/desktop.h"
 #include "ui/desktop/failure_box.h"
+#include "ui/main/appearance_state.h"
+#include "ui/main/calculate_press.h"
 #include "ui/main/main_window.h"
 #include "ui/results/results_window.h"
+#include "ui/widgets/spin_field.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -15,6 +19,17 @@
 #include <QUrl>
 
 namespace navivor {
+
+void MainWindow::calculate() {
+    if (calculatePress_->press(this))
+        enableSaveAndPrintButtons(true);
+}
+
+void MainWindow::reset() {
+    calculatePress_->reset();
+    enableSaveAndPrintItems(false);
+    enableSaveAndPrintButtons(false);
+}
 
 void MainWindow::menuOpened() {
     enableSaveAndPrintItems(results_->reportHasText());
@@ -35,7 +50,8 @@ void MainWindow::exitProgram() {
 void MainWindow::closeEvent(QCloseEvent* event) {
     // A settings file that cannot be written is named once; the program still ends, so a
     // read-only file never keeps the user from closing it.
-    showingFailures([this] { saveSettings(); });
+    showingFailures(
+        [this] { appearance_->save(kSettingsFilePath, currentLanguage_().toStdString()); });
     event->accept();
     // The main window's close ends the program, even while other windows are open.
     QCoreApplication::quit();
@@ -70,9 +86,58 @@ void MainWindow::openCoreSizes() {
     openDocument("dimensions.htm");
 }
 
-} // namespace navivor
+void MainWindow::chooseFont() {
+    appearance_->chooseFont(this);
+}
 
-namespace navivor {
+void MainWindow::chooseBackgroundColour() {
+    appearance_->chooseBackgroundColour(this);
+}
+
+void MainWindow::chooseFieldColour() {
+    appearance_->chooseFieldColour(this);
+}
+
+QString MainWindow::toolBarStyleSheet(int borderWidth) {
+    // Etched edge lines along the top and the bottom, the border inside them.
+    return QString("QToolBar { border-top: 1px solid palette(mid);"
+                   " border-bottom: 1px solid palette(light); padding: %1px; spacing: 0px; }")
+        .arg(borderWidth);
+}
+
+void MainWindow::toggleFlatButtons() {
+    const bool flat = !flatButtonsItem_->isChecked();
+    for (QToolButton* button : toolBar_->findChildren<QToolButton*>())
+        button->setAutoRaise(flat);
+    toolBar_->setStyleSheet(toolBarStyleSheet(flat ? 1 : 0));
+    flatButtonsItem_->setChecked(flat);
+}
+
+void MainWindow::toggleStayOnTop() {
+    const bool onTop = !stayOnTopItem_->isChecked();
+    stayOnTopItem_->setChecked(onTop);
+    const bool wasVisible = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    if (wasVisible)
+        show(); // changing the flags hides the window
+}
+
+void MainWindow::openRectifier() {
+    emit rectifierAsked(secondaryCountField_->value());
+}
+
+// The wires are the ones typed now where a diameter cell holds one, else the calculated ones.
+void MainWindow::openWindingSheet() {
+    if (const std::optional<CalculatedTransformer> transformer =
+            calculatePress_->transformerWithTypedWires()) {
+        emit windingSheetAsked(*transformer);
+        return;
+    }
+    const LanguageTexts texts(currentLanguage_().toStdString());
+    desktop_.showMessage(
+        this, QString::fromStdString(texts.text("WindingSheetForm", "WindingSheetForm")),
+        QString::fromStdString(texts.text("WindingSheetForm", "NoCalculation")), MessageIcon::None);
+}
 
 void MainWindow::chooseLanguage() {
     emit languageChooserAsked();

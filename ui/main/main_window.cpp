@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main/main_window.h"
 
+#include "settings/settings_file.h"
 #include "text/number_text.h"
 #include "ui/desktop/failure_box.h"
+#include "ui/main/appearance_state.h"
+#include "ui/main/calculate_press.h"
+#include "ui/main/windings_grid_sizing.h"
 #include "ui/resources/images.h"
 #include "ui/results/results_window.h"
 #include "ui/widgets/character_filter.h"
@@ -57,24 +61,15 @@ MainWindow::MainWindow(Desktop& desktop, CurrentLanguage currentLanguage)
     createLabels(client_);
     createInputs(client_);
     createToolBar(client_);
+    createCollaborators();
     connectInputs();
-    installKeyFilters();
     setTabOrder();
-    setClientWidth(kDesignClientWidth);
+    setClientWidth(WindingsGridSizing::kNarrowClientWidth);
     move(295, 175);
     windingsGrid_->setFocus();
 }
 
-QString MainWindow::toolBarStyleSheet(int borderWidth) {
-    // Etched edge lines along the top and the bottom, the border inside them.
-    return QString("QToolBar { border-top: 1px solid palette(mid);"
-                   " border-bottom: 1px solid palette(light); padding: %1px; spacing: 0px; }")
-        .arg(borderWidth);
-}
-
-int MainWindow::clientWidth() const {
-    return client_->width();
-}
+MainWindow::~MainWindow() = default;
 
 void MainWindow::setClientWidth(int width) {
     client_->setFixedSize(width, kClientHeight);
@@ -172,7 +167,7 @@ std::function<void()> MainWindow::command(void (MainWindow::*method)()) {
 void MainWindow::createToolBar(QWidget* client) {
     toolBar_ = new QToolBar(client);
     toolBar_->setObjectName("ToolBar1");
-    toolBar_->setGeometry(0, 0, kDesignClientWidth, 30);
+    toolBar_->setGeometry(0, 0, WindingsGridSizing::kNarrowClientWidth, 30);
     toolBar_->setIconSize({16, 16});
     toolBar_->setMovable(false);
     toolBar_->setFloatable(false);
@@ -266,17 +261,32 @@ void MainWindow::createMenu() {
     }
 }
 
+void MainWindow::createCollaborators() {
+    gridSizing_ = std::make_unique<WindingsGridSizing>(
+        windingsGrid_, secondaryCountField_, QList<QWidget*>{picture_, titleText_, versionText_},
+        [this] { return client_->width(); }, [this](int width) { setClientWidth(width); });
+    calculatePress_ = std::make_unique<CalculatePress>(
+        CalculatePress::Fields{windingsGrid_, primaryGrid_, frequencyField_, coreSectionField_,
+                               windowAreaField_, thicknessField_, calculateButton_},
+        *gridSizing_, desktop_, currentLanguage_);
+    appearance_ = std::make_unique<AppearanceState>(
+        desktop_, AppearanceState::PaintedControls{
+                      client_, windingsGrid_, primaryGrid_, secondaryCountField_, frequencyField_,
+                      coreSectionField_, windowAreaField_, thicknessField_});
+}
+
 void MainWindow::connectInputs() {
     connect(calculateButton_, &QPushButton::clicked, this, command(&MainWindow::calculate));
     connect(resetButton_, &QPushButton::clicked, this, command(&MainWindow::reset));
     for (auto signal : {&SpinField::changed, &SpinField::focusEntered})
-        connect(secondaryCountField_, signal, this, command(&MainWindow::secondaryCountChanged));
-}
+        connect(secondaryCountField_, signal, this,
+                reportingFailures([this] { gridSizing_->countChanged(); }));
 
-void MainWindow::installKeyFilters() {
-    windingsGrid_->setKeyFilter([this](QChar& key) { filterWindingsGridKey(key); });
-    primaryGrid_->setKeyFilter([this](QChar& key) { filterPrimaryKey(key); });
-    new CharacterFilter(thicknessField_, [this](QChar& key) { filterPrimaryKey(key); });
+    // Digits, backspace and the decimal separator pass; everything else typed is dropped
+    // without a sound.
+    windingsGrid_->setKeyFilter(keepNumberCharacter);
+    primaryGrid_->setKeyFilter(keepNumberCharacter);
+    new CharacterFilter(thicknessField_, keepNumberCharacter);
     // Dropped text would pass the key filter by.
     thicknessField_->setAcceptDrops(false);
 }
@@ -289,6 +299,7 @@ MainWindow::Inputs MainWindow::inputs() const {
 
 void MainWindow::showReportsIn(ResultsWindow& results) {
     results_ = &results;
+    calculatePress_->showReportsIn(results);
 }
 
 void MainWindow::setTabOrder() {
@@ -306,8 +317,48 @@ void MainWindow::runCreationStep() {
     for (int row = 1; row < windingsGrid_->rowCount(); ++row)
         windingsGrid_->setCell(0, row, QString::number(row));
     enableSaveAndPrintButtons(false);
-    cycle_.returnToCalculationMode();
-    applySavedAppearance();
+    appearance_->load(kSettingsFilePath);
+}
+
+void MainWindow::resultsClosed() {
+    calculatePress_->resultsClosed();
+    enableSaveAndPrintButtons(false);
+    enableSaveAndPrintItems(false);
+}
+
+void MainWindow::languageApplied(const LanguageTexts& texts) {
+    setGridHeadings(texts);
+    calculatePress_->languageApplied(texts);
+}
+
+void MainWindow::setGridHeadings(const LanguageTexts& texts) {
+    const auto heading = [&texts](const char* blanks, const char* key) {
+        return QString::fromLatin1(blanks) + QString::fromStdString(texts.mainForm(key));
+    };
+    windingsGrid_->setCell(0, 0, heading("  ", "Kol1"));
+    windingsGrid_->setCell(1, 0, heading("    ", "Kol2"));
+    windingsGrid_->setCell(2, 0, heading("     ", "Kol3"));
+    // Also while the grid shows three columns: the diameter column then shows it.
+    windingsGrid_->setCell(WindingsGridSizing::kDiameterColumn, 0, heading(" ", "Label4"));
+}
+
+void MainWindow::enterSecondary(int row, const QString& voltage, const QString& current) {
+    if (row > secondaryCountField_->value()) {
+        secondaryCountField_->setValue(row);
+        gridSizing_->countChanged();
+    }
+    windingsGrid_->setCell(1, row, voltage);
+    windingsGrid_->setCell(2, row, current);
+}
+
+void MainWindow::enableSaveAndPrintItems(bool enabled) {
+    saveItem_->setEnabled(enabled);
+    printItem_->setEnabled(enabled);
+}
+
+void MainWindow::enableSaveAndPrintButtons(bool enabled) {
+    saveButton_->setEnabled(enabled);
+    printButton_->setEnabled(enabled);
 }
 
 } // namespace navivor

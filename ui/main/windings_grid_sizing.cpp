@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// How the windings grid and the main window follow the number of secondaries: the grid
-// grows downward until twelve rows show, then scrolls and widens for its scroll bar.
-#include "ui/main/main_window.h"
+#include "ui/main/windings_grid_sizing.h"
+
 #include "ui/widgets/spin_field.h"
 #include "ui/widgets/string_grid.h"
 
@@ -18,26 +17,49 @@ constexpr int gridHeight(int rows) {
 
 } // namespace
 
-void MainWindow::secondaryCountChanged() {
+WindingsGridSizing::WindingsGridSizing(StringGrid* grid, SpinField* countField,
+                                       QList<QWidget*> movedAside, std::function<int()> clientWidth,
+                                       std::function<void(int)> resizeClient)
+    : grid_(grid)
+    , countField_(countField)
+    , movedAside_(std::move(movedAside))
+    , clientWidth_(std::move(clientWidth))
+    , resizeClient_(std::move(resizeClient)) {}
+
+void WindingsGridSizing::countChanged() {
     // Each step reads the count afresh: clamping rewrites the field, which runs this
     // procedure once more, nested, before the outer run goes on.
-    if (secondaryCountField_->value() > secondaryCountField_->maximum())
-        secondaryCountField_->setValue(secondaryCountField_->maximum());
-    if (secondaryCountField_->value() < secondaryCountField_->minimum())
-        secondaryCountField_->setValue(secondaryCountField_->minimum());
-    windingsGrid_->setRowCount(secondaryCountField_->value() + 1);
+    if (countField_->value() > countField_->maximum())
+        countField_->setValue(countField_->maximum());
+    if (countField_->value() < countField_->minimum())
+        countField_->setValue(countField_->minimum());
+    grid_->setRowCount(countField_->value() + 1);
 
-    const bool scrolls = secondaryCountField_->value() > 11;
+    const bool scrolls = countField_->value() > 11;
     const int extraColumn = hasDiameterColumn() ? StringGrid::kColumnPitch : 0;
-    windingsGrid_->resize((scrolls ? 204 : 187) + extraColumn, windingsGrid_->height());
-    setClientWidth((scrolls ? 465 : kDesignClientWidth) + extraColumn);
+    grid_->resize((scrolls ? 204 : 187) + extraColumn, grid_->height());
+    resizeClient_((scrolls ? 465 : kNarrowClientWidth) + extraColumn);
 
     // Twelve rows at the most; beyond them the grid scrolls. (Also when the count jumps past
     // twelve, as typing 15 does, rather than keeping the height of the count before.)
-    windingsGrid_->resize(windingsGrid_->width(),
-                          gridHeight(std::min(windingsGrid_->rowCount(), kMostVisibleRows)));
-    for (int row = 1; row <= secondaryCountField_->value(); ++row)
-        windingsGrid_->setCell(0, row, QString::number(row));
+    grid_->resize(grid_->width(), gridHeight(std::min(grid_->rowCount(), kMostVisibleRows)));
+    for (int row = 1; row <= countField_->value(); ++row)
+        grid_->setCell(0, row, QString::number(row));
+}
+
+bool WindingsGridSizing::hasDiameterColumn() const {
+    return grid_->columnCount() > kDiameterColumn;
+}
+
+void WindingsGridSizing::addDiameterColumn(const QString& heading) {
+    constexpr int width = StringGrid::kDefaultColumnWidth;
+    resizeClient_(clientWidth_() + width);
+    grid_->resize(grid_->width() + width + StringGrid::kGridLineWidth, grid_->height());
+    grid_->setColumnCount(kDiameterColumn + 1);
+    grid_->setCell(kDiameterColumn, 0, heading);
+    // Half a column, rounded half to even.
+    for (QWidget* moved : movedAside_)
+        moved->move(moved->x() + width / 2, moved->y());
 }
 
 } // namespace navivor

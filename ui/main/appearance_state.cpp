@@ -1,20 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's looks: the colours and font the settings file keeps, read when the window
-// is made and written when it closes, and the commands that change them, the tool bar's style
-// and the window's stacking.
-#include "settings/settings_file.h"
+#include "ui/main/appearance_state.h"
+
 #include "ui/desktop/desktop.h"
-#include "ui/main/main_window.h"
 #include "ui/widgets/spin_field.h"
 #include "ui/widgets/string_grid.h"
 #include "ui/widgets/window_builders.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QFontInfo>
 #include <QLineEdit>
-#include <QToolBar>
-#include <QToolButton>
 
 #include <algorithm>
 #include <array>
@@ -79,62 +73,65 @@ int fontPoints(std::int32_t size) {
 
 } // namespace
 
-void MainWindow::setControlColours(ColourValue colour,
-                                   std::initializer_list<ColourValue*> targets) {
+AppearanceState::AppearanceState(Desktop& desktop, PaintedControls controls)
+    : desktop_(desktop)
+    , controls_(controls) {}
+
+void AppearanceState::setColours(ColourValue colour, std::initializer_list<ColourValue*> targets) {
     for (ColourValue* target : targets)
         *target = colour;
     showColours();
 }
 
-void MainWindow::showColours() {
-    windingsGrid_->setCellColour(shownColour(looks_.windingsGrid));
-    primaryGrid_->setCellColour(shownColour(looks_.primaryGrid));
-    secondaryCountField_->setColour(shownColour(looks_.countField));
-    frequencyField_->setColour(shownColour(looks_.frequencyField));
-    coreSectionField_->setColour(shownColour(looks_.sectionField));
-    windowAreaField_->setColour(shownColour(looks_.windowAreaField));
-    QPalette thickness = thicknessField_->palette();
+void AppearanceState::showColours() {
+    controls_.windingsGrid->setCellColour(shownColour(looks_.windingsGrid));
+    controls_.primaryGrid->setCellColour(shownColour(looks_.primaryGrid));
+    controls_.countField->setColour(shownColour(looks_.countField));
+    controls_.frequencyField->setColour(shownColour(looks_.frequencyField));
+    controls_.sectionField->setColour(shownColour(looks_.sectionField));
+    controls_.windowAreaField->setColour(shownColour(looks_.windowAreaField));
+    QPalette thickness = controls_.thicknessField->palette();
     thickness.setColor(QPalette::Base, shownColour(looks_.thicknessField));
-    thicknessField_->setPalette(thickness);
-    windingsGrid_->setFixedColour(shownColour(looks_.window));
+    controls_.thicknessField->setPalette(thickness);
+    controls_.windingsGrid->setFixedColour(shownColour(looks_.window));
 
-    QPalette window = client_->palette();
+    QPalette window = controls_.client->palette();
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         window.setColor(role, shownColour(looks_.fontColour));
     window.setColor(QPalette::Window, shownColour(looks_.window));
-    client_->setPalette(window);
+    controls_.client->setPalette(window);
 }
 
-void MainWindow::setWindowFont(const QString& family, int points) {
+void AppearanceState::setWindowFont(const QString& family, int points) {
     looks_.fontSize = points;
     looks_.fontName = family.toStdString();
-    QFont changed = client_->font();
+    QFont changed = controls_.client->font();
     changed.setFamily(family);
     // Sized in pixels as the window was laid out, so every caption keeps its box.
     changed.setPixelSize(pixelsForPoints(points));
-    client_->setFont(changed);
+    controls_.client->setFont(changed);
 }
 
-void MainWindow::applySavedAppearance() {
-    looks_ = readAppearance(kSettingsFilePath);
+void AppearanceState::load(const std::string& settingsPath) {
+    looks_ = readAppearance(settingsPath);
     showColours();
     setWindowFont(QString::fromStdString(looks_.fontName), fontPoints(looks_.fontSize));
 
     // The dialog starts from the face the window shows: a family this desktop lacks is not in
     // its list, and the dialog would start from another face.
-    QFont dialogFont = client_->font();
+    QFont dialogFont = controls_.client->font();
     dialogFont.setFamily(QFontInfo(dialogFont).family());
     dialogFont.setPointSize(looks_.fontSize);
     fontDialog_ = FontChoice{dialogFont, shownColour(looks_.fontColour)};
     colourDialog_ = shownColour(looks_.windingsGrid);
 }
 
-void MainWindow::saveSettings() {
-    writeSettings(kSettingsFilePath, looks_, currentLanguage_().toStdString());
+void AppearanceState::save(const std::string& settingsPath, std::string_view language) const {
+    writeSettings(settingsPath, looks_, language);
 }
 
-void MainWindow::chooseFont() {
-    const std::optional<FontChoice> chosen = desktop_.chooseFont(this, fontDialog_);
+void AppearanceState::chooseFont(QWidget* parent) {
+    const std::optional<FontChoice> chosen = desktop_.chooseFont(parent, fontDialog_);
     if (!chosen)
         return;
     fontDialog_ = *chosen;
@@ -143,51 +140,34 @@ void MainWindow::chooseFont() {
                                               : std::max(1, (picked.pixelSize() * 72 + 48) / 96);
     // The face the window shows keeps the name it was asked by ("arial" shown as its stand-in),
     // so that a confirmed dialog with nothing changed changes nothing.
-    const bool sameFace = picked.family() == QFontInfo(client_->font()).family();
-    setWindowFont(sameFace ? client_->font().family() : picked.family(), fontPoints(points));
-    setControlColours(valueOf(chosen->colour), {&looks_.fontColour});
-    QFont styled = client_->font();
+    const bool sameFace = picked.family() == QFontInfo(controls_.client->font()).family();
+    setWindowFont(sameFace ? controls_.client->font().family() : picked.family(),
+                  fontPoints(points));
+    setColours(valueOf(chosen->colour), {&looks_.fontColour});
+    QFont styled = controls_.client->font();
     styled.setBold(picked.bold());
     styled.setItalic(picked.italic());
     styled.setUnderline(picked.underline());
     styled.setStrikeOut(picked.strikeOut());
-    client_->setFont(styled);
+    controls_.client->setFont(styled);
 }
 
-void MainWindow::chooseBackgroundColour() {
-    const std::optional<QColor> chosen = desktop_.chooseColour(this, colourDialog_);
+void AppearanceState::chooseBackgroundColour(QWidget* parent) {
+    const std::optional<QColor> chosen = desktop_.chooseColour(parent, colourDialog_);
     if (!chosen)
         return;
     colourDialog_ = *chosen;
-    setControlColours(valueOf(*chosen), {&looks_.window});
+    setColours(valueOf(*chosen), {&looks_.window});
 }
 
-void MainWindow::chooseFieldColour() {
-    const std::optional<QColor> chosen = desktop_.chooseColour(this, colourDialog_);
+void AppearanceState::chooseFieldColour(QWidget* parent) {
+    const std::optional<QColor> chosen = desktop_.chooseColour(parent, colourDialog_);
     if (!chosen)
         return;
     colourDialog_ = *chosen;
-    setControlColours(valueOf(*chosen),
-                      {&looks_.windingsGrid, &looks_.primaryGrid, &looks_.countField,
-                       &looks_.frequencyField, &looks_.sectionField, &looks_.windowAreaField,
-                       &looks_.thicknessField});
-}
-
-void MainWindow::toggleFlatButtons() {
-    const bool flat = !flatButtonsItem_->isChecked();
-    for (QToolButton* button : toolBar_->findChildren<QToolButton*>())
-        button->setAutoRaise(flat);
-    toolBar_->setStyleSheet(toolBarStyleSheet(flat ? 1 : 0));
-    flatButtonsItem_->setChecked(flat);
-}
-
-void MainWindow::toggleStayOnTop() {
-    const bool onTop = !stayOnTopItem_->isChecked();
-    stayOnTopItem_->setChecked(onTop);
-    const bool wasVisible = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-    if (wasVisible)
-        show(); // changing the flags hides the window
+    setColours(valueOf(*chosen), {&looks_.windingsGrid, &looks_.primaryGrid, &looks_.countField,
+                                  &looks_.frequencyField, &looks_.sectionField,
+                                  &looks_.windowAreaField, &looks_.thicknessField});
 }
 
 } // namespace navivor

@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The calculate button's presenter: reads the main window's fields into a design, lets the
+// calculation cycle run on it, writes back what the press changed and shows the report.
+#pragma once
+
+#include "calc/calculation_cycle.h"
+#include "calc/winding_sheet.h"
+#include "i18n/language_file.h"
+#include "ui/current_language.h"
+#include "ui/desktop/desktop.h"
+
+#include <optional>
+
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace navivor {
+
+class ResultsWindow;
+class SpinField;
+class StringGrid;
+class WindingsGridSizing;
+
+class CalculatePress {
+public:
+    // The controls a press reads and writes.
+    struct Fields {
+        StringGrid* windingsGrid;
+        StringGrid* primaryGrid;
+        SpinField* frequency;
+        SpinField* coreSection;
+        SpinField* windowArea;
+        QLineEdit* thickness;
+        QPushButton* calculateButton;
+    };
+
+    // The language in force is asked of currentLanguage at every press.
+    CalculatePress(Fields fields, WindingsGridSizing& gridSizing, Desktop& desktop,
+                   CurrentLanguage currentLanguage);
+    void showReportsIn(ResultsWindow& results);
+
+    // Runs the cycle once ("Расчитать" / "Заполнение"); true when the results window shows a
+    // new report.
+    bool press(QWidget* parent);
+    // The reset button: the report and the last calculation are forgotten.
+    void reset();
+    // The results window was closed: back to calculation mode with an empty report.
+    void resultsClosed();
+    // In fill mode the calculate button takes the language's fill caption.
+    void languageApplied(const LanguageTexts& texts);
+    // The last sufficient calculation with the diameters typed now where a diameter cell holds
+    // one; nothing after an insufficient press or a reset.
+    std::optional<CalculatedTransformer> transformerWithTypedWires() const;
+
+private:
+    WindingDesign readDesign() const;
+    void showPressResults(const WindingDesign& design, const ReportLines& report);
+    // Calculation mode, and the calculate button's caption for it.
+    void returnToCalculationMode();
+
+    Fields fields_;
+    WindingsGridSizing& gridSizing_;
+    Desktop& desktop_;
+    CurrentLanguage currentLanguage_;
+    ResultsWindow* results_ = nullptr;
+    CalculationCycle cycle_;
+    // The language of the most recent press.
+    std::optional<QString> lastPressLanguage_;
+    // What the last sufficient winding calculation found, for the winding sheet.
+    std::optional<CalculatedTransformer> lastCalculation_;
+};
+
+} // namespace navivor
