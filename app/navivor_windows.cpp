@@ -15,9 +15,6 @@ NavivorWindows::NavivorWindows() {
     create(aboutBox, Desktop::instance(), mainWindow.get());
     create(resultsWindow, Desktop::instance());
     mainWindow->showReportsIn(*resultsWindow);
-    // Closing the results window is the main window's results-close reset.
-    QObject::connect(resultsWindow.get(), &ResultsWindow::closing, mainWindow.get(),
-                     reportingFailures([this] { mainWindow->resultsClosed(); }));
     create(languageChooser, inCreationOrder_, mainWindow.get());
     QObject::connect(
         languageChooser.get(), &LanguageChooser::languageApplied, mainWindow.get(),

@@ -37,7 +37,7 @@ public:
     // The language in force is asked of currentLanguage at every press and at close.
     MainWindow(Desktop& desktop, CurrentLanguage currentLanguage);
     ~MainWindow() override;
-    // The window the reports go to, made after this one.
+    // The window the reports go to, made after this one; its close resets the calculation.
     void showReportsIn(ResultsWindow& results);
 
     // The controls a user types into and presses, for the program's tests and benchmarks.
@@ -56,8 +56,6 @@ public:
 
     // Creation step: the grid's headings, the defaults and the saved looks.
     void runCreationStep();
-    // The results window was closed: back to calculation mode with an empty report.
-    void resultsClosed();
     // A language was applied to every window: the grid's headings, and in fill mode the
     // calculate button's fill caption, which the walk does not know.
     void languageApplied(const LanguageTexts& texts);
@@ -80,6 +78,8 @@ private:
     static constexpr int kClientHeight = 294;
 
     void setClientWidth(int width);
+    // The results window was closed: back to calculation mode with an empty report.
+    void resultsClosed();
 
     // commands.cpp
     void calculate();  // "Расчитать" / "Заполнение"
@@ -104,14 +104,16 @@ private:
     void openDocument(const QString& fileName);
     static QString toolBarStyleSheet(int borderWidth);
 
+    // menu_and_tool_bar.cpp
+    void createToolBar(QWidget* client);
+    void createMenu();
+    std::function<void()> command(void (MainWindow::*method)());
+
     // main_window.cpp
     void createInputs(QWidget* client);
     void createLabels(QWidget* client);
-    void createToolBar(QWidget* client);
-    void createMenu();
     void createCollaborators();
     void connectInputs();
-    std::function<void()> command(void (MainWindow::*method)());
     void setTabOrder();
     // The windings grid's headings in the language's texts.
     void setGridHeadings(const LanguageTexts& texts);

@@ -68,10 +68,6 @@ void ResultsWindow::clearReport() {
     reportView_->clear();
 }
 
-void ResultsWindow::appendLine(const QString& line) {
-    appendLines({line});
-}
-
 void ResultsWindow::appendLines(const QStringList& lines) {
     if (lines.isEmpty())
         return;

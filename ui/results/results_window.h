@@ -27,9 +27,7 @@ public:
     ~ResultsWindow() override;
 
     void clearReport();
-    // One report line; the line break goes after it.
-    void appendLine(const QString& line);
-    // Report lines in order, laid out once for them all.
+    // Report lines in order, each with a line break after it, laid out once for them all.
     void appendLines(const QStringList& lines);
     // The report as a saved file holds it: every line break is CR LF.
     QString reportText() const;

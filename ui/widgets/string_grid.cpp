@@ -87,14 +87,6 @@ void StringGrid::setRowCount(int rows) {
     viewport()->update();
 }
 
-int StringGrid::fixedColumnCount() const {
-    return fixedColumns_;
-}
-
-int StringGrid::fixedRowCount() const {
-    return fixedRows_;
-}
-
 QString StringGrid::cell(int column, int row) const {
     const auto found = texts_.find({column, row});
     return found == texts_.end() ? QString() : found->second;

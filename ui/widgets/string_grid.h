@@ -45,8 +45,6 @@ public:
     int rowCount() const;
     // Rows taken out of view keep their texts and show them again when brought back.
     void setRowCount(int rows);
-    int fixedColumnCount() const;
-    int fixedRowCount() const;
 
     QString cell(int column, int row) const;
     void setCell(int column, int row, const QString& text);

@@ -126,7 +126,7 @@ private slots:
         QFETCH(QByteArray, expected);
         ResultsWindow window;
         for (const QString& line : lines)
-            window.appendLine(line);
+            window.appendLines({line});
         if (!typed.isEmpty()) {
             window.findChild<QPlainTextEdit*>("Memo1")->selectAll();
             typeInto(window.findChild<QPlainTextEdit*>("Memo1"), typed);
@@ -141,16 +141,16 @@ private slots:
 
     void appendedLineStartsALineOfItsOwn() {
         ResultsWindow window;
-        window.appendLine("a");
+        window.appendLines({"a"});
         window.findChild<QPlainTextEdit*>("Memo1")->moveCursor(QTextCursor::End);
         typeInto(window.findChild<QPlainTextEdit*>("Memo1"), "\bx");
-        window.appendLine("b");
+        window.appendLines({"b"});
         QCOMPARE(window.reportText(), "ax\r\nb\r\n");
     }
 
     void proposesTheLastSavedPathAndKeepsTheCurrentDirectory() {
         ResultsWindow window;
-        window.appendLine("a");
+        window.appendLines({"a"});
         const QString elsewhere = fixture().directory() + "/elsewhere";
         QVERIFY(QDir().mkdir(elsewhere));
         fixture().desktop().cancelSave();
@@ -214,7 +214,7 @@ private slots:
                 QSKIP("Folder permissions are not enforced for this user");
         }
         ResultsWindow window;
-        window.appendLine("new");
+        window.appendLines({"new"});
         fixture().desktop().answerSave(path);
         QString message;
         {
@@ -255,7 +255,7 @@ private slots:
         QFETCH(int, pages);
         ResultsWindow window;
         for (int line = 1; line <= lines; ++line)
-            window.appendLine(QStringLiteral("Строка %1").arg(line));
+            window.appendLines({QStringLiteral("Строка %1").arg(line)});
         fixture().desktop().answerPrint("printed.pdf");
         window.printReport(&window);
         const QByteArray pdf = contentOf("printed.pdf");
@@ -267,7 +267,7 @@ private slots:
     void printWrapsALineWiderThanThePage() {
         ResultsWindow window;
         // One word, so that only breaking inside it keeps it on the paper.
-        window.appendLine(QString(linesPerPage() * 200, QChar(0x0416)));
+        window.appendLines({QString(linesPerPage() * 200, QChar(0x0416))});
         fixture().desktop().answerPrint("printed.pdf");
         window.printReport(&window);
         QVERIFY(pdfPageCount(contentOf("printed.pdf")) > 1);
@@ -275,7 +275,7 @@ private slots:
 
     void printsOnThePrinterChosenBefore() {
         ResultsWindow window;
-        window.appendLine("a");
+        window.appendLines({"a"});
         fixture().desktop().answerPrint("first.pdf");
         fixture().desktop().cancelPrint();
         fixture().desktop().answerPrint("second.pdf");
@@ -302,7 +302,7 @@ private slots:
         QFETCH(QString, failure);
         QFETCH(int, dialogs);
         ResultsWindow window;
-        window.appendLine("a");
+        window.appendLines({"a"});
         window.findChild<QPlainTextEdit*>("Memo1")->appendPlainText("edited");
         fixture().desktop().setPrinterAvailable(printer);
         if (printer)
