@@ -2,8 +2,7 @@
 #include "app/navivor_application.h"
 
 #include "ui/desktop/failure_box.h"
-
-#include <QIcon>
+#include "ui/resources/images.h"
 
 namespace navivor {
 
@@ -12,12 +11,7 @@ NavivorApplication::NavivorApplication(int& argc, char** argv)
     setApplicationName("Navivor");
     // The desktop finds the program's entry, and with it its name and icon, by this id.
     setDesktopFileName(QStringLiteral(NAVIVOR_APP_ID));
-    // The sizes a window's title bar and task bar show; the desktop entry's icon theme holds
-    // the large ones, and every file given is decoded at once.
-    QIcon icon;
-    for (int size : {16, 32, 48, 64})
-        icon.addFile(QString(":/images/app/navivor-%1.png").arg(size));
-    setWindowIcon(icon);
+    setWindowIcon(applicationIcon());
 }
 
 bool NavivorApplication::notify(QObject* receiver, QEvent* event) {

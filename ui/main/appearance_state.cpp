@@ -106,7 +106,7 @@ void AppearanceState::setWindowFont(const QString& family, int points) {
     looks_.fontSize = points;
     looks_.fontName = family.toStdString();
     QFont changed = controls_.client->font();
-    changed.setFamily(family);
+    changed.setFamily(shownFamily(family));
     // Sized in pixels as the window was laid out, so every caption keeps its box.
     changed.setPixelSize(pixelsForPoints(points));
     controls_.client->setFont(changed);
@@ -117,10 +117,9 @@ void AppearanceState::load(const std::string& settingsPath) {
     showColours();
     setWindowFont(QString::fromStdString(looks_.fontName), fontPoints(looks_.fontSize));
 
-    // The dialog starts from the face the window shows: a family this desktop lacks is not in
-    // its list, and the dialog would start from another face.
+    // The dialog starts from the face the window shows (its family, not the one the settings
+    // name): a family this desktop lacks is not in its list.
     QFont dialogFont = controls_.client->font();
-    dialogFont.setFamily(QFontInfo(dialogFont).family());
     dialogFont.setPointSize(looks_.fontSize);
     fontDialog_ = FontChoice{dialogFont, shownColour(looks_.fontColour)};
     colourDialog_ = shownColour(looks_.windingsGrid);
@@ -141,7 +140,7 @@ void AppearanceState::chooseFont(QWidget* parent) {
     // The face the window shows keeps the name it was asked by ("arial" shown as its stand-in),
     // so that a confirmed dialog with nothing changed changes nothing.
     const bool sameFace = picked.family() == QFontInfo(controls_.client->font()).family();
-    setWindowFont(sameFace ? controls_.client->font().family() : picked.family(),
+    setWindowFont(sameFace ? QString::fromStdString(looks_.fontName) : picked.family(),
                   fontPoints(points));
     setColours(valueOf(chosen->colour), {&looks_.fontColour});
     QFont styled = controls_.client->font();

@@ -7,6 +7,7 @@
 #include "ui/main/appearance_state.h"
 #include "ui/main/calculate_press.h"
 #include "ui/main/windings_grid_sizing.h"
+#include "ui/resources/images.h"
 #include "ui/results/results_window.h"
 #include "ui/widgets/character_filter.h"
 #include "ui/widgets/spin_field.h"
@@ -103,7 +104,7 @@ void MainWindow::createLabels(QWidget* client) {
         title->setPalette(black);
     }
     picture_ = makeLabel<Picture>(client, "Image1", "", {264, 148, 177, 109});
-    picture_->setPixmap(QPixmap(":/images/transformer.png"));
+    picture_->setPixmap(packedImage(":/images/transformer.png"));
     picture_->setScaledContents(true);
 
     auto* bevel = new QFrame(client);

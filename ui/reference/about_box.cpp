@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/reference/about_box.h"
 
+#include "ui/resources/images.h"
+
 #include "ui/desktop/desktop.h"
 #include "ui/desktop/failure_box.h"
 #include "ui/widgets/static_text.h"
@@ -85,7 +87,7 @@ int AboutBox::exec() {
     if (!shownBefore_) {
         shownBefore_ = true;
         // Decoded when first shown, not at every start-up.
-        programIcon_->setPixmap(QPixmap(":/images/about.png"));
+        programIcon_->setPixmap(packedImage(":/images/about.png"));
         const QScreen* screen = QGuiApplication::primaryScreen();
         if (screen)
             move(screen->availableGeometry().center() - rect().center());

@@ -3,8 +3,17 @@
 #pragma once
 
 #include <QIcon>
+#include <QPixmap>
 
 namespace navivor {
+
+// A packed image read as the PNG it is, without asking the image plugins what it is (which
+// would load them all).
+QPixmap packedImage(const QString& path);
+
+// The sizes a window's title bar and task bar show; the desktop entry's icon theme holds the
+// large ones.
+QIcon applicationIcon();
 
 // The toolbar image at the given position of the image list (0..8), with its twin for
 // high-density screens; a null icon for any other position.

@@ -4,12 +4,17 @@
 #include "i18n/text_catalogue.h"
 
 #include <QAction>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QHash>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QToolBar>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace navivor {
 namespace {
@@ -37,19 +42,54 @@ int pixelsForPoints(int points) {
     return (points * 96 + 36) / 72;
 }
 
-QFont designFont(const QString& family, int pixelSize, bool bold) {
+namespace {
+
+// What every design font asks of the font database beside its family.
+QFont sansSerifFont(const QString& family) {
+    QFont font(family);
+    font.setStyleHint(QFont::SansSerif);
+    font.setStyleStrategy(QFont::NoFontMerging);
+    return font;
+}
+
+} // namespace
+
+QString shownFamily(const QString& family) {
     // The windows were laid out for faces this desktop may not have; a face of nearly the same
-    // widths stands in, so that texts keep their boxes and their line breaks. Named here, the
-    // stand-in is found at once instead of by a fallback search for every font made.
+    // widths stands in, so that texts keep their boxes and their line breaks.
     static const bool standInsNamed = [] {
         for (const char* designed : {"Arial", "MS Sans Serif"})
             QFont::insertSubstitution(QLatin1String(designed), QStringLiteral("Liberation Sans"));
         return true;
     }();
     Q_UNUSED(standInsNamed);
-    QFont font(family);
-    font.setStyleHint(QFont::SansSerif);
-    font.setStyleStrategy(QFont::NoFontMerging);
+    // A family the desktop lacks costs a search of the whole font list for each new size and
+    // style asked of it: the fonts ask for the face that stands in by its own name instead.
+    static QHash<QString, QString> shown;
+    const auto found = shown.constFind(family);
+    if (found != shown.constEnd())
+        return *found;
+    // Looked up in the list, not by hasFamily(), which has fontconfig resolve each name as an
+    // alias; found, a name is spelt as the list spells it.
+    static const QStringList installed = QFontDatabase::families();
+    const auto installedName = [](const QString& name) {
+        const auto match =
+            std::find_if(installed.begin(), installed.end(), [&name](const QString& entry) {
+                return entry.compare(name, Qt::CaseInsensitive) == 0;
+            });
+        return match != installed.end() ? *match : QString();
+    };
+    QString face = installedName(family);
+    const QStringList standIns = QFont::substitutes(family);
+    for (auto standIn = standIns.begin(); face.isEmpty() && standIn != standIns.end(); ++standIn)
+        face = installedName(*standIn);
+    if (face.isEmpty())
+        face = QFontInfo(sansSerifFont(family)).family();
+    return *shown.insert(family, face);
+}
+
+QFont designFont(const QString& family, int pixelSize, bool bold) {
+    QFont font = sansSerifFont(shownFamily(family));
     font.setPixelSize(pixelSize);
     // Every style is set, so that a control with a font of its own takes none of its window's.
     font.setBold(bold);

@@ -34,6 +34,10 @@ void setUpWindow(QWidget* window, const char* name, const QString& caption, QSiz
 // Points at 96 dots per inch, rounded as the layout was.
 int pixelsForPoints(int points);
 
+// The family of the face the font database shows for a family asked by name: the family
+// itself where this desktop has it, else the face that stands in. Found once a family.
+QString shownFamily(const QString& family);
+
 QFont designFont(const QString& family, int pixelSize, bool bold = false);
 
 // Names the label and places it; its text starts at the top left of its box, wrapped at its
