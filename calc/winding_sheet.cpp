@@ -87,6 +87,7 @@ SheetRow layWinding(const SheetWinding& winding, double inner, const CoreGeometr
     row.turns = winding.turns;
     row.current = winding.current;
     row.diameter = winding.diameter;
+    row.calculatedDiameter = winding.calculatedDiameter;
     row.overallDiameter = grade2OverallDiameter(winding.diameter);
     const double bobbinLength = core.windowHeight - 2 * allowances.bobbinWall;
     const double fitting = bobbinLength > 0 ? std::floor(bobbinLength / row.overallDiameter) : 0;
@@ -155,6 +156,19 @@ void applyChosenDiameters(CalculatedTransformer& transformer,
             continue;
         SheetWinding& winding = k == 0 ? transformer.primary : transformer.secondaries[k - 1];
         winding.diameter = toDouble(textToNumber(diameters[k]));
+    }
+}
+
+void roundUpToStandardWires(CalculatedTransformer& transformer,
+                            const std::vector<std::string>& diameters) {
+    for (std::size_t k = 0; k <= transformer.secondaries.size(); ++k) {
+        if (k < diameters.size() && !diameters[k].empty())
+            continue;
+        SheetWinding& winding = k == 0 ? transformer.primary : transformer.secondaries[k - 1];
+        if (const auto standard = nextStandardDiameter(winding.diameter)) {
+            winding.calculatedDiameter = winding.diameter;
+            winding.diameter = *standard;
+        }
     }
 }
 

@@ -52,6 +52,8 @@ struct SheetWinding {
     double current = 0; // A, rated; for the primary it is worked out from the secondaries
     std::int64_t turns = 0;
     double diameter = 0; // mm of copper
+    // The calculated diameter when diameter is the standard one it was rounded up to, else 0.
+    double calculatedDiameter = 0;
 };
 
 // What a sufficient winding calculation found, in numbers.
@@ -71,10 +73,17 @@ CalculatedTransformer calculatedTransformer(const WindingDesign& design, const T
 void applyChosenDiameters(CalculatedTransformer& transformer,
                           const std::vector<std::string>& diameters);
 
+// Every winding whose chosen diameter text is empty or not given, the primary's first, takes
+// the standard diameter its calculated one rounds up to (see nextStandardDiameter), keeping
+// the calculated one beside it; one beyond the largest standard diameter keeps its own.
+void roundUpToStandardWires(CalculatedTransformer& transformer,
+                            const std::vector<std::string>& diameters);
+
 struct SheetRow {
     std::int64_t turns = 0;
     double current = 0;
     double diameter = 0;
+    double calculatedDiameter = 0; // as in SheetWinding: set when rounded up to diameter
     double overallDiameter = 0;
     std::int64_t turnsPerLayer = 0; // 0: the wire is wider than the bobbin
     std::int64_t layers = 0;

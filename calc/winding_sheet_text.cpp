@@ -24,6 +24,9 @@ public:
 
     void winding(const SheetRow& row, bool secondary) {
         line("SheetTurns", std::to_string(row.turns));
+        if (row.calculatedDiameter > 0)
+            line("SheetStandardWire",
+                 pair(fixedText(row.calculatedDiameter, 3), fixedText(row.diameter, 3)));
         line("SheetWireDiameters",
              pair(fixedText(row.diameter, 3), fixedText(row.overallDiameter, 3)));
         if (row.turnsPerLayer > 0)

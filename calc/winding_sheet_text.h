@@ -11,7 +11,7 @@
 
 namespace navivor {
 
-// text gives the texts Sheet1 to Sheet31 of the language's [WindingSheetForm] section.
+// text gives the Sheet texts of the language's [WindingSheetForm] section.
 std::vector<std::string> windingSheetLines(const CoreGeometry& core,
                                            const WindingAllowances& allowances,
                                            const WindingSheet& sheet, const MessageLookup& text);

@@ -16,7 +16,8 @@ const char* const kUsage =
     "                    [--window W] [--thickness TEXT] [--diameter TEXT]...\n"
     "                    [--winding-sheet [--tongue MM] [--stack MM] [--window-width MM]\n"
     "                    [--window-height MM] [--spare PERCENT] [--temperature C]\n"
-    "                    [--bobbin-wall MM] [--layer-tape MM]]\n"
+    "                    [--bobbin-wall MM] [--layer-tape MM]] [--standard-wire]\n"
+    "                    [--pick-core]\n"
     "                    [--lang NAME] [--separator C] [--encoding utf-8|cp1251]\n"
     "                    [--format report|json]\n"
     "       navivor-calc --help | --version\n"
@@ -52,6 +53,16 @@ const char* const kUsage =
     "                     less than the window width (default 1)\n"
     "  --layer-tape MM    insulation over every layer, 0 to less than the window width less\n"
     "                     the bobbin wall (default 0.05)\n"
+    "  --standard-wire    round every wire whose --diameter is not given up to the next\n"
+    "                     standard diameter (R40 series of IEC 60317-0-1, 0.05 to 5 mm): the\n"
+    "                     fill check takes its grade 2 overall diameter, the winding sheet\n"
+    "                     its copper diameter and shows the calculated one beside it\n"
+    "  --pick-core        after the report, the cores of the lamination series\n"
+    "                     (laminations.csv in the current directory, else the installed one)\n"
+    "                     whose section is enough and whose windings fit the window, each\n"
+    "                     with the smallest stack from one to two tongues in steps of one\n"
+    "                     lamination (--thickness), smallest core first; the first is the\n"
+    "                     pick; none fitting is a failure\n"
     "  --lang NAME        texts from lang/NAME.ini, else from the installed one (default:\n"
     "                     built-in texts)\n"
     "  --separator C      decimal separator (default: the locale's)\n"
@@ -63,8 +74,9 @@ const char* const kUsage =
     "  --version          the version\n"
     "\n"
     "Rectifier factors: ATC-Frost Magnetics, \"Method of Determining Secondary Current\n"
-    "Ratings in D.C. Circuits\", capacitor input. Copper: IEC 60028. Enamelled wire: grade 2\n"
-    "maximum overall diameters of IEC 60317-0-1.\n"
+    "Ratings in D.C. Circuits\", capacitor input. Copper: IEC 60028. Enamelled wire: the R40\n"
+    "diameters and grade 2 maximum overall diameters of IEC 60317-0-1 (Transwire, \"General\n"
+    "Engineering Data\"; the OpenMagnetics MAS copy of the IEC 60317 tables).\n"
     "\n"
     "Exit status: 0 report or JSON printed, 1 the calculation failed or the output could not\n"
     "be written, 2 usage error or a winding sheet figure out of its range.\n";
@@ -152,6 +164,14 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         }
         if (option == "--winding-sheet" && !inlineValue) {
             line.windingSheet = true;
+            continue;
+        }
+        if (option == "--standard-wire" && !inlineValue) {
+            line.standardWire = true;
+            continue;
+        }
+        if (option == "--pick-core" && !inlineValue) {
+            line.pickCore = true;
             continue;
         }
         const auto value = [&]() -> std::string {

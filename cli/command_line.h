@@ -53,6 +53,8 @@ struct CommandLine {
     OutputFormat format = OutputFormat::Report;
     bool windingSheet = false;
     SheetOptions sheet;
+    bool standardWire = false; // round each wire not chosen up to the standard diameter
+    bool pickCore = false;     // list the cores of the lamination series that hold the windings
 };
 
 // Raised for a command line that cannot be run; the message explains it.

@@ -185,41 +185,70 @@ std::string sheetJson(const SheetResult& result) {
         .text();
 }
 
+// A winding's object with its standard diameter, when it was rounded up to one.
+std::string withStandardDiameter(JsonObject winding, std::size_t k,
+                                 const std::vector<std::optional<double>>& standardDiameters) {
+    if (k < standardDiameters.size() && standardDiameters[k])
+        winding.add("standardDiameterMm", jsonNumber(*standardDiameters[k]));
+    return winding.text();
+}
+
+std::string coreChoicesJson(const std::vector<CoreChoice>& choices) {
+    std::vector<std::string> cores;
+    for (const CoreChoice& choice : choices)
+        cores.push_back(JsonObject()
+                            .add("name", jsonString(choice.lamination.name))
+                            .add("tongueMm", jsonNumber(choice.lamination.tongue))
+                            .add("stackMm", jsonNumber(choice.stack))
+                            .add("sectionMm2", jsonNumber(choice.section))
+                            .add("windowMm2", jsonNumber(choice.windowArea))
+                            .add("fillPercent", jsonNumber(choice.fillPercent))
+                            .add("wireMassG", jsonNumber(choice.wireMass))
+                            .text());
+    return jsonArray(cores);
+}
+
 } // namespace
 
 std::string designJson(const WindingDesign& design, std::string_view thickness,
                        const std::vector<std::string>& diameters,
                        const std::vector<std::optional<DcSecondary>>& dcSecondaries,
                        bool coreSufficient, const ReportFigures& figures,
-                       const std::optional<SheetResult>& sheet) {
+                       const std::optional<SheetResult>& sheet,
+                       const std::vector<std::optional<double>>& standardDiameters,
+                       const std::optional<std::vector<CoreChoice>>& choices) {
     JsonObject json;
     json.add("inputs", inputsJson(design, thickness, diameters, dcSecondaries))
         .add("loadPower", jsonNumber(figures.loadPower))
         .add("induction", jsonNumber(figures.induction));
     if (!coreSufficient) {
-        return json.add("coreSufficient", "false")
-            .add("smallestSection", jsonNumber(figures.smallestSection))
-            .text();
+        json.add("coreSufficient", "false")
+            .add("smallestSection", jsonNumber(figures.smallestSection));
+        if (choices)
+            json.add("coreChoices", coreChoicesJson(*choices));
+        return json.text();
     }
     json.add("turnsPerVolt", jsonNumber(figures.turnsPerVolt))
         .add("coreSufficient", "true")
-        .add("primary", JsonObject()
-                            .add("turns", jsonNumber(figures.primary.turns))
-                            .add("diameter", jsonNumber(figures.primary.diameter))
-                            .text());
+        .add("primary",
+             withStandardDiameter(JsonObject()
+                                      .add("turns", jsonNumber(figures.primary.turns))
+                                      .add("diameter", jsonNumber(figures.primary.diameter)),
+                                  0, standardDiameters));
     std::vector<std::string> secondaries;
     for (std::size_t k = 1; k <= figures.secondaries.size(); ++k) {
         const SecondaryCells& row = design.secondaries[k - 1];
         const WindingFigures& winding = figures.secondaries[k - 1];
         // The report shows voltage and current as their cells hold them, which need not be
         // number texts at all (" 1e3", "+5"); so they stay strings here too.
-        secondaries.push_back(JsonObject()
-                                  .add("number", integerToText(static_cast<std::int32_t>(k)))
-                                  .add("voltage", jsonString(row.voltage))
-                                  .add("current", jsonString(row.current))
-                                  .add("turns", jsonNumber(winding.turns))
-                                  .add("diameter", jsonNumber(winding.diameter))
-                                  .text());
+        secondaries.push_back(
+            withStandardDiameter(JsonObject()
+                                     .add("number", integerToText(static_cast<std::int32_t>(k)))
+                                     .add("voltage", jsonString(row.voltage))
+                                     .add("current", jsonString(row.current))
+                                     .add("turns", jsonNumber(winding.turns))
+                                     .add("diameter", jsonNumber(winding.diameter)),
+                                 k, standardDiameters));
     }
     json.add("secondaries", jsonArray(secondaries));
     if (!figures.fillPercent.empty())
@@ -229,6 +258,8 @@ std::string designJson(const WindingDesign& design, std::string_view thickness,
                  JsonObject().add("windowAreaNeeded", jsonNumber(figures.windowAreaNeeded)).text());
     if (sheet)
         json.add("windingSheet", sheetJson(*sheet));
+    if (choices)
+        json.add("coreChoices", coreChoicesJson(*choices));
     return json.text();
 }
 

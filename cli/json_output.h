@@ -2,6 +2,7 @@
 // navivor-calc's output for scripts: one design's inputs and results as one JSON object.
 #pragma once
 
+#include "calc/core_choice.h"
 #include "calc/rectifier.h"
 #include "calc/report_lines.h"
 #include "calc/winding_design.h"
@@ -33,10 +34,14 @@ struct SheetResult {
 // the report does not show (the rectifier's, the winding sheet's) are the shortest numbers
 // that read back exactly, all finite, as the calculations leave them. dcSecondaries runs
 // parallel to the design's secondaries, empty for those given as AC windings.
+// standardDiameters gives, the primary's first, the standard diameter each winding was
+// rounded up to (standardDiameterMm), none for the others; choices the core pick, if asked.
 std::string designJson(const WindingDesign& design, std::string_view thickness,
                        const std::vector<std::string>& diameters,
                        const std::vector<std::optional<DcSecondary>>& dcSecondaries,
                        bool coreSufficient, const ReportFigures& figures,
-                       const std::optional<SheetResult>& sheet);
+                       const std::optional<SheetResult>& sheet,
+                       const std::vector<std::optional<double>>& standardDiameters,
+                       const std::optional<std::vector<CoreChoice>>& choices);
 
 } // namespace navivor::cli

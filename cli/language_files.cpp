@@ -2,29 +2,14 @@
 #include "cli/language_files.h"
 
 #include "cli/command_line.h"
+#include "cli/installed_data.h"
 
-#include <filesystem>
 #include <fstream>
-#include <system_error>
 
 namespace navivor::cli {
-namespace {
-
-// The installed language folder: share/navivor/lang/ beside the bin/ folder that holds the
-// running program.
-std::string installedLanguageFolder() {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    const fs::path program = fs::read_symlink("/proc/self/exe", error);
-    if (error)
-        return "lang/";
-    return (program.parent_path() / NAVIVOR_DATA_FROM_BIN / "lang/").lexically_normal().string();
-}
-
-} // namespace
 
 LanguageTexts languageOfOption(std::string_view name) {
-    const std::string installed = installedLanguageFolder();
+    const std::string installed = installedDataFolder() + "lang/";
     for (const std::string& folder : {std::string("lang"), installed})
         if (const auto path = languageFileIn(folder, name);
             path && std::ifstream(*path, std::ios::binary).is_open())

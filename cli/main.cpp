@@ -3,10 +3,15 @@
 // one press, followed by a second press when chosen diameters are given, and the winding
 // sheet when asked for.
 #include "calc/calculation_cycle.h"
+#include "calc/core_choice.h"
+#include "calc/core_choice_text.h"
+#include "calc/enamelled_wire.h"
+#include "calc/lamination_series.h"
 #include "calc/rectifier.h"
 #include "calc/winding_sheet.h"
 #include "calc/winding_sheet_text.h"
 #include "cli/command_line.h"
+#include "cli/installed_data.h"
 #include "cli/json_output.h"
 #include "cli/language_files.h"
 #include "text/cp1251.h"
@@ -22,6 +27,7 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <filesystem>
 
 namespace navivor::cli {
 namespace {
@@ -90,6 +96,39 @@ void enterDiameters(const std::vector<std::string>& diameters, WindingDesign& de
         design.secondaries[k].diameter = k + 1 < diameters.size() ? diameters[k + 1] : "";
 }
 
+// The standard diameter each calculated one rounds up to, the primary's first; none for a
+// winding whose diameter is chosen, or whose calculated one is beyond the largest standard one.
+std::vector<std::optional<double>> standardDiametersOf(const std::vector<std::string>& chosen,
+                                                       const ReportFigures& figures) {
+    std::vector<std::string> calculated{figures.primary.diameter};
+    for (const WindingFigures& winding : figures.secondaries)
+        calculated.push_back(winding.diameter);
+    std::vector<std::optional<double>> standards;
+    for (std::size_t k = 0; k < calculated.size(); ++k)
+        standards.push_back(k < chosen.size() && !chosen[k].empty()
+                                ? std::nullopt
+                                : nextStandardDiameter(numberOf(calculated[k])));
+    return standards;
+}
+
+// The diameters the fill check takes: the chosen ones, and for a standard wire its grade 2
+// overall diameter, as wiretype.htm tells the user to type it.
+std::vector<std::string> fillDiameters(const std::vector<std::string>& chosen,
+                                       const std::vector<std::optional<double>>& standards) {
+    std::vector<std::string> diameters = chosen;
+    diameters.resize(std::max(chosen.size(), standards.size()));
+    for (std::size_t k = 0; k < standards.size(); ++k)
+        if (standards[k])
+            diameters[k] = fixedText(grade2OverallDiameter(*standards[k]), 3);
+    return diameters;
+}
+
+// The lamination series of the current directory, else the installed one.
+std::string laminationFile() {
+    const std::string local = "laminations.csv";
+    return std::filesystem::exists(local) ? local : installedDataFolder() + local;
+}
+
 // The sheet of the design and figures as the first press left them. A core figure or an
 // allowance not given comes from the standard core or the defaults; a chosen diameter takes
 // the place of the calculated one.
@@ -110,6 +149,8 @@ SheetResult windingSheetOf(const CommandLine& line, const WindingDesign& design,
         numberOr(options.layerTape, defaults.layerInsulation)};
     CalculatedTransformer transformer = calculatedTransformer(design, turns, figures);
     applyChosenDiameters(transformer, line.diameters);
+    if (line.standardWire)
+        roundUpToStandardWires(transformer, line.diameters);
     return {core, allowances, computeWindingSheet(transformer, core, allowances, text)};
 }
 
@@ -195,6 +236,8 @@ int run(const CommandLine& line) {
     ReportLines report;
     PressResult result = PressResult::ThicknessMissing;
     std::optional<SheetResult> sheet;
+    std::vector<std::optional<double>> standardDiameters;
+    std::optional<std::vector<CoreChoice>> choices;
     try {
         // The rectifier fills its rows before the press, as the dialog does.
         dcSecondaries = dcSecondariesOf(line, rectifierText);
@@ -206,8 +249,11 @@ int run(const CommandLine& line) {
         }
         const WindingDesign calculated = design;
         const ReportFigures calculatedFigures = report.figures;
-        if (result == PressResult::CoreSufficient && !line.diameters.empty()) {
-            enterDiameters(line.diameters, design);
+        if (result == PressResult::CoreSufficient && line.standardWire)
+            standardDiameters = standardDiametersOf(line.diameters, calculatedFigures);
+        const std::vector<std::string> diameters = fillDiameters(line.diameters, standardDiameters);
+        if (result == PressResult::CoreSufficient && !diameters.empty()) {
+            enterDiameters(diameters, design);
             cycle.press(design, thickness, lookup, report);
         }
         if (line.windingSheet) {
@@ -215,6 +261,13 @@ int run(const CommandLine& line) {
                 throw Failure("The winding sheet needs a core large enough for the windings");
             sheet =
                 windingSheetOf(line, calculated, cycle.turnStore(), calculatedFigures, sheetText);
+        }
+        if (line.pickCore) {
+            // A stack is a count of laminations, so it grows one lamination at a time.
+            choices = coreChoices(calculated, readLaminationSeries(laminationFile()),
+                                  numberOf(thickness), WindingAllowances(), lookup, sheetText);
+            if (choices->empty())
+                throw Failure(sheetText("NoCore"));
         }
     } catch (const FigureOutOfRange& refusal) {
         // A figure the sheet cannot take is refused as an option would be: no report at all.
@@ -230,13 +283,16 @@ int run(const CommandLine& line) {
     }
     if (json) {
         Output::printJson(designJson(design, thickness, line.diameters, dcSecondaries,
-                                     result == PressResult::CoreSufficient, report.figures, sheet));
+                                     result == PressResult::CoreSufficient, report.figures, sheet,
+                                     standardDiameters, choices));
         return kReportPrinted;
     }
     output.printReport(report.lines);
     if (sheet)
         output.printReport(
             windingSheetLines(sheet->core, sheet->allowances, sheet->sheet, sheetText));
+    if (choices)
+        output.printReport(coreChoiceLines(*choices, sheetText));
     return kReportPrinted;
 }
 

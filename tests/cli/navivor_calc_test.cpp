@@ -412,7 +412,7 @@ INSTANTIATE_TEST_SUITE_P(
         FragmentCase{kSheetOfWorkedExample,
                      {"Заполнение окна : 47,4 %\r\nНАМОТОЧНЫЕ ДАННЫЕ\r\n",
                       "ПЕРВИЧНАЯ ОБМОТКА :\r\nКоличество витков : 1210\r\n"
-                      "Диаметр провода по меди / в эмали, мм - 0,270 / 0,318\r\n",
+                      "Диаметр провода по меди / в эмали, мм - 0,270 / 0,319\r\n",
                       "Витков для номинального напряжения под нагрузкой : 71\r\n",
                       "Обмотки помещаются в окне.\r\n"}},
         FragmentCase{{"--separator", ",", "--dc", "12:1", "--core", "1000", "--winding-sheet"},
@@ -477,6 +477,60 @@ INSTANTIATE_TEST_SUITE_P(
                      "d['inputs']['secondaries'][0]['dc']['acCurrent'] == 2.4 and "
                      "'dc' not in d['inputs']['secondaries'][1] and "
                      "'windingSheet' not in d"}));
+
+struct ToolCase {
+    std::string laminations; // laminations.csv in the current directory; empty: none written
+    std::vector<std::string> arguments;
+    int status;
+    std::vector<std::string> outFragments;
+    std::string errFragment;
+};
+
+// The worked example's 1,129 mm secondary becomes 1,18 mm, whose grade 2 diameter goes to the
+// fill check; the core pick of the series of wire_and_core_test.cpp, in 0,5 mm laminations.
+TEST_F(NavivorCalc, StandardWireAndCorePick) {
+    const std::string series = "# a;w;h\nT22;22;11;33\nT16;16;2;30\nT25;25;12.5;37.5\n";
+    const std::vector<std::string> example = {"--separator", ",", "--core", "1000"};
+    const ToolCase cases[] = {
+        {"",
+         joined(example, {"--standard-wire", "--winding-sheet"}),
+         0,
+         {"Принятый диаметр провода вторичной обмотки 1 : 1,278 мм.\r\n",
+          "Диаметр провода расчетный / стандартный, мм - 1,129 / 1,180\r\n"
+          "Диаметр провода по меди / в эмали, мм - 1,180 / 1,278\r\n"},
+         ""},
+        {"",
+         {"--core", "1000", "--diameter", "0.3", "--standard-wire", "--format", "json"},
+         0,
+         {R"("primary":{"turns":1210,"diameter":0.264},)",
+          R"("diameter":1.129,"standardDiameterMm":1.18})"},
+         ""},
+        {series,
+         joined(example, {"--pick-core", "--thickness", "0,5"}),
+         0,
+         {"ПОДБОР СЕРДЕЧНИКА\r\n", "T25: 25,00 x 25,50 / 638 / 469 / 98,2 / ",
+          "T22: 22,00 x 42,00 / 924 / 363 / 90,1 / ", "Выбран сердечник : T25, 25,50\r\n"},
+         ""},
+        {series,
+         {"--pick-core", "--thickness", "0.5", "--format", "json"},
+         0,
+         {R"("coreChoices":[{"name":"T25","tongueMm":25,"stackMm":25.5,"sectionMm2":637.5,)"
+          R"("windowMm2":468.75,"fillPercent":98.18)"},
+         ""},
+        {"T16;16;2;30\n", {"--pick-core"}, 1, {}, "Ни один сердечник ряда не вмещает обмотки."},
+        {"T16;16;2\n", {"--pick-core"}, 1, {}, "laminations.csv, line 1: expected name;"},
+    };
+    for (const ToolCase& c : cases) {
+        std::filesystem::remove("laminations.csv");
+        if (!c.laminations.empty())
+            std::ofstream("laminations.csv") << c.laminations;
+        const Outcome run = navivorCalc(c.arguments);
+        EXPECT_EQ(run.status, c.status) << c.arguments.back() << run.err;
+        for (const std::string& fragment : c.outFragments)
+            EXPECT_NE(run.out.find(fragment), std::string::npos) << fragment;
+        EXPECT_NE(run.err.find(c.errFragment), std::string::npos) << run.err;
+    }
+}
 
 TEST_F(NavivorCalc, HelpAndVersion) {
     const Outcome help = navivorCalc({"--help"});

@@ -6,9 +6,12 @@ Usage: reference_documents_test.py DATA-DIR
 
 Every figure on the pages comes from a named source or from a formula the page states; this
 checks the formulas against the printed digits, the order and plausibility of the sourced
-columns, and that the pages are documents a browser and a printer can take.
+columns, and that the pages are documents a browser and a printer can take. The data the
+program reads or compiles in says the same as the pages: the lamination series of
+laminations.csv, and the wire tables of calc/enamelled_wire.cpp beside DATA-DIR.
 """
 import math
+import re
 import sys
 from html.parser import HTMLParser
 from pathlib import Path
@@ -19,9 +22,9 @@ VOID = {"area", "base", "br", "col", "embed", "hr", "img", "input", "link", "met
 # Page, the cell classes of its data rows in column order, and the fewest rows it must have.
 # The core page has no sourced sizes yet, so it may have none; any row it gets is checked.
 PAGES = {
-    "wiresize.htm": (("d", "s", "i"), 40),
-    "wiretype.htm": (("d", "g1", "g2"), 20),
-    "dimensions.htm": (("limb", "stack", "section", "width", "height", "window"), 0),
+    "wiresize.htm": (("d", "s", "i"), 81),
+    "wiretype.htm": (("d", "g1", "g2"), 61),
+    "dimensions.htm": (("name", "tongue", "width", "height", "square", "stack15", "window"), 0),
 }
 
 
@@ -129,13 +132,32 @@ def wire_type_row(row):
 
 
 def dimensions_row(row):
-    v = {c: number(row[c])[0] for c in ("limb", "stack", "width", "height")}
+    v = {c: number(row[c])[0] for c in ("tongue", "width", "height")}
     faults = []
-    if not agrees(row["section"], v["limb"] * v["stack"]):
-        faults.append(f"section {row['section']} is not limb x stack")
+    if not agrees(row["square"], v["tongue"] ** 2):
+        faults.append(f"{row['name']}: section {row['square']} is not tongue x tongue")
+    if not agrees(row["stack15"], 1.5 * v["tongue"] ** 2):
+        faults.append(f"{row['name']}: section {row['stack15']} is not tongue x 1.5 tongues")
     if not agrees(row["window"], v["width"] * v["height"]):
-        faults.append(f"window {row['window']} is not width x height")
+        faults.append(f"{row['name']}: window {row['window']} is not width x height")
     return faults
+
+
+def lamination_file(path):
+    """The (name, tongue, width, height) lines of laminations.csv, as the program reads them."""
+    rows = []
+    for line in path.read_text(encoding="utf-8").splitlines():
+        if line and not line.startswith("#"):
+            name, *sizes = line.split(";")
+            rows.append((name, *map(float, sizes)))
+    return rows
+
+
+def code_table(source, name):
+    """The rows of a constexpr array of calc/enamelled_wire.cpp, as tuples of numbers."""
+    body = re.search(name + r"[^{]*\{(.*?)\}\)?;", source, re.S).group(1)
+    rows = re.findall(r"\{([^{}]*)\}", body) or [body]
+    return [tuple(float(x) for x in r.split(",") if x.strip()) for r in rows]
 
 
 ROW_CHECKS = {"wiresize.htm": wire_size_row, "wiretype.htm": wire_type_row,
@@ -153,6 +175,7 @@ def main():
         results.append((name, faults))
 
     diameters = {}
+    tables = {}
     for name, (columns, fewest) in PAGES.items():
         path = data / name
         if not path.is_file():
@@ -183,6 +206,7 @@ def main():
         if rows:
             check(f"{name}: header row repeats on every printed page",
                   [] if page.theads else ["no <thead>"])
+        tables[name] = rows
         faults = []
         for row in rows:
             faults += ROW_CHECKS[name](row)
@@ -197,6 +221,25 @@ def main():
         series = set(diameters["wiresize.htm"])
         check("wiretype.htm: every diameter is in the series of wiresize.htm",
               [f"{d} is not" for d in diameters["wiretype.htm"] if d not in series])
+
+    if "dimensions.htm" in tables:
+        page = [(r["name"].strip(), *(number(r[c])[0] for c in ("tongue", "width", "height")))
+                for r in tables["dimensions.htm"]]
+        shipped = lamination_file(data / "laminations.csv")
+        check("laminations.csv: the laminations of dimensions.htm, in its order",
+              [] if page == shipped else [f"page {page}", f"file {shipped}"])
+
+    source = (data.parent / "calc" / "enamelled_wire.cpp").read_text(encoding="utf-8")
+    if "wiresize.htm" in diameters:
+        series = list(code_table(source, "kStandardDiameters")[0])
+        check("calc/enamelled_wire.cpp: the standard diameters of wiresize.htm",
+              [] if series == diameters["wiresize.htm"] else [f"{series}"])
+    if "wiretype.htm" in tables:
+        page = [(number(r["d"])[0], number(r["g2"])[0]) for r in tables["wiretype.htm"]]
+        grade2 = code_table(source, "kGrade2Sizes")
+        check("calc/enamelled_wire.cpp: the grade 2 diameters of wiretype.htm",
+              [] if grade2 == page else [f"{a} != {b}" for a, b in zip(grade2, page) if a != b]
+              or [f"{len(grade2)} rows, page {len(page)}"])
 
     failed = 0
     for name, faults in results:

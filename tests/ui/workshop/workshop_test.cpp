@@ -53,10 +53,10 @@ private slots:
         form().findChild<QAction*>("WindingSheet1")->trigger();
         QVERIFY(sheet().isVisible());
         const QString text = sheet().sheetText();
-        QVERIFY(text.contains("Диаметр провода по меди / в эмали, мм - 0,270 / 0,318\r\n"));
+        QVERIFY(text.contains("Диаметр провода по меди / в эмали, мм - 0,270 / 0,319\r\n"));
         // The core as its fields show it, 31,62 x 31,62 with a 15,81 x 47,43 window.
         QVERIFY(text.contains("Сопротивление при 20 °C / при рабочей температуре, Ом - "
-                              "53,832 / 65,467\r\n"));
+                              "53,840 / 65,478\r\n"));
         QVERIFY(text.contains("Витков для номинального напряжения под нагрузкой : 71\r\n"));
         QVERIFY(text.contains("Обмотки помещаются в окне.\r\n"));
 
