@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
     // Without its windows there is no program to run.
     if (!navivor::showingFailures([&] { windows = std::make_unique<navivor::NavivorWindows>(); }))
         return 1;
-    windows->mainWindow->show();
+    windows->mainWindow().show();
     application.exec();
     return 0;
 }

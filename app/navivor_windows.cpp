@@ -8,53 +8,73 @@ namespace navivor {
 
 // A failure in a window's creation step is shown like any other, and start-up goes on: the
 // window itself exists all the same.
-NavivorWindows::NavivorWindows() {
-    const CurrentLanguage language = [this] { return currentLanguage(); };
-    create(mainWindow, Desktop::instance(), language);
-    showingFailures([this] { mainWindow->runCreationStep(); });
-    create(aboutBox, Desktop::instance(), mainWindow.get());
-    create(resultsWindow, Desktop::instance());
-    mainWindow->showReportsIn(*resultsWindow);
-    create(languageChooser, inCreationOrder_, mainWindow.get());
-    QObject::connect(
-        languageChooser.get(), &LanguageChooser::languageApplied, mainWindow.get(),
-        [this](const QString&, const LanguageTexts& texts) { mainWindow->languageApplied(texts); });
-    showingFailures([this] { languageChooser->runCreationStep(); });
-    create(usageWindow);
-    QObject::connect(languageChooser.get(), &LanguageChooser::languageApplied, usageWindow.get(),
-                     [this](const QString& name) { usageWindow->useLanguage(name); });
-    create(rectifierDialog, language, mainWindow.get());
-    QObject::connect(rectifierDialog.get(), &RectifierDialog::secondaryChosen, mainWindow.get(),
-                     [this](int row, const QString& voltage, const QString& current) {
-                         mainWindow->enterSecondary(row, voltage, current);
+NavivorWindows::NavivorWindows()
+    : language_([this] { return currentLanguage(); }) {
+    made(mainWindow_, Desktop::instance(), language_);
+    showingFailures([this] { mainWindow_->runCreationStep(); });
+    mainWindow_->showReportsIn([this]() -> ResultsWindow& { return resultsWindow(); });
+    made(languageChooser_, inCreationOrder_, mainWindow_.get());
+    QObject::connect(languageChooser_.get(), &LanguageChooser::languageApplied, mainWindow_.get(),
+                     [this](const QString&, const LanguageTexts& texts) {
+                         mainWindow_->languageApplied(texts);
                      });
-    create(windingSheetWindow, language, Desktop::instance());
+    showingFailures([this] { languageChooser_->runCreationStep(); });
     connectMainWindowCommands();
-    // The saved language was applied before these windows existed.
-    for (QWidget* later :
-         {static_cast<QWidget*>(usageWindow.get()), static_cast<QWidget*>(rectifierDialog.get()),
-          static_cast<QWidget*>(windingSheetWindow.get())})
-        languageChooser->applyToLaterWindow(later);
-    usageWindow->useLanguage(languageChooser->languageName());
+}
+
+NavivorWindows::~NavivorWindows() = default;
+
+AboutBox& NavivorWindows::aboutBox() {
+    return made(aboutBox_, Desktop::instance(), mainWindow_.get());
+}
+
+ResultsWindow& NavivorWindows::resultsWindow() {
+    return made(resultsWindow_, Desktop::instance());
+}
+
+UsageWindow& NavivorWindows::usageWindow() {
+    if (!usageWindow_) {
+        made(usageWindow_);
+        usageWindow_->useLanguage(languageChooser_->languageName());
+        QObject::connect(languageChooser_.get(), &LanguageChooser::languageApplied,
+                         usageWindow_.get(),
+                         [this](const QString& name) { usageWindow_->useLanguage(name); });
+    }
+    return *usageWindow_;
+}
+
+RectifierDialog& NavivorWindows::rectifierDialog() {
+    if (!rectifierDialog_) {
+        made(rectifierDialog_, language_, mainWindow_.get());
+        QObject::connect(rectifierDialog_.get(), &RectifierDialog::secondaryChosen,
+                         mainWindow_.get(),
+                         [this](int row, const QString& voltage, const QString& current) {
+                             mainWindow_->enterSecondary(row, voltage, current);
+                         });
+    }
+    return *rectifierDialog_;
+}
+
+WindingSheetWindow& NavivorWindows::windingSheetWindow() {
+    return made(windingSheetWindow_, language_, Desktop::instance());
 }
 
 QString NavivorWindows::currentLanguage() const {
-    return languageChooser ? languageChooser->languageName() : QString();
+    return languageChooser_ ? languageChooser_->languageName() : QString();
 }
 
 void NavivorWindows::connectMainWindowCommands() {
-    MainWindow* main = mainWindow.get();
-    QObject::connect(main, &MainWindow::languageChooserAsked, languageChooser.get(),
-                     [this] { languageChooser->exec(); });
-    QObject::connect(main, &MainWindow::aboutBoxAsked, aboutBox.get(),
-                     [this] { aboutBox->exec(); });
-    QObject::connect(main, &MainWindow::usageWindowAsked, usageWindow.get(),
-                     [this] { usageWindow->showInFront(); });
-    QObject::connect(main, &MainWindow::rectifierAsked, rectifierDialog.get(),
-                     [this](int secondaries) { rectifierDialog->showFor(secondaries); });
-    QObject::connect(main, &MainWindow::windingSheetAsked, windingSheetWindow.get(),
+    MainWindow* main = mainWindow_.get();
+    QObject::connect(main, &MainWindow::languageChooserAsked, main,
+                     [this] { languageChooser_->exec(); });
+    QObject::connect(main, &MainWindow::aboutBoxAsked, main, [this] { aboutBox().exec(); });
+    QObject::connect(main, &MainWindow::usageWindowAsked, main,
+                     [this] { usageWindow().showInFront(); });
+    QObject::connect(main, &MainWindow::rectifierAsked, main,
+                     [this](int secondaries) { rectifierDialog().showFor(secondaries); });
+    QObject::connect(main, &MainWindow::windingSheetAsked, main,
                      [this](const CalculatedTransformer& transformer) {
-                         windingSheetWindow->showFor(transformer);
+                         windingSheetWindow().showFor(transformer);
                      });
 }
 

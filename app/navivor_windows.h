@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The windows of the program, created in a fixed order at start-up and destroyed in the
-// reverse order at the end. Each window's creation may use the windows made before it.
-// A window that cannot be built fails the whole construction: there is no program without it.
+// The windows of the program. The main window and the language chooser, which holds the
+// language in force, are made at start-up; every other window when it is first needed, with
+// the language in force applied as the start-up walk would have applied it. They are
+// destroyed in the reverse order of their declaration here.
+// A window that cannot be built fails its making: there is no program without it.
 #pragma once
 
 #include "ui/current_language.h"
@@ -20,33 +22,48 @@ namespace navivor {
 class NavivorWindows {
 public:
     NavivorWindows();
+    ~NavivorWindows();
 
-    // The windows in the order they were made.
+    // The windows made so far, in the order they were made; the language walk walks it.
     const QList<QWidget*>& inCreationOrder() const { return inCreationOrder_; }
 
-    // Declared in creation order, so they are destroyed last first.
-    std::unique_ptr<MainWindow> mainWindow;
-    std::unique_ptr<AboutBox> aboutBox;
-    std::unique_ptr<ResultsWindow> resultsWindow;
-    std::unique_ptr<LanguageChooser> languageChooser;
-    std::unique_ptr<UsageWindow> usageWindow;
-    // The bench tools come after the five windows of the calculation.
-    std::unique_ptr<RectifierDialog> rectifierDialog;
-    std::unique_ptr<WindingSheetWindow> windingSheetWindow;
+    MainWindow& mainWindow() const { return *mainWindow_; }
+    LanguageChooser& languageChooser() const { return *languageChooser_; }
+    AboutBox& aboutBox();
+    ResultsWindow& resultsWindow();
+    UsageWindow& usageWindow();
+    // The bench tools of the "Сервис" menu.
+    RectifierDialog& rectifierDialog();
+    WindingSheetWindow& windingSheetWindow();
 
 private:
-    // Makes the window, keeps it, and lists it for the language walk.
+    // Makes the window unless it exists, keeps it, lists it for the language walk and gives
+    // it the language in force.
     template <typename Window, typename... Arguments>
-    void create(std::unique_ptr<Window>& owner, Arguments&&... arguments) {
-        owner = std::make_unique<Window>(std::forward<Arguments>(arguments)...);
-        inCreationOrder_.append(owner.get());
+    Window& made(std::unique_ptr<Window>& owner, Arguments&&... arguments) {
+        if (!owner) {
+            owner = std::make_unique<Window>(std::forward<Arguments>(arguments)...);
+            inCreationOrder_.append(owner.get());
+            if (languageChooser_)
+                languageChooser_->applyToLaterWindow(owner.get());
+        }
+        return *owner;
     }
     // The language in force, for the windows made before the chooser that knows it.
     QString currentLanguage() const;
-    // The main window's commands for the windows made after it.
+    // The main window's commands for the other windows.
     void connectMainWindowCommands();
 
+    CurrentLanguage language_;
     QList<QWidget*> inCreationOrder_;
+    // Declared in the designed order of creation, so they are destroyed last first.
+    std::unique_ptr<MainWindow> mainWindow_;
+    std::unique_ptr<AboutBox> aboutBox_;
+    std::unique_ptr<ResultsWindow> resultsWindow_;
+    std::unique_ptr<LanguageChooser> languageChooser_;
+    std::unique_ptr<UsageWindow> usageWindow_;
+    std::unique_ptr<RectifierDialog> rectifierDialog_;
+    std::unique_ptr<WindingSheetWindow> windingSheetWindow_;
 };
 
 } // namespace navivor

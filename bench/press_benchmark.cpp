@@ -70,9 +70,9 @@ BENCHMARK(CalculationAlone);
 // The program's windows, the main one shown with the design typed in.
 std::unique_ptr<NavivorWindows> windowsWithTheDesign() {
     auto windows = std::make_unique<NavivorWindows>();
-    windows->mainWindow->show();
-    enter(*windows->mainWindow, fiftySecondaries());
-    windows->mainWindow->inputs().thickness->setText("0,5");
+    windows->mainWindow().show();
+    enter(windows->mainWindow(), fiftySecondaries());
+    windows->mainWindow().inputs().thickness->setText("0,5");
     return windows;
 }
 
@@ -80,8 +80,8 @@ void CalculatePressInWindow(benchmark::State& state) {
     const std::unique_ptr<NavivorWindows> program = windowsWithTheDesign();
     NavivorWindows& windows = *program;
     for (auto _ : state) {
-        windows.mainWindow->inputs().reset->click(); // back to calculation mode
-        windows.mainWindow->inputs().calculate->click();
+        windows.mainWindow().inputs().reset->click(); // back to calculation mode
+        windows.mainWindow().inputs().calculate->click();
         QCoreApplication::processEvents();
     }
 }
@@ -110,12 +110,12 @@ void FillPressInWindow(benchmark::State& state) {
     NavivorWindows& windows = *program;
     for (auto _ : state) {
         state.PauseTiming();
-        windows.mainWindow->inputs().reset->click();
-        windows.mainWindow->inputs().calculate->click();
-        enterDiameters(*windows.mainWindow);
+        windows.mainWindow().inputs().reset->click();
+        windows.mainWindow().inputs().calculate->click();
+        enterDiameters(windows.mainWindow());
         QCoreApplication::processEvents();
         state.ResumeTiming();
-        windows.mainWindow->inputs().calculate->click();
+        windows.mainWindow().inputs().calculate->click();
         QCoreApplication::processEvents();
     }
 }

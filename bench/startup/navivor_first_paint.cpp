@@ -8,7 +8,7 @@
 int main(int argc, char** argv) {
     navivor::NavivorApplication application(argc, argv);
     navivor::NavivorWindows windows;
-    navivor::bench::quitAfterFirstPaint(windows.mainWindow.get());
-    windows.mainWindow->show();
+    navivor::bench::quitAfterFirstPaint(&windows.mainWindow());
+    windows.mainWindow().show();
     return application.exec();
 }

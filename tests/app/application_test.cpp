@@ -95,16 +95,16 @@ private slots:
 
     void windowsAreCreatedHiddenButTheMainWindow() {
         NavivorWindows windows;
-        QCOMPARE(windows.mainWindow->objectName(), QString("MainForm"));
-        QCOMPARE(windows.aboutBox->windowTitle(), QString("О программе"));
-        QCOMPARE(windows.resultsWindow->windowTitle(), QString("Результаты расчета"));
-        QCOMPARE(windows.languageChooser->windowTitle(), QString("Выбор языка"));
-        QCOMPARE(windows.usageWindow->windowTitle(), QString("Как пользоваться программой."));
-        for (QWidget* window : std::initializer_list<QWidget*>{
-                 windows.aboutBox.get(), windows.resultsWindow.get(), windows.languageChooser.get(),
-                 windows.usageWindow.get()})
+        QCOMPARE(windows.mainWindow().objectName(), QString("MainForm"));
+        QCOMPARE(windows.aboutBox().windowTitle(), QString("О программе"));
+        QCOMPARE(windows.resultsWindow().windowTitle(), QString("Результаты расчета"));
+        QCOMPARE(windows.languageChooser().windowTitle(), QString("Выбор языка"));
+        QCOMPARE(windows.usageWindow().windowTitle(), QString("Как пользоваться программой."));
+        for (QWidget* window :
+             std::initializer_list<QWidget*>{&windows.aboutBox(), &windows.resultsWindow(),
+                                             &windows.languageChooser(), &windows.usageWindow()})
             QVERIFY(!window->isVisible());
-        QCOMPARE(windows.languageChooser->languageName(), QString());
+        QCOMPARE(windows.languageChooser().languageName(), QString());
     }
 
     void languageFilesAreListedAndNameTheCurrentLanguage() {
@@ -114,14 +114,14 @@ private slots:
         english.write("[MainForm]\nButton1_=Fill\n");
         english.close();
         NavivorWindows windows;
-        QCOMPARE(windows.languageChooser->findChild<QComboBox*>("LangList")->count(), 2);
-        QCOMPARE(windows.languageChooser->languageName(), QString("Russian"));
-        windows.languageChooser->findChild<QComboBox*>("LangList")->setEditText("English");
-        windows.mainWindow->inputs().windingsGrid->setCell(1, 1, "12");
-        windows.mainWindow->inputs().windingsGrid->setCell(2, 1, "2");
-        windows.mainWindow->inputs().coreSection->setValue(1000);
-        windows.mainWindow->inputs().calculate->click();
-        QCOMPARE(windows.mainWindow->inputs().calculate->text(), QString("Fill"));
+        QCOMPARE(windows.languageChooser().findChild<QComboBox*>("LangList")->count(), 2);
+        QCOMPARE(windows.languageChooser().languageName(), QString("Russian"));
+        windows.languageChooser().findChild<QComboBox*>("LangList")->setEditText("English");
+        windows.mainWindow().inputs().windingsGrid->setCell(1, 1, "12");
+        windows.mainWindow().inputs().windingsGrid->setCell(2, 1, "2");
+        windows.mainWindow().inputs().coreSection->setValue(1000);
+        windows.mainWindow().inputs().calculate->click();
+        QCOMPARE(windows.mainWindow().inputs().calculate->text(), QString("Fill"));
     }
 
     // At start-up the saved language is walked over the windows made before the chooser.
@@ -153,25 +153,26 @@ private slots:
         if (!saved.isEmpty())
             writeFile("Navivor.ini", "[Language]\nLang=" + saved + "\n");
         NavivorWindows windows;
-        QCOMPARE(windows.mainWindow->windowTitle(), caption);
-        QCOMPARE(windows.languageChooser->languageName(), nameField);
+        QCOMPARE(windows.mainWindow().windowTitle(), caption);
+        QCOMPARE(windows.languageChooser().languageName(), nameField);
         const bool applied = caption == "Transformer";
-        QCOMPARE(windows.mainWindow->findChild<QLabel*>("Label1")->text(),
+        QCOMPARE(windows.mainWindow().findChild<QLabel*>("Label1")->text(),
                  applied ? "Windings" : "Количество вторичных обмоток");
-        QCOMPARE(windows.mainWindow->findChild<QToolButton*>("ToolButton1")->toolTip(),
+        QCOMPARE(windows.mainWindow().findChild<QToolButton*>("ToolButton1")->toolTip(),
                  applied ? "Save" : "Сохранить результаты");
-        QCOMPARE(windows.mainWindow->inputs().windingsGrid->cell(0, 0),
+        QCOMPARE(windows.mainWindow().inputs().windingsGrid->cell(0, 0),
                  applied ? "  No." : "  № обм.");
-        QCOMPARE(windows.aboutBox->windowTitle(), applied ? "About" : "О программе");
-        QCOMPARE(windows.resultsWindow->windowTitle(), applied ? "Results" : "Результаты расчета");
-        QCOMPARE(windows.languageChooser->windowTitle(), applied ? "Language" : "Выбор языка");
+        QCOMPARE(windows.aboutBox().windowTitle(), applied ? "About" : "О программе");
+        QCOMPARE(windows.resultsWindow().windowTitle(), applied ? "Results" : "Результаты расчета");
+        QCOMPARE(windows.languageChooser().windowTitle(), applied ? "Language" : "Выбор языка");
         // Made after the chooser, it takes the language all the same, its usage text too.
-        QCOMPARE(windows.usageWindow->windowTitle(),
+        QCOMPARE(windows.usageWindow().windowTitle(),
                  applied ? "Usage" : "Как пользоваться программой.");
-        QCOMPARE(windows.usageWindow->findChild<QPlainTextEdit*>("Memo1")->toPlainText().startsWith(
-                     "Usage text"),
-                 applied);
-        QCOMPARE(windows.mainWindow->findChild<QLabel*>("ST1")->text(), QString("Navivor"));
+        QCOMPARE(
+            windows.usageWindow().findChild<QPlainTextEdit*>("Memo1")->toPlainText().startsWith(
+                "Usage text"),
+            applied);
+        QCOMPARE(windows.mainWindow().findChild<QLabel*>("ST1")->text(), QString("Navivor"));
     }
 
     // With no settings file yet, the desktop's locale picks the language whose file names it.
@@ -202,30 +203,30 @@ private slots:
         NavivorWindows windows;
         for (std::size_t i = 0; i < std::size(names); ++i)
             saved[i].isNull() ? qunsetenv(names[i]) : qputenv(names[i], saved[i]);
-        QCOMPARE(windows.languageChooser->languageName(), chosen);
+        QCOMPARE(windows.languageChooser().languageName(), chosen);
     }
 
     void applyingWalksEveryWindowInFillModeToo() {
         writeFile("lang/English.ini", kEnglish);
         NavivorWindows windows;
-        windows.mainWindow->inputs().windingsGrid->setCell(1, 1, "12");
-        windows.mainWindow->inputs().windingsGrid->setCell(2, 1, "2");
-        windows.mainWindow->inputs().coreSection->setValue(1000);
-        windows.mainWindow->inputs().calculate->click();
-        QCOMPARE(windows.mainWindow->inputs().calculate->text(), QString("Заполнение"));
+        windows.mainWindow().inputs().windingsGrid->setCell(1, 1, "12");
+        windows.mainWindow().inputs().windingsGrid->setCell(2, 1, "2");
+        windows.mainWindow().inputs().coreSection->setValue(1000);
+        windows.mainWindow().inputs().calculate->click();
+        QCOMPARE(windows.mainWindow().inputs().calculate->text(), QString("Заполнение"));
 
         const auto apply = [&windows](const QString& name) {
-            windows.languageChooser->findChild<QComboBox*>("LangList")->setEditText(name);
-            windows.languageChooser->findChild<QPushButton*>("Button1")->click();
+            windows.languageChooser().findChild<QComboBox*>("LangList")->setEditText(name);
+            windows.languageChooser().findChild<QPushButton*>("Button1")->click();
         };
         apply("English");
         // The caption of the mode the cycle is in; menu items at every level.
-        QCOMPARE(windows.mainWindow->inputs().calculate->text(), QString("Fill"));
-        QCOMPARE(windows.mainWindow->findChild<QMenu*>("N7")->title(), QString("Tools"));
-        QCOMPARE(windows.mainWindow->findChild<QMenu*>("N9")->title(), QString("Reference"));
-        QCOMPARE(windows.mainWindow->findChild<QAction*>("N10")->text(), QString("Wire sizes"));
-        QCOMPARE(windows.usageWindow->windowTitle(), QString("Usage"));
-        QCOMPARE(windows.mainWindow->inputs().windingsGrid->cell(3, 0), QString("  Диам.пр."));
+        QCOMPARE(windows.mainWindow().inputs().calculate->text(), QString("Fill"));
+        QCOMPARE(windows.mainWindow().findChild<QMenu*>("N7")->title(), QString("Tools"));
+        QCOMPARE(windows.mainWindow().findChild<QMenu*>("N9")->title(), QString("Reference"));
+        QCOMPARE(windows.mainWindow().findChild<QAction*>("N10")->text(), QString("Wire sizes"));
+        QCOMPARE(windows.usageWindow().windowTitle(), QString("Usage"));
+        QCOMPARE(windows.mainWindow().inputs().windingsGrid->cell(3, 0), QString("  Диам.пр."));
 
         // Qt's own dialogs follow the locale a language file names.
         writeFile("lang/Ukrainian.ini", "[Language]\nLocale=uk\n");
@@ -239,8 +240,8 @@ private slots:
 
         // Without a file the texts shown stay; only the headings return to the built-in ones.
         apply("German");
-        QCOMPARE(windows.mainWindow->findChild<QLabel*>("Label1")->text(), QString("Windings"));
-        QCOMPARE(windows.mainWindow->inputs().windingsGrid->cell(0, 0), QString("  № обм."));
+        QCOMPARE(windows.mainWindow().findChild<QLabel*>("Label1")->text(), QString("Windings"));
+        QCOMPARE(windows.mainWindow().inputs().windingsGrid->cell(0, 0), QString("  № обм."));
     }
 
     // The windows are made with the catalogue's texts, which the shipped Russian.ini writes
@@ -263,24 +264,24 @@ private slots:
             return shown;
         };
         QStringList before = texts();
-        windows.languageChooser->findChild<QComboBox*>("LangList")->setEditText("russian");
-        windows.languageChooser->findChild<QPushButton*>("Button1")->click();
+        windows.languageChooser().findChild<QComboBox*>("LangList")->setEditText("russian");
+        windows.languageChooser().findChild<QPushButton*>("Button1")->click();
         before.replaceInStrings("Label4=Диам. пр.", "Label4= Диам.пр.");
         QCOMPARE(texts(), before);
     }
 
     void aFailedPressShowsItsMessageAndKeepsItsLines() {
         NavivorWindows windows;
-        windows.mainWindow->show();
-        windows.mainWindow->inputs().windingsGrid->setCell(1, 1, "12");
-        windows.mainWindow->inputs().windingsGrid->setCell(2, 1, "-2");
-        windows.mainWindow->inputs().coreSection->setValue(1000);
-        QTest::mouseClick(windows.mainWindow->inputs().calculate, Qt::LeftButton);
+        windows.mainWindow().show();
+        windows.mainWindow().inputs().windingsGrid->setCell(1, 1, "12");
+        windows.mainWindow().inputs().windingsGrid->setCell(2, 1, "-2");
+        windows.mainWindow().inputs().coreSection->setValue(1000);
+        QTest::mouseClick(windows.mainWindow().inputs().calculate, Qt::LeftButton);
         QCOMPARE(fixture().desktop().messages().size(), 1);
         QCOMPARE(fixture().desktop().messages()[0].text,
                  QString("Invalid floating point operation."));
-        QCOMPARE(windows.resultsWindow->reportText(), QString()); // cleared before the failure
-        QCOMPARE(windows.mainWindow->inputs().calculate->text(), QString("Расчитать"));
+        QCOMPARE(windows.resultsWindow().reportText(), QString()); // cleared before the failure
+        QCOMPARE(windows.mainWindow().inputs().calculate->text(), QString("Расчитать"));
     }
 };
 

@@ -2,7 +2,6 @@
 #include "ui/main/calculate_press.h"
 
 #include "ui/main/windings_grid_sizing.h"
-#include "ui/results/results_window.h"
 #include "ui/widgets/spin_field.h"
 #include "ui/widgets/string_grid.h"
 
@@ -35,8 +34,8 @@ CalculatePress::CalculatePress(Fields fields, WindingsGridSizing& gridSizing, De
     , desktop_(desktop)
     , currentLanguage_(std::move(currentLanguage)) {}
 
-void CalculatePress::showReportsIn(ResultsWindow& results) {
-    results_ = &results;
+void CalculatePress::showReportsIn(ResultsSource results) {
+    results_ = std::move(results);
 }
 
 WindingDesign CalculatePress::readDesign() const {
@@ -67,11 +66,11 @@ void CalculatePress::showPressResults(const WindingDesign& design, const ReportL
             updateCell(fields_.windingsGrid, kDiameterColumn, gridRow, row.diameter);
     }
     if (report.cleared)
-        results_->clearReport();
+        results_().clearReport();
     QStringList lines;
     for (const std::string& line : report.lines)
         lines.append(QString::fromStdString(line));
-    results_->appendLines(lines);
+    results_().appendLines(lines);
 }
 
 bool CalculatePress::press(QWidget* parent) {
@@ -104,7 +103,7 @@ bool CalculatePress::press(QWidget* parent) {
         break;
     }
 
-    results_->showResults();
+    results_().showResults();
     if (!gridSizing_.hasDiameterColumn())
         gridSizing_.addDiameterColumn(QString::fromStdString(texts.mainForm("Label4")));
     return true;
@@ -126,13 +125,13 @@ void CalculatePress::languageApplied(const LanguageTexts& texts) {
 // order.
 void CalculatePress::reset() {
     lastCalculation_.reset();
-    results_->clearReport();
+    results_().clearReport();
     returnToCalculationMode();
 }
 
 void CalculatePress::resultsClosed() {
-    results_->clearPrintBuffer();
-    results_->clearReport();
+    results_().clearPrintBuffer();
+    results_().clearReport();
     returnToCalculationMode();
 }
 

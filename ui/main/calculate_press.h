@@ -8,6 +8,7 @@
 #include "i18n/language_file.h"
 #include "ui/current_language.h"
 #include "ui/desktop/desktop.h"
+#include "ui/results/results_window.h"
 
 #include <optional>
 
@@ -17,7 +18,6 @@ class QWidget;
 
 namespace navivor {
 
-class ResultsWindow;
 class SpinField;
 class StringGrid;
 class WindingsGridSizing;
@@ -38,7 +38,7 @@ public:
     // The language in force is asked of currentLanguage at every press.
     CalculatePress(Fields fields, WindingsGridSizing& gridSizing, Desktop& desktop,
                    CurrentLanguage currentLanguage);
-    void showReportsIn(ResultsWindow& results);
+    void showReportsIn(ResultsSource results);
 
     // Runs the cycle once ("Расчитать" / "Заполнение"); true when the results window shows a
     // new report.
@@ -63,7 +63,7 @@ private:
     WindingsGridSizing& gridSizing_;
     Desktop& desktop_;
     CurrentLanguage currentLanguage_;
-    ResultsWindow* results_ = nullptr;
+    ResultsSource results_;
     CalculationCycle cycle_;
     // The language of the most recent press.
     std::optional<QString> lastPressLanguage_;

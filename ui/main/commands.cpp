@@ -32,15 +32,16 @@ void MainWindow::reset() {
 }
 
 void MainWindow::menuOpened() {
-    enableSaveAndPrintItems(results_->reportHasText());
+    // No results window yet, no report.
+    enableSaveAndPrintItems(results_ && results_->reportHasText());
 }
 
 void MainWindow::saveReport() {
-    results_->saveReport(this);
+    results().saveReport(this);
 }
 
 void MainWindow::printReport() {
-    results_->printReport(this);
+    results().printReport(this);
 }
 
 void MainWindow::exitProgram() {

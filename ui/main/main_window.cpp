@@ -193,10 +193,17 @@ MainWindow::Inputs MainWindow::inputs() const {
             thicknessField_, calculateButton_,  resetButton_};
 }
 
-void MainWindow::showReportsIn(ResultsWindow& results) {
-    results_ = &results;
-    calculatePress_->showReportsIn(results);
-    connect(&results, &ResultsWindow::closing, this, command(&MainWindow::resultsClosed));
+void MainWindow::showReportsIn(ResultsSource results) {
+    resultsSource_ = std::move(results);
+    calculatePress_->showReportsIn([this]() -> ResultsWindow& { return this->results(); });
+}
+
+ResultsWindow& MainWindow::results() {
+    if (!results_) {
+        results_ = &resultsSource_();
+        connect(results_, &ResultsWindow::closing, this, command(&MainWindow::resultsClosed));
+    }
+    return *results_;
 }
 
 void MainWindow::setTabOrder() {

@@ -7,6 +7,7 @@
 #include "i18n/language_file.h"
 #include "ui/current_language.h"
 #include "ui/desktop/desktop.h"
+#include "ui/results/results_window.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -25,7 +26,6 @@ namespace navivor {
 class AppearanceState;
 class CalculatePress;
 class Picture;
-class ResultsWindow;
 class SpinField;
 class StaticText;
 class StringGrid;
@@ -37,8 +37,9 @@ public:
     // The language in force is asked of currentLanguage at every press and at close.
     MainWindow(Desktop& desktop, CurrentLanguage currentLanguage);
     ~MainWindow() override;
-    // The window the reports go to, made after this one; its close resets the calculation.
-    void showReportsIn(ResultsWindow& results);
+    // The window the reports go to, made after this one when first needed; its close resets
+    // the calculation.
+    void showReportsIn(ResultsSource results);
 
     // The controls a user types into and presses, for the program's tests and benchmarks.
     struct Inputs {
@@ -78,6 +79,7 @@ private:
     static constexpr int kClientHeight = 294;
 
     void setClientWidth(int width);
+    ResultsWindow& results();
     // The results window was closed: back to calculation mode with an empty report.
     void resultsClosed();
 
@@ -122,6 +124,8 @@ private:
 
     Desktop& desktop_;
     CurrentLanguage currentLanguage_;
+    ResultsSource resultsSource_;
+    // Once made.
     ResultsWindow* results_ = nullptr;
     QWidget* client_;
 

@@ -10,6 +10,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
+
 class QPlainTextEdit;
 class QPushButton;
 class QTextDocument;
@@ -61,5 +63,9 @@ private:
     // Holds the print job's name.
     QTextDocument* jobNameField_;
 };
+
+// How a window made before the results window reaches it: the window is asked for when first
+// needed, and made then.
+using ResultsSource = std::function<ResultsWindow&()>;
 
 } // namespace navivor

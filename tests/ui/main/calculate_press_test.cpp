@@ -37,7 +37,7 @@ class CalculatePressTest : public UiTest {
     UiTestFixture& fixture() override { return mainWindow; }
 
     MainWindow& form() { return mainWindow.form(); }
-    ResultsWindow& results() { return *mainWindow.windows->resultsWindow; }
+    ResultsWindow& results() { return mainWindow.windows->resultsWindow(); }
 
     void typeWorkedExample() {
         MainWindowFixture::typeInto(form().inputs().windingsGrid, 1, 1, "12");

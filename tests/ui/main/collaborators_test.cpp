@@ -112,7 +112,7 @@ private slots:
                               controls.section, controls.windowArea, controls.thickness,
                               controls.calculate},
                              controls.sizing, fixture().desktop(), [] { return QString(); });
-        press.showReportsIn(results);
+        press.showReportsIn([&results]() -> ResultsWindow& { return results; });
         controls.primaryGrid->setCell(0, 0, "220");
         controls.windingsGrid->setCell(1, 1, "12");
         controls.windingsGrid->setCell(2, 1, "2");

@@ -32,7 +32,7 @@ public:
         UiTestFixture::cleanup();
     }
 
-    MainWindow& form() const { return *windows->mainWindow; }
+    MainWindow& form() const { return windows->mainWindow(); }
 
     // Types into a cell of a grid as the user would: select it, then the keys.
     static void typeInto(StringGrid* grid, int column, int row, const QString& keys) {

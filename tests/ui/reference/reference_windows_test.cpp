@@ -20,7 +20,7 @@ class ReferenceWindowsTest : public UiTest {
 
 private slots:
     void usageTextHasItsThreeSectionsAndCannotBeEdited() {
-        QPlainTextEdit* memo = windows().usageWindow->findChild<QPlainTextEdit*>("Memo1");
+        QPlainTextEdit* memo = windows().usageWindow().findChild<QPlainTextEdit*>("Memo1");
         const QStringList lines = memo->toPlainText().split('\n');
         QCOMPARE(lines.size(), 55);
         QCOMPARE(lines.first(), QString());
@@ -32,9 +32,9 @@ private slots:
         QCOMPARE(headings,
                  QStringList({"- Общие сведения -", "- Порядок работы -", "- Пожелания -"}));
 
-        windows().mainWindow->findChild<QAction*>("N16")->trigger();
-        windows().mainWindow->findChild<QAction*>("N16")->trigger();
-        QVERIFY(windows().usageWindow->isVisible());
+        windows().mainWindow().findChild<QAction*>("N16")->trigger();
+        windows().mainWindow().findChild<QAction*>("N16")->trigger();
+        QVERIFY(windows().usageWindow().isVisible());
         memo->setFocus();
         QTest::keyClicks(memo, "abc");
         QCOMPARE(memo->toPlainText().split('\n'), lines);
@@ -43,7 +43,7 @@ private slots:
     }
 
     void aboutBoxShowsTheProgramAndClosesOnEnter() {
-        AboutBox* box = windows().aboutBox.get();
+        AboutBox* box = &windows().aboutBox();
         QCOMPARE(box->findChild<QLabel*>("ProductName")->text(), QString("Navivor"));
         QCOMPARE(box->findChild<QLabel*>("Version")->text(), QString("Ver.  2.01"));
         bool shown = false;
@@ -51,13 +51,13 @@ private slots:
             shown = window == box;
             QTest::keyClick(box, Qt::Key_Return);
         });
-        windows().mainWindow->findChild<QAction*>("About1")->trigger();
+        windows().mainWindow().findChild<QAction*>("About1")->trigger();
         QVERIFY(shown);
         QVERIFY(!box->isVisible());
     }
 
     void theMailAddressOpensANewMessage() {
-        QTest::mouseClick(windows().aboutBox->findChild<QLabel*>("StaticText1"), Qt::LeftButton);
+        QTest::mouseClick(windows().aboutBox().findChild<QLabel*>("StaticText1"), Qt::LeftButton);
         QCOMPARE(mainWindow.desktop().openedUrls(),
                  QList<QUrl>({QUrl("mailto:navivor@example.org")}));
     }

@@ -20,8 +20,8 @@ class WorkshopTest : public UiTest {
     UiTestFixture& fixture() override { return mainWindow; }
 
     MainWindow& form() { return mainWindow.form(); }
-    RectifierDialog& rectifier() { return *mainWindow.windows->rectifierDialog; }
-    WindingSheetWindow& sheet() { return *mainWindow.windows->windingSheetWindow; }
+    RectifierDialog& rectifier() { return mainWindow.windows->rectifierDialog(); }
+    WindingSheetWindow& sheet() { return mainWindow.windows->windingSheetWindow(); }
     void press() { QTest::mouseClick(form().inputs().calculate, Qt::LeftButton); }
 
 private slots:
@@ -39,7 +39,7 @@ private slots:
 
         MainWindowFixture::typeInto(form().inputs().coreSection, "1000");
         press();
-        QVERIFY(mainWindow.windows->resultsWindow->reportText().contains(
+        QVERIFY(mainWindow.windows->resultsWindow().reportText().contains(
             "Мощность нагрузки, Вт - 20,16\r\n"));
     }
 
@@ -132,10 +132,11 @@ private slots:
                 QVERIFY(form().close()); // keeps the language in the settings file
                 mainWindow.windows = std::make_unique<NavivorWindows>();
             } else {
-                mainWindow.windows->languageChooser->findChild<QComboBox*>("LangList")
+                mainWindow.windows->languageChooser()
+                    .findChild<QComboBox*>("LangList")
                     ->setEditText("Test");
                 QTest::mouseClick(
-                    mainWindow.windows->languageChooser->findChild<QPushButton*>("Button1"),
+                    mainWindow.windows->languageChooser().findChild<QPushButton*>("Button1"),
                     Qt::LeftButton);
             }
             QCOMPARE(form().findChild<QAction*>("Rectifier1")->text(), QString("Rectifier..."));
