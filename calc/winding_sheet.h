@@ -11,6 +11,7 @@
 #include "turn_store.h"
 #include "winding_calculation.h"
 #include "winding_design.h"
+#include "window_fit.h"
 
 #include <cstdint>
 #include <optional>
@@ -45,6 +46,7 @@ struct WindingAllowances {
     double workingTemperature = 75; // degC: IEC 60076-1's reference temperature for losses
     double bobbinWall = 1;          // mm: the tube round the tongue and each cheek
     double layerInsulation = 0.05;  // mm: the tape laid over every layer
+    FitAllowances fit;              // what the fit rule adds to the windings' build-up
 };
 
 struct SheetWinding {
@@ -98,8 +100,9 @@ struct WindingSheet {
     std::vector<SheetRow> secondaries;
     double totalMass = 0;
     double totalLoss = 0;
-    double totalBuildUp = 0; // mm, bobbin wall included
-    bool fits = false;
+    double totalBuildUp = 0;         // mm, bobbin wall included
+    FitVerdict fit;                  // by the winder's fit rule
+    bool fits = false;               // the fit rule does not refuse it: it fits or is tight
     double fluxDensity = 0;          // T at the nominal mains voltage
     double fluxDensityHighMains = 0; // T at the mains voltage + 10 %
 };
@@ -110,6 +113,11 @@ class FigureOutOfRange : public Failure {
 public:
     using Failure::Failure;
 };
+
+// Raises FigureOutOfRange naming the figure and the range least to most when the value is
+// outside it; text gives the message from the language's [WindingSheetForm] section.
+void requireFigureInRange(double value, double least, double most, const std::string& figure,
+                          const MessageLookup& text);
 
 // text gives the texts of the language's [WindingSheetForm] section. Raises FigureOutOfRange
 // for the first figure out of its range (the core and allowances first, then the wires in
