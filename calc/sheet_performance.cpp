@@ -48,8 +48,9 @@ SheetPerformance sheetPerformance(const CalculatedTransformer& transformer,
     performance.surfaceCm2 = surfaceArea(core, sheet.totalBuildUp);
 
     WindingAllowances hot = allowances;
-    double temperature = inputs.ambient;
-    for (int round = 0; round < kMostRounds; ++round) {
+    double temperature = inputs.heldTemperature.value_or(inputs.ambient);
+    const int rounds = inputs.heldTemperature ? 1 : kMostRounds;
+    for (int round = 0; round < rounds; ++round) {
         hot.workingTemperature = temperature;
         performance.settled = computeWindingSheet(transformer, core, hot, text);
         performance.copperLoss = performance.settled.totalLoss;

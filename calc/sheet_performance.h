@@ -7,6 +7,7 @@
 #include "core_steel.h"
 #include "winding_sheet.h"
 
+#include <optional>
 #include <vector>
 
 namespace navivor {
@@ -17,6 +18,8 @@ struct PerformanceInputs {
     double ambient = 25;               // degC of the still air round the transformer
     // degC the insulation may reach: thermal class B of IEC 60085.
     double insulationClass = 130;
+    // The copper held at this temperature, degC; none: at the one its losses settle at.
+    std::optional<double> heldTemperature;
 };
 
 struct SheetPerformance {
