@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core_steel.h"
 
+#include "text/failure.h"
+#include "text/number_text.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -44,6 +47,14 @@ constexpr double kMagneticConstant = 4e-7 * std::numbers::pi; // H/m
 
 std::span<const SteelGrade> steelGrades() {
     return kGrades;
+}
+
+double typedThickness(std::string_view text) {
+    try {
+        return toDouble(textToNumber(text));
+    } catch (const Failure&) {
+        return 0;
+    }
 }
 
 const SteelGrade* steelGradeNamed(std::string_view name) {

@@ -30,6 +30,9 @@ struct SteelGrade {
 
 std::span<const SteelGrade> steelGrades();
 
+// The lamination thickness typed in mm; 0 for a text that is no number.
+double typedThickness(std::string_view text);
+
 // A grade by its name, as navivor-calc's --steel takes it.
 const SteelGrade* steelGradeNamed(std::string_view name);
 

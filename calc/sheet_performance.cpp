@@ -41,7 +41,7 @@ SheetPerformance sheetPerformance(const CalculatedTransformer& transformer,
     requireFigureInRange(inputs.insulationClass, 90, 250, text("InsulationClass"), text);
     SheetPerformance performance;
     performance.grade =
-        inputs.grade ? inputs.grade : &defaultSteelGrade(inputs.laminationThickness);
+        inputs.grade ? inputs.grade : &defaultSteelGrade(transformer.laminationThickness);
     const WindingSheet sheet = computeWindingSheet(transformer, core, allowances, text);
     performance.core = coreFigures(core, *performance.grade, transformer.frequency,
                                    transformer.primary.turns, sheet);

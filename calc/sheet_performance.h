@@ -14,7 +14,6 @@ namespace navivor {
 
 struct PerformanceInputs {
     const SteelGrade* grade = nullptr; // none: the default grade of the lamination thickness
-    double laminationThickness = 0.5;  // mm, as typed in the main window
     double ambient = 25;               // degC of the still air round the transformer
     // degC the insulation may reach: thermal class B of IEC 60085.
     double insulationClass = 130;

@@ -62,6 +62,7 @@ struct CalculatedTransformer {
     std::int32_t coreSection = 1;
     SheetWinding primary;
     std::vector<SheetWinding> secondaries;
+    double laminationThickness = 0; // mm as typed; 0 when it was no number
 };
 
 // The design as the calculation left it, its turns and the calculated diameters.

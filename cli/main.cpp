@@ -93,15 +93,6 @@ void enterDiameters(const std::vector<std::string>& diameters, WindingDesign& de
         design.secondaries[k].diameter = k + 1 < diameters.size() ? diameters[k + 1] : "";
 }
 
-// The thickness as typed; one that is no number leaves the steel's default to its own rule.
-double laminationThickness(std::string_view thickness) {
-    try {
-        return toDouble(textToNumber(thickness));
-    } catch (const Failure&) {
-        return 0;
-    }
-}
-
 // The sheet of the design and figures as the first press left them. A core figure or an
 // allowance not given comes from the standard core or the defaults; a chosen diameter takes
 // the place of the calculated one. The sheet shown is the one with the copper at the
@@ -127,12 +118,12 @@ SheetResult windingSheetOf(const CommandLine& line, const WindingDesign& design,
     const PerformanceInputs performanceDefaults;
     PerformanceInputs inputs;
     inputs.grade = options.steel ? steelGradeNamed(*options.steel) : nullptr;
-    inputs.laminationThickness = laminationThickness(thickness);
     inputs.ambient = numberOr(options.ambient, performanceDefaults.ambient);
     inputs.insulationClass = numberOr(options.insulationClass, performanceDefaults.insulationClass);
     if (options.workingTemperature)
         inputs.heldTemperature = allowances.workingTemperature;
     CalculatedTransformer transformer = calculatedTransformer(design, turns, figures);
+    transformer.laminationThickness = typedThickness(thickness);
     applyChosenDiameters(transformer, line.diameters);
     const SheetPerformance performance =
         sheetPerformance(transformer, core, allowances, inputs, text);
