@@ -10,10 +10,9 @@
 namespace navivor {
 namespace {
 
-// A fixed count of steps: the run's time never depends on the figures. The capacitor starts
-// charged to the unloaded peak, and the last period is the one measured.
-constexpr int kStepsPerPeriod = 1000;
-constexpr int kPeriods = 100;
+// A fixed count of steps: the run's time never depends on the figures.
+constexpr int kStepsPerPeriod = 2000;
+constexpr int kSteadyStateRounds = 48;
 // The capacitor's search, on a logarithmic scale between 1 uF and 1 F.
 constexpr double kLeastUF = 1;
 constexpr double kMostUF = 1e6;
@@ -43,6 +42,51 @@ Circuit circuitOf(const RectifierInput& input, const RectifierSource& source, do
     return {peak, source.resistance, input.diodeDrop, false};
 }
 
+// One period stepped from the capacitor's voltage at its start; the run records what it
+// measures when given one.
+double stepPeriod(const RectifierInput& input, const Circuit& circuit, double step,
+                  double capacitance, double voltage, RectifierRun* run) {
+    // Backward Euler while the diodes conduct, so a small resistance and capacitance stay
+    // stable at any step.
+    const double discharge = step / capacitance;
+    const double chargeShare = step / circuit.resistance / capacitance;
+    double sum = 0;
+    double sumOfSquares = 0;
+    double highest = voltage;
+    double lowest = voltage;
+    for (int k = 0; k < kStepsPerPeriod; ++k) {
+        const double sine = std::sin(2 * std::numbers::pi * (k + 1) / kStepsPerPeriod);
+        const double driving =
+            (circuit.bothHalves ? std::abs(sine) : std::max(sine, 0.0)) * circuit.peak -
+            circuit.drop;
+        double current = 0;
+        double next = voltage - discharge * input.dcCurrent;
+        if (driving > voltage) {
+            const double charged =
+                (voltage + chargeShare * driving - discharge * input.dcCurrent) / (1 + chargeShare);
+            current = (driving - charged) / circuit.resistance;
+            if (current > 0)
+                next = charged;
+            else
+                current = 0;
+        }
+        voltage = std::max(next, 0.0);
+        sum += voltage;
+        sumOfSquares += current * current;
+        highest = std::max(highest, voltage);
+        lowest = std::min(lowest, voltage);
+        if (run)
+            run->diodePeakA = std::max(run->diodePeakA, current);
+    }
+    if (run) {
+        run->averageV = sum / kStepsPerPeriod;
+        run->troughV = lowest;
+        run->rippleV = highest - lowest;
+        run->windingRmsA = std::sqrt(sumOfSquares / kStepsPerPeriod);
+    }
+    return voltage;
+}
+
 } // namespace
 
 RectifierRun runRectifier(const RectifierInput& input, const RectifierSource& source,
@@ -50,52 +94,22 @@ RectifierRun runRectifier(const RectifierInput& input, const RectifierSource& so
     const Circuit circuit = circuitOf(input, source, mainsFactor);
     const double capacitance = capacitanceUF * 1e-6;
     const double step = 1 / (source.frequency * kStepsPerPeriod);
-    // Backward Euler while the diodes conduct, so a small resistance and capacitance stay
-    // stable at any step.
-    const double discharge = step / capacitance;
-    const double chargeShare = step / circuit.resistance / capacitance;
-    double voltage = std::max(circuit.peak - circuit.drop, 0.0);
-    RectifierRun run;
-    double sum = 0;
-    double sumOfSquares = 0;
-    double highest = 0;
-    run.troughV = voltage;
-    for (int period = 0; period < kPeriods; ++period) {
-        const bool measured = period == kPeriods - 1;
-        for (int k = 0; k < kStepsPerPeriod; ++k) {
-            const double angle = 2 * std::numbers::pi * (k + 1) / kStepsPerPeriod;
-            const double sine = std::sin(angle);
-            const double driving =
-                (circuit.bothHalves ? std::abs(sine) : std::max(sine, 0.0)) * circuit.peak -
-                circuit.drop;
-            double current = 0;
-            double next = voltage - discharge * input.dcCurrent;
-            if (driving > voltage) {
-                const double charged =
-                    (voltage + chargeShare * driving - discharge * input.dcCurrent) /
-                    (1 + chargeShare);
-                current = (driving - charged) * chargeShare / discharge;
-                if (current > 0)
-                    next = charged;
-                else
-                    current = 0;
-            }
-            voltage = std::max(next, 0.0);
-            if (!measured)
-                continue;
-            sum += voltage;
-            sumOfSquares += current * current;
-            run.diodePeakA = std::max(run.diodePeakA, current);
-            highest = k == 0 ? voltage : std::max(highest, voltage);
-            run.troughV = k == 0 ? voltage : std::min(run.troughV, voltage);
-        }
+    // The steady state is the voltage a period starts and ends at: a period started below it
+    // ends higher, one started above it ends lower. Halving the range a fixed number of times
+    // finds it whatever the time constant, where stepping on to it could take any number of
+    // periods.
+    double low = 0;
+    double high = std::max(circuit.peak - circuit.drop, 0.0);
+    for (int round = 0; round < kSteadyStateRounds; ++round) {
+        const double start = (low + high) / 2;
+        (stepPeriod(input, circuit, step, capacitance, start, nullptr) > start ? low : high) =
+            start;
     }
-    run.averageV = sum / kStepsPerPeriod;
-    run.rippleV = highest - run.troughV;
+    RectifierRun run;
+    stepPeriod(input, circuit, step, capacitance, (low + high) / 2, &run);
     // Each half of a centre-tapped winding carries the charging pulses of its own half-period.
-    const double meanSquare = sumOfSquares / kStepsPerPeriod;
-    run.windingRmsA =
-        std::sqrt(input.kind == RectifierKind::CentreTap ? meanSquare / 2 : meanSquare);
+    if (input.kind == RectifierKind::CentreTap)
+        run.windingRmsA /= std::numbers::sqrt2;
     return run;
 }
 
