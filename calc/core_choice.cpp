@@ -39,13 +39,14 @@ std::optional<CoreChoice> choiceOf(const WindingDesign& design, const Lamination
     } catch (const Failure&) {
         return std::nullopt;
     }
-    if (!sheet.fits)
+    // A pick is a core a winder would wind: a tight coil is no pick.
+    if (sheet.fit.fit != Fit::Fits)
         return std::nullopt;
     return CoreChoice{lamination,
                       stack,
                       lamination.tongue * stack,
                       lamination.windowWidth * lamination.windowHeight,
-                      100 * sheet.totalBuildUp / lamination.windowWidth,
+                      sheet.fit.fillPercent,
                       sheet.totalMass,
                       coreVolume(lamination, stack)};
 }

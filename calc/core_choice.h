@@ -18,14 +18,15 @@ struct CoreChoice {
     double stack = 0;       // mm
     double section = 0;     // mm2 of the centre limb, tongue x stack
     double windowArea = 0;  // mm2
-    double fillPercent = 0; // the windings' build-up, bobbin wall included, of the window width
+    double fillPercent = 0; // of the window width, as the winder's fit rule counts it
     double wireMass = 0;    // g of copper wire to buy, as the winding sheet gives it
     double volume = 0;      // mm3 of the stacked core
 };
 
 // Each lamination of the series with the smallest stack, from a square one (one tongue) up to
 // two tongues in steps of stackStep (mm), for which the winding calculation finds the section
-// large enough and the winding sheet of the calculated wires fits the window; in order of core
+// large enough and the winding sheet of the calculated wires fits the window (the winder's
+// fit rule says "fits", not "tight"); in order of core
 // volume, smallest first. Empty when no core of the series holds the windings. A lamination
 // whose sheet cannot be worked out (a drop that leaves no voltage) holds nothing. A design the
 // winding calculation refuses raises its failure. messages gives the [Messages] texts,

@@ -46,6 +46,8 @@ constexpr FigureRange kSparePercent{0, 100};
 // (IEC 60317-7, polyimide). No standard found sets a cold end; -60 degC is the program's own,
 // below the climate of any bench.
 constexpr FigureRange kWorkingTemperature{-60, 220};
+// No winding bulges to twice its flat build-up: the program's own bound.
+constexpr FigureRange kBulgeFactor{1, 2};
 
 void requireInRange(double value, const FigureRange& range, const std::string& figure,
                     const MessageLookup& text) {
@@ -71,6 +73,9 @@ void checkInputs(const CalculatedTransformer& transformer, const CoreGeometry& c
                    text("LayerTape"), text);
     requireInRange(allowances.sparePercent, kSparePercent, text("SparePercent"), text);
     requireInRange(allowances.workingTemperature, kWorkingTemperature, text("Temperature"), text);
+    requireInRange(allowances.fit.bulgeFactor, kBulgeFactor, text("Bulge"), text);
+    requireInRange(allowances.fit.interWinding, {0, core.windowWidth}, text("InterWinding"), text);
+    requireInRange(allowances.fit.outerWrap, {0, core.windowWidth}, text("OuterWrap"), text);
     if (transformer.primary.turns <= 0)
         throw Failure(text("NoPrimaryTurns"));
     requireInRange(transformer.primary.diameter, kWireDiameter, text("PrimaryWire"), text);
@@ -126,6 +131,11 @@ double fluxDensity(double voltage, double frequency, std::int64_t turns, const C
 }
 
 } // namespace
+
+void requireFigureInRange(double value, double least, double most, const std::string& figure,
+                          const MessageLookup& text) {
+    requireInRange(value, {least, most}, figure, text);
+}
 
 CoreGeometry standardCoreGeometry(double coreSection) {
     const double tongue = std::sqrt(coreSection);
@@ -194,7 +204,12 @@ WindingSheet computeWindingSheet(const CalculatedTransformer& transformer, const
         everyWireFits = everyWireFits && row.turnsPerLayer > 0;
     }
     sheet.totalBuildUp = inner;
-    sheet.fits = everyWireFits && sheet.totalBuildUp <= core.windowWidth;
+    std::vector<double> buildUps{sheet.primary.buildUp};
+    for (const SheetRow& row : sheet.secondaries)
+        buildUps.push_back(row.buildUp);
+    sheet.fit =
+        judgeFit(core.windowWidth, allowances.bobbinWall, buildUps, everyWireFits, allowances.fit);
+    sheet.fits = sheet.fit.fit != Fit::DoesNotFit;
 
     // The copper's resistance only: the leakage reactance of a small transformer adds little
     // at a resistive load. The primary's drop lowers the voltage every secondary sees.

@@ -11,6 +11,7 @@
 #include "turn_store.h"
 #include "winding_calculation.h"
 #include "winding_design.h"
+#include "window_fit.h"
 
 #include <cstdint>
 #include <optional>
@@ -45,6 +46,7 @@ struct WindingAllowances {
     double workingTemperature = 75; // degC: IEC 60076-1's reference temperature for losses
     double bobbinWall = 1;          // mm: the tube round the tongue and each cheek
     double layerInsulation = 0.05;  // mm: the tape laid over every layer
+    FitAllowances fit;              // what the fit rule adds to the windings' build-up
 };
 
 struct SheetWinding {
@@ -62,6 +64,7 @@ struct CalculatedTransformer {
     std::int32_t coreSection = 1;
     SheetWinding primary;
     std::vector<SheetWinding> secondaries;
+    double laminationThickness = 0; // mm as typed; 0 when it was no number
 };
 
 // The design as the calculation left it, its turns and the calculated diameters.
@@ -107,8 +110,9 @@ struct WindingSheet {
     std::vector<SheetRow> secondaries;
     double totalMass = 0;
     double totalLoss = 0;
-    double totalBuildUp = 0; // mm, bobbin wall included
-    bool fits = false;
+    double totalBuildUp = 0;         // mm, bobbin wall included
+    FitVerdict fit;                  // by the winder's fit rule
+    bool fits = false;               // the fit rule does not refuse it: it fits or is tight
     double fluxDensity = 0;          // T at the nominal mains voltage
     double fluxDensityHighMains = 0; // T at the mains voltage + 10 %
 };
@@ -119,6 +123,11 @@ class FigureOutOfRange : public Failure {
 public:
     using Failure::Failure;
 };
+
+// Raises FigureOutOfRange naming the figure and the range least to most when the value is
+// outside it; text gives the message from the language's [WindingSheetForm] section.
+void requireFigureInRange(double value, double least, double most, const std::string& figure,
+                          const MessageLookup& text);
 
 // text gives the texts of the language's [WindingSheetForm] section. Raises FigureOutOfRange
 // for the first figure out of its range (the core and allowances first, then the wires in

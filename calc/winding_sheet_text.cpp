@@ -87,7 +87,9 @@ std::vector<std::string> windingSheetLines(const CoreGeometry& core,
     writer.line("SheetTotalLoss", fixedText(sheet.totalLoss, 2));
     writer.line("SheetBuildUpAgainstWindow",
                 pair(fixedText(sheet.totalBuildUp, 2), fixedText(core.windowWidth, 2)));
-    writer.heading(text(sheet.fits ? "SheetFits" : "SheetDoesNotFit"));
+    writer.line("SheetFillOfWindow", fixedText(sheet.fit.fillPercent, 1));
+    constexpr const char* kVerdicts[] = {"SheetFits", "SheetTight", "SheetDoesNotFit"};
+    writer.heading(text(kVerdicts[static_cast<int>(sheet.fit.fit)]));
     writer.line("SheetFluxNominal", fixedText(sheet.fluxDensity, 3));
     writer.line("SheetFluxHighMains", fixedText(sheet.fluxDensityHighMains, 3));
     return writer.take();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "command_line.h"
 
+#include "calc/core_steel.h"
 #include "calc/winding_design.h"
 #include "text/decimal_separator.h"
 
@@ -12,11 +13,14 @@ namespace navivor::cli {
 
 const char* const kUsage =
     "Usage: navivor-calc [--primary TEXT] [--secondary U:I]... [--dc V:I[:KIND]]...\n"
-    "                    [--diode-drop V] [--headroom V] [--frequency F] [--core S]\n"
+    "                    [--diode-drop V] [--headroom V] [--capacitance UF | --ripple V]\n"
+    "                    [--frequency F] [--core S]\n"
     "                    [--window W] [--thickness TEXT] [--diameter TEXT]...\n"
     "                    [--winding-sheet [--tongue MM] [--stack MM] [--window-width MM]\n"
     "                    [--window-height MM] [--spare PERCENT] [--temperature C]\n"
-    "                    [--bobbin-wall MM] [--layer-tape MM]] [--standard-wire]\n"
+    "                    [--bobbin-wall MM] [--layer-tape MM] [--steel GRADE]\n"
+    "                    [--ambient C] [--insulation-class C] [--bulge FACTOR]\n"
+    "                    [--inter-winding MM] [--outer-wrap MM]] [--standard-wire]\n"
     "                    [--pick-core]\n"
     "                    [--lang NAME] [--separator C] [--encoding utf-8|cp1251]\n"
     "                    [--format report|json]\n"
@@ -33,6 +37,12 @@ const char* const kUsage =
     "                     and counted with them\n"
     "  --diode-drop V     V across one conducting diode, for every --dc (default 1)\n"
     "  --headroom V       V a regulator needs above its output, for every --dc (default 0)\n"
+    "  --capacitance UF   smoothing capacitor of every --dc, uF, above 0 to 1000000\n"
+    "  --ripple V         else the least capacitor giving this ripple peak to peak at\n"
+    "                     nominal mains (default 10 % of the DC voltage); the rectifier is\n"
+    "                     then run in time at nominal mains and at -10 %, the winding from\n"
+    "                     the winding sheet, or estimated when the core is too small;\n"
+    "                     half-wave is refused above 0.5 W (its DC current biases the core)\n"
     "  --frequency F      mains frequency, Hz, 1 to 1000 (default 50)\n"
     "  --core S           core section under the windings, mm2, 1 to 1000000 (default 1)\n"
     "  --window W         core window area, mm2, 1 to 10000000 (default 1)\n"
@@ -48,11 +58,20 @@ const char* const kUsage =
     "                     tongue)\n"
     "  --window-height MM window height along the tongue, 1 to 1000 (default: 1.5 tongues)\n"
     "  --spare PERCENT    wire bought beyond the wound length, 0 to 100 (default 10)\n"
-    "  --temperature C    working temperature, degC, -60 to 220 (default 75)\n"
+    "  --temperature C    copper held at this temperature, degC, -60 to 220 (default: the\n"
+    "                     temperature its losses settle at in still air)\n"
     "  --bobbin-wall MM   bobbin tube and cheeks, 0 to less than half the window height and\n"
     "                     less than the window width (default 1)\n"
     "  --layer-tape MM    insulation over every layer, 0 to less than the window width less\n"
     "                     the bobbin wall (default 0.05)\n"
+    "  --steel GRADE      core steel: M270-35A, M330-35A, M350-50A, M400-50A, M530-50A,\n"
+    "                     M800-50A, M800-65A, M1000-65A, M700-100A, M1000-100A (default:\n"
+    "                     the middle grade of the thickness nearest --thickness)\n"
+    "  --ambient C        still air round the transformer, degC, -60 to 220 (default 25)\n"
+    "  --insulation-class C  degC the insulation may reach, 90 to 250 (default 130, B)\n"
+    "  --bulge FACTOR     build-up of wound turns over flat ones, 1 to 2 (default 1)\n"
+    "  --inter-winding MM insulation between primary and secondaries (default 0.4)\n"
+    "  --outer-wrap MM    insulation over the outermost winding (default 0.4)\n"
     "  --standard-wire    round every wire whose --diameter is not given up to the next\n"
     "                     standard diameter (R40 series of IEC 60317-0-1, 0.05 to 5 mm): the\n"
     "                     fill check takes its grade 2 overall diameter, the winding sheet\n"
@@ -76,7 +95,10 @@ const char* const kUsage =
     "Rectifier factors: ATC-Frost Magnetics, \"Method of Determining Secondary Current\n"
     "Ratings in D.C. Circuits\", capacitor input. Copper: IEC 60028. Enamelled wire: the R40\n"
     "diameters and grade 2 maximum overall diameters of IEC 60317-0-1 (Transwire, \"General\n"
-    "Engineering Data\"; the OpenMagnetics MAS copy of the IEC 60317 tables).\n"
+    "Engineering Data\"; the OpenMagnetics MAS copy of the IEC 60317 tables). Steel: EN 10106;\n"
+    "curves of the Modelica Standard Library; loss by Steinmetz's law. Temperature rise:\n"
+    "McLyman, \"Transformer and Inductor Design Handbook\". Insulation: IEC 60950-1 2.10.5.2,\n"
+    "IEC 60085.\n"
     "\n"
     "Exit status: 0 report or JSON printed, 1 the calculation failed or the output could not\n"
     "be written, 2 usage error or a winding sheet figure out of its range.\n";
@@ -109,6 +131,12 @@ constexpr std::pair<std::string_view, SheetFigure> kSheetOptions[] = {
     {"--temperature", &SheetOptions::workingTemperature},
     {"--bobbin-wall", &SheetOptions::bobbinWall},
     {"--layer-tape", &SheetOptions::layerTape},
+    {"--steel", &SheetOptions::steel},
+    {"--ambient", &SheetOptions::ambient},
+    {"--insulation-class", &SheetOptions::insulationClass},
+    {"--bulge", &SheetOptions::bulge},
+    {"--inter-winding", &SheetOptions::interWinding},
+    {"--outer-wrap", &SheetOptions::outerWrap},
 };
 
 SheetFigure sheetFigureNamed(std::string_view option) {
@@ -195,6 +223,10 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             line.diodeDrop = value();
         } else if (option == "--headroom") {
             line.headroom = value();
+        } else if (option == "--capacitance") {
+            line.capacitance = value();
+        } else if (option == "--ripple") {
+            line.ripple = value();
         } else if (const SheetFigure figure = sheetFigureNamed(option)) {
             line.sheet.*figure = value();
         } else if (option == "--frequency") {
@@ -237,8 +269,13 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     const bool anyDc = std::ranges::any_of(line.secondaries, [](const SecondaryOption& winding) {
         return winding.rectifier.has_value();
     });
-    if ((line.diodeDrop || line.headroom) && !anyDc)
-        throw UsageError{"--diode-drop and --headroom apply to --dc windings only"};
+    if ((line.diodeDrop || line.headroom || line.capacitance || line.ripple) && !anyDc)
+        throw UsageError{
+            "--diode-drop, --headroom, --capacitance and --ripple apply to --dc windings only"};
+    if (line.capacitance && line.ripple)
+        throw UsageError{"--capacitance and --ripple exclude each other"};
+    if (line.sheet.steel && !steelGradeNamed(*line.sheet.steel))
+        throw UsageError{"--steel takes a grade --help lists, got '" + *line.sheet.steel + "'"};
     if (!line.windingSheet)
         for (const auto& [name, figure] : kSheetOptions)
             if (line.sheet.*figure)

@@ -31,6 +31,12 @@ struct SheetOptions {
     std::optional<std::string> workingTemperature;
     std::optional<std::string> bobbinWall;
     std::optional<std::string> layerTape;
+    std::optional<std::string> steel; // a grade's name; default: by the lamination thickness
+    std::optional<std::string> ambient;
+    std::optional<std::string> insulationClass;
+    std::optional<std::string> bulge;
+    std::optional<std::string> interWinding;
+    std::optional<std::string> outerWrap;
 };
 
 enum class OutputFormat { Report, Json };
@@ -42,6 +48,8 @@ struct CommandLine {
     std::vector<SecondaryOption> secondaries; // empty: the one default winding 12 V 2 A
     std::optional<std::string> diodeDrop;     // for the --dc windings; default 1
     std::optional<std::string> headroom;      // for the --dc windings; default 0
+    std::optional<std::string> capacitance;   // uF for the --dc windings; default: from ripple
+    std::optional<std::string> ripple;        // V for the --dc windings; default 10 % of DC
     std::string frequency = "50";
     std::string core = "1";
     std::string window = "1";

@@ -89,17 +89,40 @@ const char* kindName(RectifierKind kind) {
     return "";
 }
 
+std::string mainsJson(std::string_view otherKey, double nominal, double other) {
+    return JsonObject().add("nominal", jsonNumber(nominal)).add(otherKey, jsonNumber(other)).text();
+}
+
+void addSmoothed(JsonObject& json, const DcSecondary& dc) {
+    const SmoothedRectifier& run = *dc.smoothed;
+    const auto atMains = [&run](double RectifierRun::*figure) {
+        return mainsJson("minus10", run.nominal.*figure, run.lowMains.*figure);
+    };
+    json.add("capacitanceUF", jsonNumber(run.capacitanceUF))
+        .add("averageV", atMains(&RectifierRun::averageV))
+        .add("troughV", atMains(&RectifierRun::troughV))
+        .add("rippleV", atMains(&RectifierRun::rippleV))
+        .add("windingRmsA", atMains(&RectifierRun::windingRmsA))
+        .add("diodePeakA", atMains(&RectifierRun::diodePeakA))
+        .add("troughHoldsDc", run.troughHoldsDc ? "true" : "false")
+        .add("sourceVoltage", jsonNumber(dc.source.openCircuitVoltage))
+        .add("sourceResistance", jsonNumber(dc.source.resistance))
+        .add("sourceEstimated", dc.sourceEstimated ? "true" : "false");
+}
+
 std::string dcJson(const DcSecondary& dc) {
-    return JsonObject()
-        .add("voltage", jsonNumber(dc.input.dcVoltage))
+    JsonObject json;
+    json.add("voltage", jsonNumber(dc.input.dcVoltage))
         .add("current", jsonNumber(dc.input.dcCurrent))
         .add("kind", jsonString(kindName(dc.input.kind)))
         .add("diodeDrop", jsonNumber(dc.input.diodeDrop))
         .add("headroom", jsonNumber(dc.input.headroom))
         .add("acVoltage", jsonNumber(dc.winding.acVoltage))
         .add("acCurrent", jsonNumber(dc.winding.acCurrent))
-        .add("voltAmperes", jsonNumber(dc.winding.voltAmperes))
-        .text();
+        .add("voltAmperes", jsonNumber(dc.winding.voltAmperes));
+    if (dc.smoothed)
+        addSmoothed(json, dc);
+    return json.text();
 }
 
 std::string inputsJson(const WindingDesign& design, std::string_view thickness,
@@ -154,6 +177,37 @@ std::string sheetRowJson(const SheetRow& row, bool secondary) {
     return json.text();
 }
 
+std::string performanceJson(const SheetResult& result) {
+    const PerformanceInputs& inputs = result.performanceInputs;
+    const SheetPerformance& performance = result.performance;
+    const CoreFigures& core = performance.core;
+    std::vector<std::string> regulation;
+    for (const double percent : performance.regulationPercent)
+        regulation.push_back(jsonNumber(percent));
+    return JsonObject()
+        .add("steel", jsonString(performance.grade->name))
+        .add("ambient", jsonNumber(inputs.ambient))
+        .add("insulationClass", jsonNumber(inputs.insulationClass))
+        .add("bulgeFactor", jsonNumber(result.allowances.fit.bulgeFactor))
+        .add("interWinding", jsonNumber(result.allowances.fit.interWinding))
+        .add("outerWrap", jsonNumber(result.allowances.fit.outerWrap))
+        .add("coreMassKg", jsonNumber(core.massKg))
+        .add("steelFluxDensity", jsonNumber(core.steelFluxDensity))
+        .add("coreLossW", mainsJson("plus10", core.lossW.nominal, core.lossW.plus10))
+        .add("magnetisingCurrentA",
+             mainsJson("plus10", core.magnetisingCurrentA.nominal, core.magnetisingCurrentA.plus10))
+        .add("magnetisingPercent",
+             mainsJson("plus10", core.magnetisingPercent.nominal, core.magnetisingPercent.plus10))
+        .add("surfaceCm2", jsonNumber(performance.surfaceCm2))
+        .add("temperatureRiseK", jsonNumber(performance.temperatureRise))
+        .add("windingTemperature", jsonNumber(performance.windingTemperature))
+        .add("copperLossW", jsonNumber(performance.copperLoss))
+        .add("efficiency", jsonNumber(performance.efficiencyPercent))
+        .add("regulationPercent", jsonArray(regulation))
+        .add("aboveInsulationClass", performance.aboveInsulationClass ? "true" : "false")
+        .text();
+}
+
 std::string sheetJson(const SheetResult& result) {
     const CoreGeometry& core = result.core;
     const WindingAllowances& allowances = result.allowances;
@@ -182,6 +236,9 @@ std::string sheetJson(const SheetResult& result) {
         .add("fits", sheet.fits ? "true" : "false")
         .add("fluxDensity", jsonNumber(sheet.fluxDensity))
         .add("fluxDensityHighMains", jsonNumber(sheet.fluxDensityHighMains))
+        .add("fit", jsonString(fitName(sheet.fit.fit)))
+        .add("fillPercent", jsonNumber(sheet.fit.fillPercent))
+        .add("performance", performanceJson(result))
         .text();
 }
 

@@ -4,7 +4,9 @@
 
 #include "calc/core_choice.h"
 #include "calc/rectifier.h"
+#include "calc/rectifier_simulation.h"
 #include "calc/report_lines.h"
+#include "calc/sheet_performance.h"
 #include "calc/winding_design.h"
 #include "calc/winding_sheet.h"
 
@@ -19,6 +21,10 @@ namespace navivor::cli {
 struct DcSecondary {
     RectifierInput input;
     SecondaryForRectifier winding;
+    // The rectifier run in time, once the press has designed the winding.
+    std::optional<SmoothedRectifier> smoothed;
+    RectifierSource source;
+    bool sourceEstimated = false; // the winding sheet had no row for it
 };
 
 // The winding sheet with the core and allowances it was worked out for.
@@ -26,6 +32,8 @@ struct SheetResult {
     CoreGeometry core;
     WindingAllowances allowances;
     WindingSheet sheet;
+    PerformanceInputs performanceInputs;
+    SheetPerformance performance;
 };
 
 // The object, without a line end, for a design whose calculation ended normally. The design

@@ -7,7 +7,9 @@
 #include "calc/core_choice_text.h"
 #include "calc/enamelled_wire.h"
 #include "calc/lamination_series.h"
+#include "calc/performance_text.h"
 #include "calc/rectifier.h"
+#include "calc/rectifier_source.h"
 #include "calc/winding_sheet.h"
 #include "calc/winding_sheet_text.h"
 #include "cli/command_line.h"
@@ -63,7 +65,8 @@ std::vector<std::optional<DcSecondary>> dcSecondariesOf(const CommandLine& line,
         }
         const RectifierInput input{numberOf(winding.voltage), numberOf(winding.current),
                                    *winding.rectifier, diodeDrop, headroom};
-        dcSecondaries.push_back(DcSecondary{input, secondaryForRectifier(input, text)});
+        dcSecondaries.push_back(
+            DcSecondary{input, secondaryForRectifier(input, text), std::nullopt, {}, false});
     }
     return dcSecondaries;
 }
@@ -131,10 +134,11 @@ std::string laminationFile() {
 
 // The sheet of the design and figures as the first press left them. A core figure or an
 // allowance not given comes from the standard core or the defaults; a chosen diameter takes
-// the place of the calculated one.
+// the place of the calculated one. The sheet shown is the one with the copper at the
+// temperature it settles at.
 SheetResult windingSheetOf(const CommandLine& line, const WindingDesign& design,
                            const TurnStore& turns, const ReportFigures& figures,
-                           const MessageLookup& text) {
+                           std::string_view thickness, const MessageLookup& text) {
     const SheetOptions& options = line.sheet;
     const CoreGeometry standard = standardCoreGeometry(design.coreSection);
     const CoreGeometry core{numberOr(options.tongueWidth, standard.tongueWidth),
@@ -146,12 +150,61 @@ SheetResult windingSheetOf(const CommandLine& line, const WindingDesign& design,
         numberOr(options.sparePercent, defaults.sparePercent),
         numberOr(options.workingTemperature, defaults.workingTemperature),
         numberOr(options.bobbinWall, defaults.bobbinWall),
-        numberOr(options.layerTape, defaults.layerInsulation)};
+        numberOr(options.layerTape, defaults.layerInsulation),
+        {numberOr(options.bulge, defaults.fit.bulgeFactor),
+         numberOr(options.interWinding, defaults.fit.interWinding),
+         numberOr(options.outerWrap, defaults.fit.outerWrap)}};
+    const PerformanceInputs performanceDefaults;
+    PerformanceInputs inputs;
+    inputs.grade = options.steel ? steelGradeNamed(*options.steel) : nullptr;
+    inputs.ambient = numberOr(options.ambient, performanceDefaults.ambient);
+    inputs.insulationClass = numberOr(options.insulationClass, performanceDefaults.insulationClass);
+    if (options.workingTemperature)
+        inputs.heldTemperature = allowances.workingTemperature;
     CalculatedTransformer transformer = calculatedTransformer(design, turns, figures);
+    transformer.laminationThickness = typedThickness(thickness);
     applyChosenDiameters(transformer, line.diameters);
     if (line.standardWire)
         roundUpToStandardWires(transformer, line.diameters);
-    return {core, allowances, computeWindingSheet(transformer, core, allowances, text)};
+    const SheetPerformance performance =
+        sheetPerformance(transformer, core, allowances, inputs, text);
+    WindingAllowances settled = allowances;
+    settled.workingTemperature = performance.windingTemperature;
+    return {core, settled, performance.settled, inputs, performance};
+}
+
+// Each --dc winding run in time: the winding from the sheet when there is one, else from the
+// design on the standard core, else estimated.
+void smoothDcSecondaries(const CommandLine& line, const std::optional<SheetResult>& sheet,
+                         const WindingDesign& design, const TurnStore& turns,
+                         const ReportFigures& figures, bool coreSufficient,
+                         std::vector<std::optional<DcSecondary>>& dcSecondaries,
+                         const MessageLookup& messages, const MessageLookup& sheetText,
+                         const MessageLookup& rectifierText) {
+    std::optional<WindingSheet> windingSheet;
+    if (sheet)
+        windingSheet = sheet->sheet;
+    else if (coreSufficient) {
+        try {
+            windingSheet = computeWindingSheet(calculatedTransformer(design, turns, figures),
+                                               standardCoreGeometry(design.coreSection),
+                                               WindingAllowances(), sheetText);
+        } catch (const Failure&) {
+            // No sheet for this design: the windings are estimated instead.
+        }
+    }
+    const std::optional<double> capacitance =
+        line.capacitance ? std::optional(numberOf(*line.capacitance)) : std::nullopt;
+    for (std::size_t k = 0; k < dcSecondaries.size(); ++k) {
+        auto& dc = dcSecondaries[k];
+        if (!dc)
+            continue;
+        dc->sourceEstimated = !windingSheet;
+        dc->source = windingSheet ? sheetSource(*windingSheet, k, design.frequency)
+                                  : estimatedSource(dc->winding, messages, sheetText);
+        const double ripple = numberOr(line.ripple, dc->input.dcVoltage / 10);
+        dc->smoothed = smoothedRectifier(dc->input, dc->source, capacitance, ripple, rectifierText);
+    }
 }
 
 // Standard output, every write checked: the first failure is kept, and told once the output
@@ -259,8 +312,8 @@ int run(const CommandLine& line) {
         if (line.windingSheet) {
             if (result != PressResult::CoreSufficient)
                 throw Failure("The winding sheet needs a core large enough for the windings");
-            sheet =
-                windingSheetOf(line, calculated, cycle.turnStore(), calculatedFigures, sheetText);
+            sheet = windingSheetOf(line, calculated, cycle.turnStore(), calculatedFigures,
+                                   thickness, sheetText);
         }
         if (line.pickCore) {
             // A stack is a count of laminations, so it grows one lamination at a time.
@@ -269,6 +322,9 @@ int run(const CommandLine& line) {
             if (choices->empty())
                 throw Failure(sheetText("NoCore"));
         }
+        smoothDcSecondaries(line, sheet, calculated, cycle.turnStore(), calculatedFigures,
+                            result == PressResult::CoreSufficient, dcSecondaries, lookup, sheetText,
+                            rectifierText);
     } catch (const FigureOutOfRange& refusal) {
         // A figure the sheet cannot take is refused as an option would be: no report at all.
         output.printError("navivor-calc: " + withClosingFullStop(refusal.what()));
@@ -288,11 +344,27 @@ int run(const CommandLine& line) {
         return kReportPrinted;
     }
     output.printReport(report.lines);
-    if (sheet)
+    if (sheet) {
         output.printReport(
             windingSheetLines(sheet->core, sheet->allowances, sheet->sheet, sheetText));
+        output.printReport(
+            performanceLines(sheet->performanceInputs, sheet->performance, sheetText));
+    }
     if (choices)
         output.printReport(coreChoiceLines(*choices, sheetText));
+    for (std::size_t k = 0; k < dcSecondaries.size(); ++k) {
+        const auto& dc = dcSecondaries[k];
+        if (!dc || !dc->smoothed)
+            continue;
+        std::vector<std::string> lines{" ", texts.text("RectifierForm", "RectifierForm") + " " +
+                                                std::to_string(k + 1)};
+        if (dc->sourceEstimated)
+            lines.push_back(texts.text("RectifierForm", "SourceEstimated") + " " +
+                            fixedText(dc->source.resistance, 3));
+        for (std::string& text : smoothedRectifierLines(dc->input, *dc->smoothed, rectifierText))
+            lines.push_back(std::move(text));
+        output.printReport(lines);
+    }
     return kReportPrinted;
 }
 

@@ -337,7 +337,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "'2.5' is not a valid floating point value.\n"},
         FailureCase{{"--dc", "12:1:full"}, 2, "", "navivor-calc: --dc takes the kind"},
         FailureCase{{"--dc", "12"}, 2, "", "navivor-calc: --dc takes VOLTAGE:CURRENT"},
-        FailureCase{{"--headroom", "2"}, 2, "", "navivor-calc: --diode-drop and --headroom"},
+        FailureCase{{"--headroom", "2"}, 2, "", "navivor-calc: --diode-drop, --headroom"},
         FailureCase{{"--spare", "5"}, 2, "", "navivor-calc: --spare applies to --winding-sheet"},
         FailureCase{{"--format", "xml"}, 2, "", "navivor-calc: --format takes"},
         FailureCase{
@@ -403,8 +403,8 @@ INSTANTIATE_TEST_SUITE_P(
         FragmentCase{{"--separator", ",", "--dc", "12,5:0,5:bridge", "--diode-drop", "0,7",
                       "--headroom", "2", "--core", "1000"},
                      {"Расчетное напряжение, В - 12,72\r\nРасчетный ток, А - 0,9\r\n"}},
-        FragmentCase{{"--separator", ",", "--dc", "5:1:half-wave", "--core", "1000"},
-                     {"Расчетное напряжение, В - 5,28\r\nРасчетный ток, А - 2,6\r\n"}},
+        FragmentCase{{"--separator", ",", "--dc", "5:0,1:half-wave", "--core", "1000"},
+                     {"Расчетное напряжение, В - 5,28\r\nРасчетный ток, А - 0,26\r\n"}},
         FragmentCase{{"--secondary", "6:1", "--dc", "12:1", "--core", "1000"},
                      {"Обмотка 1\r\nРасчетное напряжение, В - 6\r\n",
                       "Обмотка 2\r\nРасчетное напряжение, В - 11.2\r\n"}},
@@ -467,7 +467,8 @@ INSTANTIATE_TEST_SUITE_P(
                      "d['windingSheet']['primary']['diameter'] == 0.27 and "
                      "'noLoadVoltage' not in d['windingSheet']['primary'] and "
                      "d['fill'] == {'percent': 47.4}"},
-        JsonReadCase{{"--core", "1000", "--winding-sheet", "--tongue", "20", "--layer-tape", "0.1"},
+        JsonReadCase{{"--core", "1000", "--winding-sheet", "--tongue", "20", "--layer-tape", "0.1",
+                      "--temperature", "75"},
                      "d['windingSheet']['core']['tongueWidth'] == 20 and "
                      "d['windingSheet']['allowances'] == {'sparePercent': 10, "
                      "'workingTemperature': 75, 'bobbinWall': 1, 'layerInsulation': 0.1}"},
@@ -508,14 +509,14 @@ TEST_F(NavivorCalc, StandardWireAndCorePick) {
         {series,
          joined(example, {"--pick-core", "--thickness", "0,5"}),
          0,
-         {"ПОДБОР СЕРДЕЧНИКА\r\n", "T25: 25,00 x 25,50 / 638 / 469 / 98,2 / ",
-          "T22: 22,00 x 42,00 / 924 / 363 / 90,1 / ", "Выбран сердечник : T25, 25,50\r\n"},
+         {"ПОДБОР СЕРДЕЧНИКА\r\n", "T25: 25,00 x 33,00 / 825 / 469 / 82,8 / ",
+          "Выбран сердечник : T25, 33,00\r\n"},
          ""},
         {series,
          {"--pick-core", "--thickness", "0.5", "--format", "json"},
          0,
-         {R"("coreChoices":[{"name":"T25","tongueMm":25,"stackMm":25.5,"sectionMm2":637.5,)"
-          R"("windowMm2":468.75,"fillPercent":98.18)"},
+         {R"("coreChoices":[{"name":"T25","tongueMm":25,"stackMm":33,"sectionMm2":825,)"
+          R"("windowMm2":468.75,"fillPercent":82.76)"},
          ""},
         {"T16;16;2;30\n", {"--pick-core"}, 1, {}, "Ни один сердечник ряда не вмещает обмотки."},
         {"T16;16;2\n", {"--pick-core"}, 1, {}, "laminations.csv, line 1: expected name;"},

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main/calculate_press.h"
 
+#include "calc/core_steel.h"
+
 #include "ui/main/windings_grid_sizing.h"
 #include "ui/widgets/spin_field.h"
 #include "ui/widgets/string_grid.h"
@@ -97,6 +99,8 @@ bool CalculatePress::press(QWidget* parent) {
     case PressResult::CoreSufficient:
         fields_.calculateButton->setText(QString::fromStdString(texts.mainForm("Button1_")));
         lastCalculation_ = calculatedTransformer(design, cycle_.turnStore(), report.figures);
+        lastCalculation_->laminationThickness =
+            typedThickness(fields_.thickness->text().toStdString());
         break;
     case PressResult::CoreInsufficient:
         lastCalculation_.reset();

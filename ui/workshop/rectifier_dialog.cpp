@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/workshop/rectifier_dialog.h"
 
+#include "calc/performance_text.h"
+#include "calc/rectifier_simulation.h"
+#include "calc/rectifier_source.h"
 #include "calc/winding_design.h"
 #include "i18n/language_file.h"
 #include "text/number_text.h"
@@ -10,7 +13,7 @@
 #include "ui/widgets/window_builders.h"
 
 #include <QComboBox>
-
+#include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -41,7 +44,7 @@ double fieldValue(const QLineEdit* field) {
 RectifierDialog::RectifierDialog(CurrentLanguage currentLanguage, QWidget* parent)
     : QDialog(parent, Qt::Dialog | kCloseBoxOnly)
     , currentLanguage_(std::move(currentLanguage)) {
-    setUpWindow(this, "RectifierForm", caption("RectifierForm"), {360, 404});
+    setUpWindow(this, "RectifierForm", caption("RectifierForm"), {360, 680});
     setFont(designFont("MS Sans Serif", 11));
 
     const auto label = [this](const char* name, const QString& text, int y) {
@@ -94,7 +97,8 @@ RectifierDialog::RectifierDialog(CurrentLanguage currentLanguage, QWidget* paren
     QPushButton* putIntoGridButton =
         makePushButton(this, "PutIntoGrid", caption("PutIntoGrid"), {250, 284, 90, 25});
     makeLabel(this, "Source", caption("Source"), {12, 318, 336, 44}, true);
-    QPushButton* closeButton = makePushButton(this, "Close", caption("Close"), {135, 370, 90, 25});
+    makeSmoothingPart()->setGeometry(12, 366, 336, 272);
+    QPushButton* closeButton = makePushButton(this, "Close", caption("Close"), {135, 646, 90, 25});
 
     connect(calculateButton, &QPushButton::clicked, this,
             reportingFailures([this] { showCalculation(); }));
@@ -102,6 +106,32 @@ RectifierDialog::RectifierDialog(CurrentLanguage currentLanguage, QWidget* paren
             reportingFailures([this] { putIntoGrid(); }));
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
     retitleKinds();
+}
+
+// The smoothing capacitor and the figures of the run in time, laid out by a form layout so
+// captions of any language keep their length.
+QWidget* RectifierDialog::makeSmoothingPart() {
+    auto* box = new QWidget(this);
+    box->setObjectName("Smoothing");
+    auto* form = new QFormLayout(box);
+    form->setContentsMargins(0, 0, 0, 0);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    const auto field = [box](const char* name) {
+        auto* edit = new QLineEdit(box);
+        edit->setObjectName(name);
+        new CharacterFilter(edit, keepNumberOrCommandCharacter);
+        edit->setAcceptDrops(false);
+        return edit;
+    };
+    capacitanceField_ = field("CapacitanceField");
+    rippleField_ = field("RippleField");
+    rippleField_->setText("1");
+    form->addRow(makeLabel(box, "Capacitance", caption("Capacitance"), {}), capacitanceField_);
+    form->addRow(makeLabel(box, "Ripple", caption("Ripple"), {}), rippleField_);
+    smoothingLines_ = makeLabel(box, "SmoothingLines", "", {}, true);
+    smoothingLines_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    form->addRow(smoothingLines_);
+    return box;
 }
 
 void RectifierDialog::showFor(int secondaries) {
@@ -122,7 +152,8 @@ void RectifierDialog::retitleKinds() {
 
 SecondaryForRectifier RectifierDialog::calculate() {
     // A request that fails leaves no figures of an earlier one beside its fields.
-    for (QLabel* value : {windingVoltageValue_, windingCurrentValue_, windingPowerValue_})
+    for (QLabel* value :
+         {windingVoltageValue_, windingCurrentValue_, windingPowerValue_, smoothingLines_})
         value->clear();
     RectifierInput input;
     input.dcVoltage = fieldValue(dcVoltageField_);
@@ -136,7 +167,28 @@ SecondaryForRectifier RectifierDialog::calculate() {
     windingVoltageValue_->setText(QString::fromStdString(trimmedFixedText(secondary.acVoltage, 2)));
     windingCurrentValue_->setText(QString::fromStdString(trimmedFixedText(secondary.acCurrent, 2)));
     windingPowerValue_->setText(QString::fromStdString(fixedText(secondary.voltAmperes, 1)));
+    showSmoothing(input, secondary,
+                  [&texts](std::string_view key) { return texts.text(kSection, key); });
     return secondary;
+}
+
+// The dialog has no winding sheet of its own: the winding is the program's design of it alone.
+void RectifierDialog::showSmoothing(const RectifierInput& input,
+                                    const SecondaryForRectifier& secondary,
+                                    const MessageLookup& text) {
+    const LanguageTexts texts(currentLanguage_().toStdString());
+    const RectifierSource source = estimatedSource(
+        secondary, [&texts](std::string_view key) { return texts.text("Messages", key); },
+        [&texts](std::string_view key) { return texts.text("WindingSheetForm", key); });
+    const bool given = !capacitanceField_->text().trimmed().isEmpty();
+    const SmoothedRectifier smoothed = smoothedRectifier(
+        input, source, given ? std::optional(fieldValue(capacitanceField_)) : std::nullopt,
+        given ? 0 : fieldValue(rippleField_), text);
+    QStringList lines{
+        QString::fromStdString(text("SourceEstimated") + " " + fixedText(source.resistance, 3))};
+    for (const std::string& line : smoothedRectifierLines(input, smoothed, text))
+        lines.append(QString::fromStdString(line));
+    smoothingLines_->setText(lines.join('\n'));
 }
 
 void RectifierDialog::showCalculation() {

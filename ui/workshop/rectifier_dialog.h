@@ -5,6 +5,7 @@
 #pragma once
 
 #include "calc/rectifier.h"
+#include "text/failure.h"
 #include "ui/current_language.h"
 
 #include <QDialog>
@@ -38,6 +39,9 @@ private:
 
     SecondaryForRectifier calculate();
     void retitleKinds();
+    QWidget* makeSmoothingPart();
+    void showSmoothing(const RectifierInput& input, const SecondaryForRectifier& secondary,
+                       const MessageLookup& text);
 
     CurrentLanguage currentLanguage_;
     QLineEdit* dcVoltageField_;
@@ -50,6 +54,10 @@ private:
     QLabel* windingCurrentValue_;
     QLabel* windingPowerValue_;
     SpinField* gridRowField_;
+    // The capacitor given, or the ripple it is chosen for; the rectifier run in time.
+    QLineEdit* capacitanceField_;
+    QLineEdit* rippleField_;
+    QLabel* smoothingLines_;
 };
 
 } // namespace navivor

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/workshop/winding_sheet_window.h"
 
+#include "calc/core_steel.h"
+#include "calc/performance_text.h"
+#include "calc/sheet_performance.h"
 #include "calc/winding_sheet_text.h"
 #include "i18n/language_file.h"
 #include "text/number_text.h"
@@ -9,6 +12,8 @@
 #include "ui/widgets/character_filter.h"
 #include "ui/widgets/window_builders.h"
 
+#include <QComboBox>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -46,6 +51,18 @@ double fieldValue(const QLineEdit* field) {
     return toDouble(textToNumber(field->text().toStdString()));
 }
 
+// The keys of the performance fields' captions, in the order of performanceFields_.
+const char* const kPerformanceKeys[] = {"Ambient", "InsulationClass", "Bulge", "InterWinding",
+                                        "OuterWrap"};
+
+QLineEdit* numberField(QWidget* parent, const QString& name) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    new CharacterFilter(edit, keepNumberOrCommandCharacter);
+    edit->setAcceptDrops(false);
+    return edit;
+}
+
 } // namespace
 
 WindingSheetWindow::WindingSheetWindow(CurrentLanguage currentLanguage, Desktop& desktop)
@@ -71,23 +88,26 @@ WindingSheetWindow::WindingSheetWindow(CurrentLanguage currentLanguage, Desktop&
         edit->setAcceptDrops(false);
         fields_[index] = edit;
     }
+    makePerformanceFields()->setGeometry(8, 114, 584, 84);
     QPushButton* calculateButton =
-        makePushButton(this, "Calculate", caption("Calculate"), {8, 118, 110, 25});
+        makePushButton(this, "Calculate", caption("Calculate"), {8, 204, 110, 25});
     QPushButton* standardCoreButton =
-        makePushButton(this, "StandardCore", caption("StandardCore"), {124, 118, 140, 25});
-    saveButton_ = makePushButton(this, "Save", caption("Save"), {300, 118, 92, 25});
-    printButton_ = makePushButton(this, "Print", caption("Print"), {398, 118, 92, 25});
-    QPushButton* closeButton = makePushButton(this, "Close", caption("Close"), {500, 118, 92, 25});
+        makePushButton(this, "StandardCore", caption("StandardCore"), {124, 204, 140, 25});
+    saveButton_ = makePushButton(this, "Save", caption("Save"), {300, 204, 92, 25});
+    printButton_ = makePushButton(this, "Print", caption("Print"), {398, 204, 92, 25});
+    QPushButton* closeButton = makePushButton(this, "Close", caption("Close"), {500, 204, 92, 25});
 
     sheetView_ = new QPlainTextEdit(this);
     sheetView_->setObjectName("Memo1");
-    sheetView_->setGeometry(8, 152, 584, 400);
+    sheetView_->setGeometry(8, 236, 584, 316);
     sheetView_->setReadOnly(true);
     sheetView_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 
     fillAllowances(WindingAllowances());
     // Enter in a field calculates the sheet again.
     for (QLineEdit* edit : fields_)
+        connect(edit, &QLineEdit::returnPressed, calculateButton, &QPushButton::click);
+    for (QLineEdit* edit : performanceFields_)
         connect(edit, &QLineEdit::returnPressed, calculateButton, &QPushButton::click);
     const std::pair<QPushButton*, void (WindingSheetWindow::*)()> handlers[] = {
         {calculateButton, &WindingSheetWindow::calculate},
@@ -101,6 +121,37 @@ WindingSheetWindow::WindingSheetWindow(CurrentLanguage currentLanguage, Desktop&
 }
 
 WindingSheetWindow::~WindingSheetWindow() = default;
+
+// The will-it-work inputs in a grid of their own, so long captions take the room they need.
+QWidget* WindingSheetWindow::makePerformanceFields() {
+    auto* box = new QWidget(this);
+    box->setObjectName("PerformanceFields");
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    steelList_ = new QComboBox(box);
+    steelList_->setObjectName("SteelList");
+    steelList_->addItem("");
+    for (const SteelGrade& grade : steelGrades())
+        steelList_->addItem(QString::fromUtf8(grade.name.data(), grade.name.size()));
+    grid->addWidget(makeLabel(box, "Steel", caption("Steel"), {}), 0, 0);
+    grid->addWidget(steelList_, 0, 1);
+    const PerformanceInputs inputs;
+    const FitAllowances fit;
+    const double defaults[] = {inputs.ambient, inputs.insulationClass, fit.bulgeFactor,
+                               fit.interWinding, fit.outerWrap};
+    for (int index = 0; index < 5; ++index) {
+        const char* key = kPerformanceKeys[index];
+        QLineEdit* edit = numberField(box, QString(key) + "Field");
+        edit->setText(QString::fromStdString(trimmedFixedText(defaults[index], 2)));
+        performanceFields_[index] = edit;
+        const int place = index + 1;
+        grid->addWidget(makeLabel(box, key, caption(key), {}), place % 3, place / 3 * 2);
+        grid->addWidget(edit, place % 3, place / 3 * 2 + 1);
+    }
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(2, 1);
+    return box;
+}
 
 void WindingSheetWindow::showFor(const CalculatedTransformer& transformer) {
     transformer_ = transformer;
@@ -126,13 +177,13 @@ void WindingSheetWindow::fillStandardCore() {
 }
 
 void WindingSheetWindow::fillAllowances(const WindingAllowances& allowances) {
-    const std::pair<Field, double> figures[] = {
-        {BobbinWall, allowances.bobbinWall},
-        {LayerInsulation, allowances.layerInsulation},
-        {SparePercent, allowances.sparePercent},
-        {WorkingTemperature, allowances.workingTemperature}};
+    const std::pair<Field, double> figures[] = {{BobbinWall, allowances.bobbinWall},
+                                                {LayerInsulation, allowances.layerInsulation},
+                                                {SparePercent, allowances.sparePercent}};
     for (auto [field, figure] : figures)
         fields_[field]->setText(QString::fromStdString(trimmedFixedText(figure, 2)));
+    // Empty: the copper settles at the temperature of its losses.
+    fields_[WorkingTemperature]->clear();
 }
 
 // The sheet is written in the language of the moment, as a press writes its report.
@@ -143,16 +194,33 @@ void WindingSheetWindow::showSheet() {
         command->setEnabled(false);
     const CoreGeometry core{fieldValue(fields_[TongueWidth]), fieldValue(fields_[StackHeight]),
                             fieldValue(fields_[WindowWidth]), fieldValue(fields_[WindowHeight])};
-    const WindingAllowances allowances{
-        fieldValue(fields_[SparePercent]), fieldValue(fields_[WorkingTemperature]),
-        fieldValue(fields_[BobbinWall]), fieldValue(fields_[LayerInsulation])};
+    // An empty temperature field lets the copper settle at the temperature of its losses.
+    const bool held = !fields_[WorkingTemperature]->text().trimmed().isEmpty();
+    WindingAllowances allowances{
+        fieldValue(fields_[SparePercent]),
+        held ? fieldValue(fields_[WorkingTemperature]) : WindingAllowances().workingTemperature,
+        fieldValue(fields_[BobbinWall]),
+        fieldValue(fields_[LayerInsulation]),
+        {fieldValue(performanceFields_[2]), fieldValue(performanceFields_[3]),
+         fieldValue(performanceFields_[4])}};
+    PerformanceInputs inputs;
+    if (steelList_->currentIndex() > 0)
+        inputs.grade = &steelGrades()[static_cast<std::size_t>(steelList_->currentIndex() - 1)];
+    inputs.ambient = fieldValue(performanceFields_[0]);
+    inputs.insulationClass = fieldValue(performanceFields_[1]);
+    if (held)
+        inputs.heldTemperature = allowances.workingTemperature;
     const LanguageTexts texts(currentLanguage_().toStdString());
     const MessageLookup lookup = [&texts](std::string_view key) {
         return texts.text(kSection, key);
     };
-    const WindingSheet sheet = computeWindingSheet(*transformer_, core, allowances, lookup);
+    const SheetPerformance performance =
+        sheetPerformance(*transformer_, core, allowances, inputs, lookup);
+    allowances.workingTemperature = performance.windingTemperature;
     QStringList lines;
-    for (const std::string& line : windingSheetLines(core, allowances, sheet, lookup))
+    for (const std::string& line : windingSheetLines(core, allowances, performance.settled, lookup))
+        lines.append(QString::fromStdString(line));
+    for (const std::string& line : performanceLines(inputs, performance, lookup))
         lines.append(QString::fromStdString(line));
     sheetView_->setPlainText(lines.join('\n') + '\n');
     for (QPushButton* command : {saveButton_, printButton_})

@@ -14,6 +14,7 @@
 #include <array>
 #include <optional>
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -43,11 +44,16 @@ private:
     void fillStandardCore();
     void fillAllowances(const WindingAllowances& allowances);
     void showSheet();
+    QWidget* makePerformanceFields();
 
     CurrentLanguage currentLanguage_;
     // Tongue width, stack height, window width and height; bobbin wall, layer tape, spare
     // allowance, working temperature.
     std::array<QLineEdit*, 8> fields_;
+    // The core steel (the first item: by the lamination thickness), then the ambient,
+    // insulation class, bulge factor, insulation between windings and outer wrap.
+    QComboBox* steelList_;
+    std::array<QLineEdit*, 5> performanceFields_;
     // Offered once there is a sheet to save or print.
     QPushButton* saveButton_;
     QPushButton* printButton_;

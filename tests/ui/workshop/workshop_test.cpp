@@ -54,11 +54,14 @@ private slots:
         QVERIFY(sheet().isVisible());
         const QString text = sheet().sheetText();
         QVERIFY(text.contains("Диаметр провода по меди / в эмали, мм - 0,270 / 0,319\r\n"));
-        // The core as its fields show it, 31,62 x 31,62 with a 15,81 x 47,43 window.
+        // The core as its fields show it, 31,62 x 31,62 with a 15,81 x 47,43 window; the copper
+        // at the temperature it settles at.
         QVERIFY(text.contains("Сопротивление при 20 °C / при рабочей температуре, Ом - "
-                              "53,840 / 65,478\r\n"));
+                              "53,840 / "));
         QVERIFY(text.contains("Витков для номинального напряжения под нагрузкой : 71\r\n"));
         QVERIFY(text.contains("Обмотки помещаются в окне.\r\n"));
+        QVERIFY(text.contains("Марка стали сердечника - M330-35A\r\n"));
+        QVERIFY(text.contains("Нагрев в пределах класса изоляции (130 °C).\r\n"));
 
         const QString path = mainWindow.directory() + "/sheet.txt";
         mainWindow.desktop().answerSave(path);
@@ -66,6 +69,12 @@ private slots:
         QFile saved(path);
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll().toStdString(), encodeCp1251(text.toStdString()));
+
+        // A temperature typed holds the copper there.
+        sheet().findChild<QLineEdit*>("TemperatureField")->setText("75");
+        QTest::mouseClick(sheet().findChild<QPushButton*>("Calculate"), Qt::LeftButton);
+        QVERIFY(sheet().sheetText().contains(
+            "Сопротивление при 20 °C / при рабочей температуре, Ом - 53,840 / 65,478\r\n"));
     }
 
     // Letters are dropped; Enter calculates and Escape closes, as in any dialog.
