@@ -22,7 +22,9 @@ constexpr MagnetisationCurve kM700_100A{1120, 1.2, 20750, 3.55, 13.15};
 constexpr MagnetisationCurve kM940_100A{680, 1.26, 17760, 3.13, 13.9};
 
 // A grade without a published curve of its own takes the curve of the grade of nearest
-// guaranteed loss that has one; the densities are those of EN 10106's table of grades.
+// guaranteed loss that has one. The densities are the conventional ones of EN 10106's table
+// of grades (for M330-35A, 7.65 kg/dm3, as EMT's "Allgemeine Informationen zu Elektroblechen",
+// emt-net.de, gives it).
 constexpr std::array kGrades = {
     SteelGrade{"M270-35A", 0.35, 2.70, 7.65, &kM350_50A},
     SteelGrade{"M330-35A", 0.35, 3.30, 7.65, &kM350_50A},
@@ -75,7 +77,8 @@ const SteelGrade& defaultSteelGrade(double laminationThickness) {
 }
 
 double stackingFactor(const SteelGrade& grade) {
-    // EN 10106: at least 0.95 for 0.35 mm, 0.97 for 0.50 and 0.65 mm, 0.98 for 1.00 mm.
+    // EN 10106: at least 0.95 for 0.35 mm (so EMT's "Allgemeine Informationen zu
+    // Elektroblechen" for M330-35A), 0.97 for 0.50 and 0.65 mm, 0.98 for 1.00 mm.
     if (grade.thickness < 0.5)
         return 0.95;
     return grade.thickness < 1 ? 0.97 : 0.98;
