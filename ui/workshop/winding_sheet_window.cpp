@@ -130,9 +130,10 @@ QWidget* WindingSheetWindow::makePerformanceFields() {
     grid->setContentsMargins(0, 0, 0, 0);
     steelList_ = new QComboBox(box);
     steelList_->setObjectName("SteelList");
-    steelList_->addItem("");
     for (const SteelGrade& grade : steelGrades())
         steelList_->addItem(QString::fromUtf8(grade.name.data(), grade.name.size()));
+    // Until the user picks a grade, the list shows the one the lamination thickness gives.
+    connect(steelList_, &QComboBox::activated, this, [this] { steelChosen_ = true; });
     grid->addWidget(makeLabel(box, "Steel", caption("Steel"), {}), 0, 0);
     grid->addWidget(steelList_, 0, 1);
     const PerformanceInputs inputs;
@@ -157,6 +158,10 @@ void WindingSheetWindow::showFor(const CalculatedTransformer& transformer) {
     transformer_ = transformer;
     if (coreFilledFor_ != transformer.coreSection)
         fillStandardCore();
+    if (!steelChosen_) {
+        const SteelGrade& byThickness = defaultSteelGrade(transformer.laminationThickness);
+        steelList_->setCurrentIndex(static_cast<int>(&byThickness - steelGrades().data()));
+    }
     show();
     raise();
     activateWindow();
@@ -204,8 +209,7 @@ void WindingSheetWindow::showSheet() {
         {fieldValue(performanceFields_[2]), fieldValue(performanceFields_[3]),
          fieldValue(performanceFields_[4])}};
     PerformanceInputs inputs;
-    if (steelList_->currentIndex() > 0)
-        inputs.grade = &steelGrades()[static_cast<std::size_t>(steelList_->currentIndex() - 1)];
+    inputs.grade = &steelGrades()[static_cast<std::size_t>(steelList_->currentIndex())];
     inputs.ambient = fieldValue(performanceFields_[0]);
     inputs.insulationClass = fieldValue(performanceFields_[1]);
     if (held)

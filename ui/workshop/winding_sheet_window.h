@@ -53,6 +53,8 @@ private:
     // The core steel (the first item: by the lamination thickness), then the ambient,
     // insulation class, bulge factor, insulation between windings and outer wrap.
     QComboBox* steelList_;
+    // The user picked a grade: the lamination thickness no longer chooses it.
+    bool steelChosen_ = false;
     std::array<QLineEdit*, 5> performanceFields_;
     // Offered once there is a sheet to save or print.
     QPushButton* saveButton_;
