@@ -143,7 +143,7 @@ SheetResult windingSheetOf(const CommandLine& line, const WindingDesign& design,
     CalculatedTransformer transformer = calculatedTransformer(design, turns, figures);
     applyChosenDiameters(transformer, line.diameters);
     if (line.standardWire)
-        roundUpToStandardWires(transformer, line.diameters);
+        roundUpToStandardWires(transformer);
     return {core, allowances, computeWindingSheet(transformer, core, allowances, text)};
 }
 
