@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/navivor_windows.h"
 
+#include "text/installed_data.h"
 #include "ui/desktop/desktop.h"
 #include "ui/desktop/failure_box.h"
 
@@ -26,15 +27,25 @@ NavivorWindows::NavivorWindows() {
     create(rectifierDialog, language, mainWindow.get());
     QObject::connect(rectifierDialog.get(), &RectifierDialog::secondaryChosen, mainWindow.get(),
                      [this](int row, const QString& voltage, const QString& current) {
-                         mainWindow->enterSecondary(row, voltage, current);
+                         mainWindow->enterToolFigures(SecondaryFigures{row, voltage, current});
                      });
     create(windingSheetWindow, language, Desktop::instance());
+    QObject::connect(windingSheetWindow.get(), &WindingSheetWindow::wiresChosen, mainWindow.get(),
+                     [this](const QStringList& diameters) {
+                         mainWindow->enterToolFigures(WireFigures{diameters});
+                     });
+    create(corePickWindow, language, installedDataFolder(NAVIVOR_DATA_FROM_PROGRAM));
+    QObject::connect(corePickWindow.get(), &CorePickWindow::coreChosen, mainWindow.get(),
+                     [this](int section, int windowArea) {
+                         mainWindow->enterToolFigures(CoreFigures{section, windowArea});
+                     });
     connectMainWindowCommands();
     // The saved language was applied before these windows existed.
     for (QWidget* later :
          {static_cast<QWidget*>(usageWindow.get()), static_cast<QWidget*>(rectifierDialog.get()),
           static_cast<QWidget*>(windingSheetWindow.get())})
         languageChooser->applyToLaterWindow(later);
+    languageChooser->applyToLaterWindow(corePickWindow.get());
     usageWindow->useLanguage(languageChooser->languageName());
 }
 
@@ -52,9 +63,13 @@ void NavivorWindows::connectMainWindowCommands() {
                      [this] { usageWindow->showInFront(); });
     QObject::connect(main, &MainWindow::rectifierAsked, rectifierDialog.get(),
                      [this](int secondaries) { rectifierDialog->showFor(secondaries); });
-    QObject::connect(main, &MainWindow::windingSheetAsked, windingSheetWindow.get(),
-                     [this](const CalculatedTransformer& transformer) {
-                         windingSheetWindow->showFor(transformer);
+    QObject::connect(main, &MainWindow::calculationToolAsked, main,
+                     [this](CalculationTool tool, const LastCalculation& calculation) {
+                         if (tool == CalculationTool::WindingSheet)
+                             windingSheetWindow->showFor(*calculation.transformer);
+                         else
+                             corePickWindow->showFor(calculation.design,
+                                                     calculation.laminationThickness);
                      });
 }
 

@@ -10,6 +10,7 @@
 #include "ui/reference/about_box.h"
 #include "ui/reference/usage_window.h"
 #include "ui/results/results_window.h"
+#include "ui/workshop/core_pick_window.h"
 #include "ui/workshop/rectifier_dialog.h"
 #include "ui/workshop/winding_sheet_window.h"
 
@@ -33,6 +34,7 @@ public:
     // The bench tools come after the five windows of the calculation.
     std::unique_ptr<RectifierDialog> rectifierDialog;
     std::unique_ptr<WindingSheetWindow> windingSheetWindow;
+    std::unique_ptr<CorePickWindow> corePickWindow;
 
 private:
     // Makes the window, keeps it, and lists it for the language walk.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main/calculate_press.h"
 
+#include "text/number_text.h"
 #include "ui/main/windings_grid_sizing.h"
 #include "ui/results/results_window.h"
 #include "ui/widgets/spin_field.h"
@@ -103,6 +104,9 @@ bool CalculatePress::press(QWidget* parent) {
         lastCalculation_.reset();
         break;
     }
+    // The press found the thickness a positive number.
+    lastLoad_ = LastCalculation{
+        design, toDouble(textToNumber(fields_.thickness->text().toStdString())), std::nullopt};
 
     results_->showResults();
     if (!gridSizing_.hasDiameterColumn())
@@ -126,6 +130,7 @@ void CalculatePress::languageApplied(const LanguageTexts& texts) {
 // order.
 void CalculatePress::reset() {
     lastCalculation_.reset();
+    lastLoad_.reset();
     results_->clearReport();
     returnToCalculationMode();
 }
@@ -149,6 +154,11 @@ std::optional<CalculatedTransformer> CalculatePress::transformerWithTypedWires()
     }
     applyChosenDiameters(transformer, diameters);
     return transformer;
+}
+
+void CalculatePress::coreReplaced() {
+    if (cycle_.mode() == CycleMode::Fill)
+        returnToCalculationMode();
 }
 
 } // namespace navivor
