@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/navivor_windows.h"
 
+#include "text/installed_data.h"
 #include "ui/desktop/desktop.h"
 #include "ui/desktop/failure_box.h"
 
@@ -49,14 +50,32 @@ RectifierDialog& NavivorWindows::rectifierDialog() {
         QObject::connect(rectifierDialog_.get(), &RectifierDialog::secondaryChosen,
                          mainWindow_.get(),
                          [this](int row, const QString& voltage, const QString& current) {
-                             mainWindow_->enterSecondary(row, voltage, current);
+                             mainWindow_->enterToolFigures(SecondaryFigures{row, voltage, current});
                          });
     }
     return *rectifierDialog_;
 }
 
 WindingSheetWindow& NavivorWindows::windingSheetWindow() {
-    return made(windingSheetWindow_, language_, Desktop::instance());
+    if (!windingSheetWindow_) {
+        made(windingSheetWindow_, language_, Desktop::instance());
+        QObject::connect(windingSheetWindow_.get(), &WindingSheetWindow::wiresChosen,
+                         mainWindow_.get(), [this](const QStringList& diameters) {
+                             mainWindow_->enterToolFigures(WireFigures{diameters});
+                         });
+    }
+    return *windingSheetWindow_;
+}
+
+CorePickWindow& NavivorWindows::corePickWindow() {
+    if (!corePickWindow_) {
+        made(corePickWindow_, language_, installedDataFolder(NAVIVOR_DATA_FROM_PROGRAM));
+        QObject::connect(corePickWindow_.get(), &CorePickWindow::coreChosen, mainWindow_.get(),
+                         [this](int section, int windowArea) {
+                             mainWindow_->enterToolFigures(CoreFigures{section, windowArea});
+                         });
+    }
+    return *corePickWindow_;
 }
 
 QString NavivorWindows::currentLanguage() const {
@@ -72,9 +91,13 @@ void NavivorWindows::connectMainWindowCommands() {
                      [this] { usageWindow().showInFront(); });
     QObject::connect(main, &MainWindow::rectifierAsked, main,
                      [this](int secondaries) { rectifierDialog().showFor(secondaries); });
-    QObject::connect(main, &MainWindow::windingSheetAsked, main,
-                     [this](const CalculatedTransformer& transformer) {
-                         windingSheetWindow().showFor(transformer);
+    QObject::connect(main, &MainWindow::calculationToolAsked, main,
+                     [this](CalculationTool tool, const LastCalculation& calculation) {
+                         if (tool == CalculationTool::WindingSheet)
+                             windingSheetWindow().showFor(*calculation.transformer);
+                         else
+                             corePickWindow().showFor(calculation.design,
+                                                      calculation.laminationThickness);
                      });
 }
 

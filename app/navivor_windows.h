@@ -12,6 +12,7 @@
 #include "ui/reference/about_box.h"
 #include "ui/reference/usage_window.h"
 #include "ui/results/results_window.h"
+#include "ui/workshop/core_pick_window.h"
 #include "ui/workshop/rectifier_dialog.h"
 #include "ui/workshop/winding_sheet_window.h"
 
@@ -35,6 +36,7 @@ public:
     // The bench tools of the "Сервис" menu.
     RectifierDialog& rectifierDialog();
     WindingSheetWindow& windingSheetWindow();
+    CorePickWindow& corePickWindow();
 
 private:
     // Makes the window unless it exists, keeps it, lists it for the language walk and gives
@@ -64,6 +66,7 @@ private:
     std::unique_ptr<UsageWindow> usageWindow_;
     std::unique_ptr<RectifierDialog> rectifierDialog_;
     std::unique_ptr<WindingSheetWindow> windingSheetWindow_;
+    std::unique_ptr<CorePickWindow> corePickWindow_;
 };
 
 } // namespace navivor

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -54,6 +55,11 @@ std::vector<Lamination> parseLaminationSeries(std::string_view text) {
                           millimetres(parts[2], lineNumber), millimetres(parts[3], lineNumber)});
     }
     return series;
+}
+
+std::string laminationSeriesFile(const std::string& installedDataFolder) {
+    const std::string local = "laminations.csv";
+    return std::filesystem::exists(local) ? local : installedDataFolder + local;
 }
 
 std::vector<Lamination> readLaminationSeries(const std::string& path) {

@@ -23,6 +23,10 @@ struct Lamination {
 // anything else or gives a figure outside 1 to 1000 mm, the range of the winding sheet.
 std::vector<Lamination> parseLaminationSeries(std::string_view text);
 
+// The series file the core pick reads: laminations.csv of the current directory, else the one
+// in the installed data folder (ending in '/', see installedDataFolder).
+std::string laminationSeriesFile(const std::string& installedDataFolder);
+
 // The series in the file at path; a Failure names a file that cannot be read.
 std::vector<Lamination> readLaminationSeries(const std::string& path);
 

@@ -166,15 +166,15 @@ void applyChosenDiameters(CalculatedTransformer& transformer,
             continue;
         SheetWinding& winding = k == 0 ? transformer.primary : transformer.secondaries[k - 1];
         winding.diameter = toDouble(textToNumber(diameters[k]));
+        winding.chosen = true;
     }
 }
 
-void roundUpToStandardWires(CalculatedTransformer& transformer,
-                            const std::vector<std::string>& diameters) {
+void roundUpToStandardWires(CalculatedTransformer& transformer) {
     for (std::size_t k = 0; k <= transformer.secondaries.size(); ++k) {
-        if (k < diameters.size() && !diameters[k].empty())
-            continue;
         SheetWinding& winding = k == 0 ? transformer.primary : transformer.secondaries[k - 1];
+        if (winding.chosen)
+            continue;
         if (const auto standard = nextStandardDiameter(winding.diameter)) {
             winding.calculatedDiameter = winding.diameter;
             winding.diameter = *standard;

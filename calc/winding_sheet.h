@@ -56,6 +56,8 @@ struct SheetWinding {
     double diameter = 0; // mm of copper
     // The calculated diameter when diameter is the standard one it was rounded up to, else 0.
     double calculatedDiameter = 0;
+    // The diameter is the one typed for the winding, not the calculated one.
+    bool chosen = false;
 };
 
 // What a sufficient winding calculation found, in numbers.
@@ -72,15 +74,15 @@ CalculatedTransformer calculatedTransformer(const WindingDesign& design, const T
                                             const ReportFigures& figures);
 
 // Diameter texts typed for the windings, the primary's first: a text that is not empty
-// replaces the calculated diameter; one that is no number raises the conversion failure.
+// replaces the calculated diameter, and the winding's diameter counts as chosen; one that is
+// no number raises the conversion failure.
 void applyChosenDiameters(CalculatedTransformer& transformer,
                           const std::vector<std::string>& diameters);
 
-// Every winding whose chosen diameter text is empty or not given, the primary's first, takes
-// the standard diameter its calculated one rounds up to (see nextStandardDiameter), keeping
-// the calculated one beside it; one beyond the largest standard diameter keeps its own.
-void roundUpToStandardWires(CalculatedTransformer& transformer,
-                            const std::vector<std::string>& diameters);
+// Every winding whose diameter was not chosen takes the standard diameter its calculated one
+// rounds up to (see nextStandardDiameter), keeping the calculated one beside it; one beyond
+// the largest standard diameter keeps its own.
+void roundUpToStandardWires(CalculatedTransformer& transformer);
 
 struct SheetRow {
     std::int64_t turns = 0;

@@ -13,12 +13,12 @@
 #include "calc/winding_sheet.h"
 #include "calc/winding_sheet_text.h"
 #include "cli/command_line.h"
-#include "cli/installed_data.h"
 #include "cli/json_output.h"
 #include "cli/language_files.h"
 #include "text/cp1251.h"
 #include "text/decimal_separator.h"
 #include "text/failure.h"
+#include "text/installed_data.h"
 #include "text/number_text.h"
 #include "text/visible_text.h"
 
@@ -29,7 +29,6 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
-#include <filesystem>
 
 namespace navivor::cli {
 namespace {
@@ -126,12 +125,6 @@ std::vector<std::string> fillDiameters(const std::vector<std::string>& chosen,
     return diameters;
 }
 
-// The lamination series of the current directory, else the installed one.
-std::string laminationFile() {
-    const std::string local = "laminations.csv";
-    return std::filesystem::exists(local) ? local : installedDataFolder() + local;
-}
-
 // The sheet of the design and figures as the first press left them. A core figure or an
 // allowance not given comes from the standard core or the defaults; a chosen diameter takes
 // the place of the calculated one. The sheet shown is the one with the copper at the
@@ -165,7 +158,7 @@ SheetResult windingSheetOf(const CommandLine& line, const WindingDesign& design,
     transformer.laminationThickness = typedThickness(thickness);
     applyChosenDiameters(transformer, line.diameters);
     if (line.standardWire)
-        roundUpToStandardWires(transformer, line.diameters);
+        roundUpToStandardWires(transformer);
     const SheetPerformance performance =
         sheetPerformance(transformer, core, allowances, inputs, text);
     WindingAllowances settled = allowances;
@@ -317,7 +310,9 @@ int run(const CommandLine& line) {
         }
         if (line.pickCore) {
             // A stack is a count of laminations, so it grows one lamination at a time.
-            choices = coreChoices(calculated, readLaminationSeries(laminationFile()),
+            choices = coreChoices(calculated,
+                                  readLaminationSeries(laminationSeriesFile(
+                                      installedDataFolder(NAVIVOR_DATA_FROM_BIN))),
                                   numberOf(thickness), WindingAllowances(), lookup, sheetText);
             if (choices->empty())
                 throw Failure(sheetText("NoCore"));

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The built-in Russian texts that the program looks up in a language file by section and
 // key: the report and message texts of [Messages], every caption, hint and menu text of the
-// five windows, then the texts of the rectifier and winding-sheet windows, the sheet's lines
-// among them. Menu and toolbar separators carry no text and have no entry.
+// five windows, then the texts of the rectifier, winding-sheet and core-pick windows, the
+// sheet's lines among them. Menu and toolbar separators carry no text and have no entry.
 #pragma once
 
 #include <span>
@@ -19,7 +19,7 @@ struct CatalogueEntry {
 // Every text a language file may give, in the order of the sections [Language] (the locale of
 // Qt's own dialogs), [Messages], [MainForm],
 // [AboutBox], [Result], [LangForm], [Info],
-// [RectifierForm] and [WindingSheetForm]; each section and key pair occurs once.
+// [RectifierForm], [WindingSheetForm] and [CorePickForm]; each section and key pair occurs once.
 std::span<const CatalogueEntry> textCatalogue();
 
 // The built-in text of a key; an unknown key gives the empty text. The same key names

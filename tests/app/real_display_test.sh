@@ -65,6 +65,7 @@ expect_caption() {
 }
 
 cd "$work"
+printf 'E25;25;12.5;37.5\nE32;32;16;48\n' >laminations.csv
 LANG=C.UTF-8 LC_ALL=C.UTF-8 "$program" >"$work/out.txt" 2>&1 &
 navivor=$!
 main=$(expect_caption "Расчет трансформатора")
@@ -92,8 +93,9 @@ menu_shown() {
     done
     return 1
 }
-# The bench tools of the "Сервис" menu: the rectifier dialog, its seventh item, and the
-# winding sheet, the eighth, which asks for a sufficient calculation first.
+# The bench tools of the "Сервис" menu: the rectifier dialog, its seventh item, the winding
+# sheet, the eighth, which asks for a sufficient calculation first, and the core pick, the
+# ninth, which picks a core for the load of the press with the core too small.
 open_service_item() {
     xdotool windowactivate --sync "$main"
     xdotool mousemove --window "$main" 80 9 click 1
@@ -107,6 +109,9 @@ xdotool windowactivate --sync "$rectifier" key Escape
 open_service_item 8
 expect_caption "Намоточные данные" >/dev/null
 xdotool key Return
+open_service_item 9
+pick=$(expect_caption "Подбор сердечника")
+xdotool windowactivate --sync "$pick" key alt+F4
 
 xdotool windowactivate --sync "$results" key alt+F4
 xdotool windowactivate --sync "$main" key alt+F4
@@ -151,7 +156,7 @@ font_dialog_gone() { ! xdotool search --onlyvisible --name "^Select Font\$" >/de
 wait_until "the font dialog stayed open" font_dialog_gone
 wait_until "the main window did not settle" settled after.png
 alike before.png after.png || fail "the font dialog confirmed unchanged changed the window"
-open_service_item 11
+open_service_item 12
 info=$(expect_caption "How to use the program.")
 xdotool mousemove --window "$info" 224 308 click 1 # its "Ok" button
 xdotool windowactivate --sync "$main" key alt+F4

@@ -4,6 +4,7 @@
 #include "i18n/language_file.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -62,8 +63,8 @@ void applyLanguage(QWidget* window, const LanguageTexts& texts) {
         if (isExactly<QLabel>(control)) {
             auto* label = static_cast<QLabel*>(control);
             label->setText(windowTexts.lookUp(name, label->text()));
-        } else if (isExactly<QPushButton>(control)) {
-            auto* button = static_cast<QPushButton*>(control);
+        } else if (isExactly<QPushButton>(control) || isExactly<QCheckBox>(control)) {
+            auto* button = static_cast<QAbstractButton*>(control);
             button->setText(windowTexts.lookUp(name, button->text()));
         } else if (isExactly<QToolButton>(control)) {
             control->setToolTip(windowTexts.lookUp(name, control->toolTip()));

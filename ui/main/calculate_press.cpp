@@ -89,6 +89,8 @@ bool CalculatePress::press(QWidget* parent) {
         result = cycle_.press(design, fields_.thickness->text().toStdString(), lookup, report);
     }
 
+    // The press found the thickness a positive number.
+    const double thickness = typedThickness(fields_.thickness->text().toStdString());
     switch (result) {
     case PressResult::ThicknessMissing:
         desktop_.showMessage(parent, QString::fromStdString(texts.message("Mes2")),
@@ -99,13 +101,13 @@ bool CalculatePress::press(QWidget* parent) {
     case PressResult::CoreSufficient:
         fields_.calculateButton->setText(QString::fromStdString(texts.mainForm("Button1_")));
         lastCalculation_ = calculatedTransformer(design, cycle_.turnStore(), report.figures);
-        lastCalculation_->laminationThickness =
-            typedThickness(fields_.thickness->text().toStdString());
+        lastCalculation_->laminationThickness = thickness;
         break;
     case PressResult::CoreInsufficient:
         lastCalculation_.reset();
         break;
     }
+    lastLoad_ = LastCalculation{design, thickness, std::nullopt};
 
     results_().showResults();
     if (!gridSizing_.hasDiameterColumn())
@@ -129,6 +131,7 @@ void CalculatePress::languageApplied(const LanguageTexts& texts) {
 // order.
 void CalculatePress::reset() {
     lastCalculation_.reset();
+    lastLoad_.reset();
     results_().clearReport();
     returnToCalculationMode();
 }
@@ -152,6 +155,11 @@ std::optional<CalculatedTransformer> CalculatePress::transformerWithTypedWires()
     }
     applyChosenDiameters(transformer, diameters);
     return transformer;
+}
+
+void CalculatePress::coreReplaced() {
+    if (cycle_.mode() == CycleMode::Fill)
+        returnToCalculationMode();
 }
 
 } // namespace navivor

@@ -18,6 +18,16 @@ class QWidget;
 
 namespace navivor {
 
+// What the last press that ran the winding calculation leaves for the bench tools.
+struct LastCalculation {
+    // The design as that press left it and the lamination thickness it was given (mm): the
+    // load the core pick picks a core for, one lamination at a time.
+    WindingDesign design;
+    double laminationThickness = 0;
+    // What it found on a large enough core, with the diameters typed now where a diameter
+    // cell holds one: what the winding sheet winds. None after an insufficient press.
+    std::optional<CalculatedTransformer> transformer;
+};
 class SpinField;
 class StringGrid;
 class WindingsGridSizing;
@@ -52,6 +62,13 @@ public:
     // The last sufficient calculation with the diameters typed now where a diameter cell holds
     // one; nothing after an insufficient press or a reset.
     std::optional<CalculatedTransformer> transformerWithTypedWires() const;
+    // The design and thickness of the last press that ran the winding calculation,
+    // sufficient or not; nothing before one or after a reset. Its transformer is left to
+    // transformerWithTypedWires, since a diameter cell may hold no number.
+    std::optional<LastCalculation> lastLoad() const { return lastLoad_; }
+    // Another core was put into the fields: the next press calculates the windings on it
+    // rather than checking the fill of the old core's turns.
+    void coreReplaced();
 
 private:
     WindingDesign readDesign() const;
@@ -69,6 +86,8 @@ private:
     std::optional<QString> lastPressLanguage_;
     // What the last sufficient winding calculation found, for the winding sheet.
     std::optional<CalculatedTransformer> lastCalculation_;
+    // The design and thickness of the last winding calculation, for the core pick.
+    std::optional<LastCalculation> lastLoad_;
 };
 
 } // namespace navivor

@@ -129,15 +129,30 @@ void MainWindow::openRectifier() {
 
 // The wires are the ones typed now where a diameter cell holds one, else the calculated ones.
 void MainWindow::openWindingSheet() {
-    if (const std::optional<CalculatedTransformer> transformer =
-            calculatePress_->transformerWithTypedWires()) {
-        emit windingSheetAsked(*transformer);
+    std::optional<LastCalculation> calculation = calculatePress_->lastLoad();
+    if (calculation)
+        calculation->transformer = calculatePress_->transformerWithTypedWires();
+    if (calculation && calculation->transformer) {
+        emit calculationToolAsked(CalculationTool::WindingSheet, *calculation);
         return;
     }
+    showNoCalculation("WindingSheetForm");
+}
+
+// The load is all the pick needs, so a core too small for it serves as well.
+void MainWindow::openCorePick() {
+    if (const std::optional<LastCalculation> calculation = calculatePress_->lastLoad()) {
+        emit calculationToolAsked(CalculationTool::CorePick, *calculation);
+        return;
+    }
+    showNoCalculation("CorePickForm");
+}
+
+void MainWindow::showNoCalculation(const char* toolSection) {
     const LanguageTexts texts(currentLanguage_().toStdString());
-    desktop_.showMessage(
-        this, QString::fromStdString(texts.text("WindingSheetForm", "WindingSheetForm")),
-        QString::fromStdString(texts.text("WindingSheetForm", "NoCalculation")), MessageIcon::None);
+    desktop_.showMessage(this, QString::fromStdString(texts.text(toolSection, toolSection)),
+                         QString::fromStdString(texts.text(toolSection, "NoCalculation")),
+                         MessageIcon::None);
 }
 
 void MainWindow::chooseLanguage() {

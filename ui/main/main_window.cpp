@@ -24,6 +24,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace navivor {
 namespace {
 
@@ -246,13 +248,39 @@ void MainWindow::setGridHeadings(const LanguageTexts& texts) {
     windingsGrid_->setCell(WindingsGridSizing::kDiameterColumn, 0, heading(" ", "Label4"));
 }
 
-void MainWindow::enterSecondary(int row, const QString& voltage, const QString& current) {
-    if (row > secondaryCountField_->value()) {
-        secondaryCountField_->setValue(row);
+void MainWindow::enterToolFigures(const ToolFigures& figures) {
+    if (const auto* secondary = std::get_if<SecondaryFigures>(&figures)) {
+        enterSecondary(*secondary);
+    } else if (const auto* wires = std::get_if<WireFigures>(&figures)) {
+        enterDiameters(wires->diameters);
+    } else if (const auto* core = std::get_if<CoreFigures>(&figures)) {
+        coreSectionField_->setValue(core->section);
+        windowAreaField_->setValue(core->windowArea);
+        calculatePress_->coreReplaced();
+    }
+}
+
+void MainWindow::enterSecondary(const SecondaryFigures& secondary) {
+    if (secondary.row > secondaryCountField_->value()) {
+        secondaryCountField_->setValue(secondary.row);
         gridSizing_->countChanged();
     }
-    windingsGrid_->setCell(1, row, voltage);
-    windingsGrid_->setCell(2, row, current);
+    windingsGrid_->setCell(1, secondary.row, secondary.voltage);
+    windingsGrid_->setCell(2, secondary.row, secondary.current);
+}
+
+// Rows the grid no longer has are left out.
+void MainWindow::enterDiameters(const QStringList& diameters) {
+    if (!diameters.value(0).isEmpty())
+        primaryGrid_->setCell(1, 0, diameters[0]);
+    if (!gridSizing_->hasDiameterColumn()) {
+        const LanguageTexts texts(currentLanguage_().toStdString());
+        gridSizing_->addDiameterColumn(QString::fromStdString(texts.mainForm("Label4")));
+    }
+    for (int row = 1; row < std::min(windingsGrid_->rowCount(), static_cast<int>(diameters.size()));
+         ++row)
+        if (!diameters[row].isEmpty())
+            windingsGrid_->setCell(WindingsGridSizing::kDiameterColumn, row, diameters[row]);
 }
 
 void MainWindow::enableSaveAndPrintItems(bool enabled) {

@@ -7,13 +7,16 @@
 #include "i18n/language_file.h"
 #include "ui/current_language.h"
 #include "ui/desktop/desktop.h"
+#include "ui/main/calculate_press.h"
 #include "ui/results/results_window.h"
 
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
+#include <variant>
 
 class QAction;
 class QLineEdit;
@@ -24,12 +27,29 @@ class QToolButton;
 namespace navivor {
 
 class AppearanceState;
-class CalculatePress;
 class Picture;
 class SpinField;
 class StaticText;
 class StringGrid;
 class WindingsGridSizing;
+
+// What a bench tool puts into the main window's inputs.
+struct SecondaryFigures { // the rectifier's
+    int row = 1;          // of the windings grid, 1 to 50
+    QString voltage;
+    QString current;
+};
+struct WireFigures {       // the winding sheet's
+    QStringList diameters; // the primary's first; an empty text leaves its cell as it is
+};
+struct CoreFigures { // the core pick's, in mm2
+    int section = 1;
+    int windowArea = 1;
+};
+using ToolFigures = std::variant<SecondaryFigures, WireFigures, CoreFigures>;
+
+// The bench tools that work on the last calculation.
+enum class CalculationTool { WindingSheet, CorePick };
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -60,9 +80,10 @@ public:
     // A language was applied to every window: the grid's headings, and in fill mode the
     // calculate button's fill caption, which the walk does not know.
     void languageApplied(const LanguageTexts& texts);
-    // The rectifier dialog's values for a row of the windings grid; a row beyond the count
-    // adds the windings up to it.
-    void enterSecondary(int row, const QString& voltage, const QString& current);
+    // A bench tool's figures: a row of the windings grid beyond the count adds the windings up
+    // to it; wire diameters go into the diameter cells; another core makes the next press a
+    // calculation on it.
+    void enterToolFigures(const ToolFigures& figures);
 
 signals:
     // Commands for the windows made after this one, wired where the windows are made.
@@ -70,7 +91,7 @@ signals:
     void aboutBoxAsked();
     void usageWindowAsked();
     void rectifierAsked(int secondaries);
-    void windingSheetAsked(const CalculatedTransformer& transformer);
+    void calculationToolAsked(CalculationTool tool, const LastCalculation& calculation);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -98,12 +119,15 @@ private:
     void chooseLanguage();    // "Язык"
     void openRectifier();     // "Выпрямитель..."
     void openWindingSheet();  // "Намоточные данные..."
+    void openCorePick();      // "Подбор сердечника..."
     void openWireSizes();     // "Размеры проводки"
     void openWireTypes();     // "Размеры проводов"
     void openCoreSizes();     // "Размеры сердечников"
     void showAbout();         // "О программе"
     void showUsage();         // "Инфо"
     void openDocument(const QString& fileName);
+    // The message of a tool that needs a calculation first, in the tool's own texts.
+    void showNoCalculation(const char* toolSection);
     static QString toolBarStyleSheet(int borderWidth);
 
     // menu_and_tool_bar.cpp
@@ -119,6 +143,8 @@ private:
     void setTabOrder();
     // The windings grid's headings in the language's texts.
     void setGridHeadings(const LanguageTexts& texts);
+    void enterSecondary(const SecondaryFigures& secondary);
+    void enterDiameters(const QStringList& diameters);
     void enableSaveAndPrintItems(bool enabled);
     void enableSaveAndPrintButtons(bool enabled);
 

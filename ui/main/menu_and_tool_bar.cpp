@@ -99,6 +99,7 @@ void MainWindow::createMenu() {
     separator(service, "N2");
     item(service, "Rectifier1", &MainWindow::openRectifier);
     item(service, "WindingSheet1", &MainWindow::openWindingSheet);
+    item(service, "CorePick1", &MainWindow::openCorePick);
     separator(service, "N17");
     QMenu* reference = makeSubmenu(service, "N9", caption("N9"));
     item(reference, "N10", &MainWindow::openWireSizes);

@@ -12,8 +12,10 @@
 #include "ui/widgets/character_filter.h"
 #include "ui/widgets/window_builders.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -97,9 +99,22 @@ WindingSheetWindow::WindingSheetWindow(CurrentLanguage currentLanguage, Desktop&
     printButton_ = makePushButton(this, "Print", caption("Print"), {398, 204, 92, 25});
     QPushButton* closeButton = makePushButton(this, "Close", caption("Close"), {500, 204, 92, 25});
 
+    // The standard wire and its way into the grid, one row under the buttons.
+    auto* wireRow = new QWidget(this);
+    wireRow->setGeometry(8, 234, 584, 28);
+    auto* wireLayout = new QHBoxLayout(wireRow);
+    wireLayout->setContentsMargins(0, 0, 0, 0);
+    standardWireBox_ = new QCheckBox(caption("StandardWire"), wireRow);
+    standardWireBox_->setObjectName("StandardWire");
+    putWiresButton_ = new QPushButton(caption("PutWiresIntoGrid"), wireRow);
+    putWiresButton_->setObjectName("PutWiresIntoGrid");
+    wireLayout->addWidget(standardWireBox_);
+    wireLayout->addStretch();
+    wireLayout->addWidget(putWiresButton_);
+
     sheetView_ = new QPlainTextEdit(this);
     sheetView_->setObjectName("Memo1");
-    sheetView_->setGeometry(8, 236, 584, 316);
+    sheetView_->setGeometry(8, 264, 584, 288);
     sheetView_->setReadOnly(true);
     sheetView_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 
@@ -113,11 +128,16 @@ WindingSheetWindow::WindingSheetWindow(CurrentLanguage currentLanguage, Desktop&
         {calculateButton, &WindingSheetWindow::calculate},
         {standardCoreButton, &WindingSheetWindow::useStandardCore},
         {saveButton_, &WindingSheetWindow::save},
-        {printButton_, &WindingSheetWindow::print}};
+        {printButton_, &WindingSheetWindow::print},
+        {putWiresButton_, &WindingSheetWindow::putWiresIntoGrid}};
     for (auto [button, method] : handlers)
         connect(button, &QPushButton::clicked, this,
                 reportingFailures([this, method] { (this->*method)(); }));
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(standardWireBox_, &QCheckBox::toggled, this, reportingFailures([this] {
+                if (transformer_)
+                    showSheet();
+            }));
 }
 
 WindingSheetWindow::~WindingSheetWindow() = default;
@@ -195,7 +215,7 @@ void WindingSheetWindow::fillAllowances(const WindingAllowances& allowances) {
 void WindingSheetWindow::showSheet() {
     // Nothing to save or print until a sheet stands in the field.
     sheetView_->clear();
-    for (QPushButton* command : {saveButton_, printButton_})
+    for (QPushButton* command : {saveButton_, printButton_, putWiresButton_})
         command->setEnabled(false);
     const CoreGeometry core{fieldValue(fields_[TongueWidth]), fieldValue(fields_[StackHeight]),
                             fieldValue(fields_[WindowWidth]), fieldValue(fields_[WindowHeight])};
@@ -218,8 +238,10 @@ void WindingSheetWindow::showSheet() {
     const MessageLookup lookup = [&texts](std::string_view key) {
         return texts.text(kSection, key);
     };
-    const SheetPerformance performance =
-        sheetPerformance(*transformer_, core, allowances, inputs, lookup);
+    CalculatedTransformer wound = *transformer_;
+    if (standardWireBox_->isChecked())
+        roundUpToStandardWires(wound);
+    const SheetPerformance performance = sheetPerformance(wound, core, allowances, inputs, lookup);
     allowances.workingTemperature = performance.windingTemperature;
     QStringList lines;
     for (const std::string& line : windingSheetLines(core, allowances, performance.settled, lookup))
@@ -227,7 +249,16 @@ void WindingSheetWindow::showSheet() {
     for (const std::string& line : performanceLines(inputs, performance, lookup))
         lines.append(QString::fromStdString(line));
     sheetView_->setPlainText(lines.join('\n') + '\n');
-    for (QPushButton* command : {saveButton_, printButton_})
+    wireTexts_.clear();
+    const auto wireText = [](const SheetWinding& winding, const SheetRow& row) {
+        return winding.chosen ? QString()
+                              : QString::fromStdString(fixedText(row.overallDiameter, 3));
+    };
+    const WindingSheet& sheet = performance.settled;
+    wireTexts_.append(wireText(wound.primary, sheet.primary));
+    for (std::size_t k = 0; k < sheet.secondaries.size(); ++k)
+        wireTexts_.append(wireText(wound.secondaries[k], sheet.secondaries[k]));
+    for (QPushButton* command : {saveButton_, printButton_, putWiresButton_})
         command->setEnabled(true);
 }
 
@@ -238,6 +269,10 @@ void WindingSheetWindow::calculate() {
 void WindingSheetWindow::useStandardCore() {
     fillStandardCore();
     showSheet();
+}
+
+void WindingSheetWindow::putWiresIntoGrid() {
+    emit wiresChosen(wireTexts_);
 }
 
 void WindingSheetWindow::save() {

@@ -9,11 +9,13 @@
 #include "ui/results/text_output.h"
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <array>
 #include <optional>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -35,11 +37,18 @@ public:
     // The sheet as a saved file holds it: every line break is CR LF.
     QString sheetText() const;
 
+signals:
+    // The wires of the sheet for the main window's diameter cells, the primary's first: the
+    // enamelled diameter, as the fill check takes it, of each wire whose diameter was not
+    // typed there, and an empty text for each that was.
+    void wiresChosen(const QStringList& diameters);
+
 private:
-    void calculate();       // "Рассчитать"
-    void useStandardCore(); // "Типовой сердечник"
-    void save();            // "Сохранить..."
-    void print();           // "Печать..."
+    void calculate();        // "Рассчитать"
+    void useStandardCore();  // "Типовой сердечник"
+    void save();             // "Сохранить..."
+    void print();            // "Печать..."
+    void putWiresIntoGrid(); // "Провода в таблицу"
 
     void fillStandardCore();
     void fillAllowances(const WindingAllowances& allowances);
@@ -59,7 +68,12 @@ private:
     // Offered once there is a sheet to save or print.
     QPushButton* saveButton_;
     QPushButton* printButton_;
+    QPushButton* putWiresButton_;
+    // Each winding whose diameter was not typed takes the standard wire it rounds up to.
+    QCheckBox* standardWireBox_;
     QPlainTextEdit* sheetView_;
+    // What putWiresIntoGrid puts, for the sheet shown.
+    QStringList wireTexts_;
     TextDestinations destinations_;
     std::optional<CalculatedTransformer> transformer_;
     // The section whose standard core the core fields were last filled with.

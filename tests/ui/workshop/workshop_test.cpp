@@ -3,12 +3,14 @@
 #include "text/cp1251.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTimer>
 
 namespace navivor::test {
@@ -22,6 +24,7 @@ class WorkshopTest : public UiTest {
     MainWindow& form() { return mainWindow.form(); }
     RectifierDialog& rectifier() { return mainWindow.windows->rectifierDialog(); }
     WindingSheetWindow& sheet() { return mainWindow.windows->windingSheetWindow(); }
+    CorePickWindow& pick() { return mainWindow.windows->corePickWindow(); }
     void press() { QTest::mouseClick(form().inputs().calculate, Qt::LeftButton); }
 
 private slots:
@@ -75,6 +78,42 @@ private slots:
         QTest::mouseClick(sheet().findChild<QPushButton*>("Calculate"), Qt::LeftButton);
         QVERIFY(sheet().sheetText().contains(
             "Сопротивление при 20 °C / при рабочей температуре, Ом - 53,840 / 65,478\r\n"));
+    }
+
+    // The pick works on the load of a press whose core was too small, and the core taken makes
+    // the next press a calculation on it; the sheet's standard wires then go into the diameter
+    // cells, and the fill check agrees with navivor-calc --standard-wire on that core.
+    void pickedCoreAndStandardWiresReachTheMainWindow() {
+        QFile series("laminations.csv");
+        QVERIFY(series.open(QIODevice::WriteOnly));
+        series.write("# name;tongue;window width;window height\n"
+                     "E20;20;10;30\nE25;25;12.5;37.5\nE32;32;16;48\nE40;40;20;60\n");
+        series.close();
+        MainWindowFixture::typeInto(form().inputs().windingsGrid, 1, 1, "12");
+        MainWindowFixture::typeInto(form().inputs().windingsGrid, 2, 1, "2");
+        MainWindowFixture::typeInto(form().inputs().coreSection, "100");
+        press();
+        form().findChild<QAction*>("CorePick1")->trigger();
+        QVERIFY(pick().isVisible());
+        auto* list = pick().findChild<QTableWidget*>("CoreList");
+        QCOMPARE(list->rowCount(), 3); // E20 holds nothing
+        QCOMPARE(list->item(0, 0)->text(), QString("E25"));
+        list->selectRow(1);
+        QTest::mouseClick(pick().findChild<QPushButton*>("UseCore"), Qt::LeftButton);
+        QCOMPARE(form().inputs().coreSection->value(), 1024);
+        QCOMPARE(form().inputs().windowArea->value(), 768);
+
+        press();
+        form().findChild<QAction*>("WindingSheet1")->trigger();
+        sheet().findChild<QCheckBox*>("StandardWire")->setChecked(true);
+        QVERIFY(sheet().sheetText().contains(
+            "Диаметр провода расчетный / стандартный, мм - 1,129 / 1,180\r\n"));
+        QTest::mouseClick(sheet().findChild<QPushButton*>("PutWiresIntoGrid"), Qt::LeftButton);
+        QCOMPARE(form().inputs().primaryGrid->cell(1, 0), QString("0,314"));
+        QCOMPARE(form().inputs().windingsGrid->cell(3, 1), QString("1,278"));
+        press();
+        QVERIFY(mainWindow.windows->resultsWindow().reportText().endsWith(
+            "Заполнение окна : 39,84 %\r\n"));
     }
 
     // Letters are dropped; Enter calculates and Escape closes, as in any dialog.
