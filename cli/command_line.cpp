@@ -86,26 +86,6 @@ std::string languageName(const std::string& text) {
     return name;
 }
 
-// The winding sheet's options, each holding a figure's text.
-using SheetFigure = std::optional<std::string> SheetOptions::*;
-constexpr std::pair<std::string_view, SheetFigure> kSheetOptions[] = {
-    {"--tongue", &SheetOptions::tongueWidth},
-    {"--stack", &SheetOptions::stackHeight},
-    {"--window-width", &SheetOptions::windowWidth},
-    {"--window-height", &SheetOptions::windowHeight},
-    {"--spare", &SheetOptions::sparePercent},
-    {"--temperature", &SheetOptions::workingTemperature},
-    {"--bobbin-wall", &SheetOptions::bobbinWall},
-    {"--layer-tape", &SheetOptions::layerTape},
-};
-
-SheetFigure sheetFigureNamed(std::string_view option) {
-    for (const auto& [name, figure] : kSheetOptions)
-        if (name == option)
-            return figure;
-    return nullptr;
-}
-
 void addSecondary(CommandLine& line, SecondaryOption winding) {
     if (line.secondaries.size() == kMaxSecondaries)
         throw UsageError{"at most 50 secondary windings"};
@@ -130,99 +110,154 @@ SecondaryOption dcWinding(const std::string& text) {
     return {text.substr(0, colon), current, kind};
 }
 
+void addSecondaryWinding(CommandLine& line, const std::string& winding) {
+    const auto colon = winding.find(':');
+    if (colon == std::string::npos)
+        throw UsageError{"--secondary takes VOLTAGE:CURRENT, got '" + winding + "'"};
+    addSecondary(line, {winding.substr(0, colon), winding.substr(colon + 1), std::nullopt});
+}
+
+void setSeparator(CommandLine& line, const std::string& separator) {
+    if (!isValidDecimalSeparator(separator))
+        throw UsageError{"--separator takes one printable character other than a digit, "
+                         "sign, blank or e, got '" +
+                         separator + "'"};
+    line.separator = separator;
+}
+
+void setEncoding(CommandLine& line, const std::string& encoding) {
+    if (encoding != "utf-8" && encoding != "cp1251")
+        throw UsageError{"--encoding takes utf-8 or cp1251, got '" + encoding + "'"};
+    line.cp1251Output = encoding == "cp1251";
+}
+
+void setFormat(CommandLine& line, const std::string& format) {
+    if (format != "report" && format != "json")
+        throw UsageError{"--format takes report or json, got '" + format + "'"};
+    line.format = format == "json" ? OutputFormat::Json : OutputFormat::Report;
+}
+
+using Setter = void (*)(CommandLine&, const std::string&);
+
+template <auto flag> void setFlag(CommandLine& line, const std::string&) {
+    line.*flag = true;
+}
+
+template <auto text> void setText(CommandLine& line, const std::string& value) {
+    line.*text = value;
+}
+
+template <auto figure> void setSheetFigure(CommandLine& line, const std::string& value) {
+    line.sheet.*figure = value;
+}
+
+void setLanguage(CommandLine& line, const std::string& name) {
+    line.language = languageName(name);
+}
+
+void addDiameter(CommandLine& line, const std::string& diameter) {
+    line.diameters.push_back(diameter);
+}
+
+void addDcWinding(CommandLine& line, const std::string& winding) {
+    addSecondary(line, dcWinding(winding));
+}
+
+struct OptionRule {
+    std::string_view name;
+    OptionKind kind;
+    Setter set;
+    // The option this one acts through: without it this one has nothing to act on.
+    std::string_view needs;
+};
+
+constexpr std::string_view kWindingSheet = "--winding-sheet";
+constexpr std::string_view kDc = "--dc";
+constexpr std::string_view kNone;
+
+using enum OptionKind;
+constexpr OptionRule kOptions[] = {
+    {"--help", Flag, setFlag<&CommandLine::help>, kNone},
+    {"--version", Flag, setFlag<&CommandLine::version>, kNone},
+    {"--encoding", Value, setEncoding, kNone},
+    {"--format", Value, setFormat, kNone},
+    {"--primary", Value, setText<&CommandLine::primary>, kNone},
+    {"--secondary", RepeatedValue, addSecondaryWinding, kNone},
+    {kDc, RepeatedValue, addDcWinding, kNone},
+    {"--diode-drop", Value, setText<&CommandLine::diodeDrop>, kDc},
+    {"--headroom", Value, setText<&CommandLine::headroom>, kDc},
+    {"--frequency", Value, setText<&CommandLine::frequency>, kNone},
+    {"--core", Value, setText<&CommandLine::core>, kNone},
+    {"--window", Value, setText<&CommandLine::window>, kNone},
+    {"--thickness", Value, setText<&CommandLine::thickness>, kNone},
+    {"--diameter", RepeatedValue, addDiameter, kNone},
+    {kWindingSheet, Flag, setFlag<&CommandLine::windingSheet>, kNone},
+    {"--tongue", Value, setSheetFigure<&SheetOptions::tongueWidth>, kWindingSheet},
+    {"--stack", Value, setSheetFigure<&SheetOptions::stackHeight>, kWindingSheet},
+    {"--window-width", Value, setSheetFigure<&SheetOptions::windowWidth>, kWindingSheet},
+    {"--window-height", Value, setSheetFigure<&SheetOptions::windowHeight>, kWindingSheet},
+    {"--spare", Value, setSheetFigure<&SheetOptions::sparePercent>, kWindingSheet},
+    {"--temperature", Value, setSheetFigure<&SheetOptions::workingTemperature>, kWindingSheet},
+    {"--bobbin-wall", Value, setSheetFigure<&SheetOptions::bobbinWall>, kWindingSheet},
+    {"--layer-tape", Value, setSheetFigure<&SheetOptions::layerTape>, kWindingSheet},
+    {"--lang", Value, setLanguage, kNone},
+    {"--separator", Value, setSeparator, kNone},
+};
+
+const OptionRule* optionNamed(std::string_view name) {
+    const auto found = std::ranges::find(kOptions, name, &OptionRule::name);
+    return found == std::end(kOptions) ? nullptr : found;
+}
+
+bool givenIn(const std::vector<GivenOption>& options, std::string_view name) {
+    return std::ranges::any_of(options,
+                               [name](const GivenOption& option) { return option.name == name; });
+}
+
 } // namespace
 
-CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
-    CommandLine line;
+std::vector<GivenOption> givenOptions(const std::vector<std::string>& arguments) {
+    std::vector<GivenOption> options;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
-        std::string option = arguments[i];
-        std::optional<std::string> inlineValue;
-        if (const auto equals = option.find('=');
-            option.starts_with("--") && equals != std::string::npos) {
-            inlineValue = option.substr(equals + 1);
-            option.resize(equals);
+        std::string name = arguments[i];
+        std::optional<std::string> value;
+        if (const auto equals = name.find('=');
+            name.starts_with("--") && equals != std::string::npos) {
+            value = name.substr(equals + 1);
+            name.resize(equals);
         }
-        if (option == "--help" && !inlineValue) {
-            line.help = true;
-            continue;
-        }
-        if (option == "--version" && !inlineValue) {
-            line.version = true;
-            continue;
-        }
-        if (option == "--winding-sheet" && !inlineValue) {
-            line.windingSheet = true;
-            continue;
-        }
-        const auto value = [&]() -> std::string {
-            if (inlineValue)
-                return *inlineValue;
-            if (i + 1 >= arguments.size())
-                throw UsageError{option + " needs a value"};
-            return arguments[++i];
-        };
-        if (option == "--primary") {
-            line.primary = value();
-        } else if (option == "--secondary") {
-            const std::string winding = value();
-            const auto colon = winding.find(':');
-            if (colon == std::string::npos)
-                throw UsageError{"--secondary takes VOLTAGE:CURRENT, got '" + winding + "'"};
-            addSecondary(line, {winding.substr(0, colon), winding.substr(colon + 1), std::nullopt});
-        } else if (option == "--dc") {
-            addSecondary(line, dcWinding(value()));
-        } else if (option == "--diode-drop") {
-            line.diodeDrop = value();
-        } else if (option == "--headroom") {
-            line.headroom = value();
-        } else if (const SheetFigure figure = sheetFigureNamed(option)) {
-            line.sheet.*figure = value();
-        } else if (option == "--frequency") {
-            line.frequency = value();
-        } else if (option == "--core") {
-            line.core = value();
-        } else if (option == "--window") {
-            line.window = value();
-        } else if (option == "--thickness") {
-            line.thickness = value();
-        } else if (option == "--diameter") {
-            line.diameters.push_back(value());
-        } else if (option == "--lang") {
-            line.language = languageName(value());
-        } else if (option == "--separator") {
-            const std::string separator = value();
-            if (!isValidDecimalSeparator(separator))
-                throw UsageError{"--separator takes one printable character other than a digit, "
-                                 "sign, blank or e, got '" +
-                                 separator + "'"};
-            line.separator = separator;
-        } else if (option == "--encoding") {
-            const std::string encoding = value();
-            if (encoding != "utf-8" && encoding != "cp1251")
-                throw UsageError{"--encoding takes utf-8 or cp1251, got '" + encoding + "'"};
-            line.cp1251Output = encoding == "cp1251";
-        } else if (option == "--format") {
-            const std::string format = value();
-            if (format != "report" && format != "json")
-                throw UsageError{"--format takes report or json, got '" + format + "'"};
-            line.format = format == "json" ? OutputFormat::Json : OutputFormat::Report;
-        } else {
+        const OptionRule* rule = optionNamed(name);
+        if (!rule || (rule->kind == OptionKind::Flag && value))
             throw UsageError{"unknown option '" + arguments[i] + "'"};
+        if (rule->kind != OptionKind::Flag && !value) {
+            if (i + 1 >= arguments.size())
+                throw UsageError{name + " needs a value"};
+            value = arguments[++i];
         }
+        options.push_back({name, value.value_or("")});
+    }
+    return options;
+}
+
+CommandLine commandLineOf(const std::vector<GivenOption>& options) {
+    CommandLine line;
+    for (const GivenOption& option : options) {
+        const OptionRule* rule = optionNamed(option.name);
+        if (!rule)
+            throw UsageError{"unknown option '" + option.name + "'"};
+        rule->set(line, option.value);
     }
     const std::size_t windings = line.secondaries.empty() ? 1 : line.secondaries.size();
     if (line.diameters.size() > windings + 1)
         throw UsageError{"more --diameter values than windings"};
     // An option with nothing to act on is refused rather than silently dropped.
-    const bool anyDc = std::ranges::any_of(line.secondaries, [](const SecondaryOption& winding) {
-        return winding.rectifier.has_value();
-    });
-    if ((line.diodeDrop || line.headroom) && !anyDc)
-        throw UsageError{"--diode-drop and --headroom apply to --dc windings only"};
-    if (!line.windingSheet)
-        for (const auto& [name, figure] : kSheetOptions)
-            if (line.sheet.*figure)
-                throw UsageError{std::string(name) + " applies to --winding-sheet only"};
+    for (const OptionRule& rule : kOptions) {
+        if (rule.needs.empty() || !givenIn(options, rule.name) || givenIn(options, rule.needs))
+            continue;
+        if (rule.needs == kDc)
+            throw UsageError{"--diode-drop and --headroom apply to --dc windings only"};
+        throw UsageError{std::string(rule.name) + " applies to --winding-sheet only"};
+    }
     // A separator the code page lacks would be written as "?", which reads back as no number.
     if (line.cp1251Output && line.separator && !isCp1251Character(*line.separator))
         throw UsageError{"--separator '" + *line.separator +
@@ -231,6 +266,10 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     if (line.format == OutputFormat::Json && line.cp1251Output)
         throw UsageError{"--format json is always UTF-8, --encoding cp1251 does not apply"};
     return line;
+}
+
+CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
+    return commandLineOf(givenOptions(arguments));
 }
 
 } // namespace navivor::cli

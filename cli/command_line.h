@@ -55,10 +55,27 @@ struct CommandLine {
     SheetOptions sheet;
 };
 
+// How an option takes its value.
+enum class OptionKind { Flag, Value, RepeatedValue };
+
+// One option as given: its long name with the dashes, and its value (empty for a flag).
+struct GivenOption {
+    std::string name;
+    std::string value;
+};
+
 // Raised for a command line that cannot be run; the message explains it.
 struct UsageError : Failure {
     using Failure::Failure;
 };
+
+// The options of the arguments in order, "--name=value" split. Raises UsageError for an
+// unknown option or a missing value.
+std::vector<GivenOption> givenOptions(const std::vector<std::string>& arguments);
+
+// The command line the options make, each value and their combination checked: a later value
+// of a single-valued option replaces an earlier one.
+CommandLine commandLineOf(const std::vector<GivenOption>& options);
 
 CommandLine parseCommandLine(const std::vector<std::string>& arguments);
 
