@@ -19,6 +19,7 @@ const char* const kUsage =
     "                    [--bobbin-wall MM] [--layer-tape MM]]\n"
     "                    [--lang NAME] [--separator C] [--encoding utf-8|cp1251]\n"
     "                    [--format report|json]\n"
+    "       navivor-calc --batch [OPTION]... <LINES\n"
     "       navivor-calc --help | --version\n"
     "\n"
     "Calculates a mains transformer on an E-shaped core and prints the report.\n"
@@ -59,6 +60,18 @@ const char* const kUsage =
     "  --format F         report: the report, lines ending in CR LF (default);\n"
     "                     json: inputs and results as one line of JSON in UTF-8, numbers\n"
     "                     with a full stop; nothing on standard output if it fails\n"
+    "  --batch            designs from standard input, one JSON object a line whose keys are\n"
+    "                     the options above without the dashes and whose values are their\n"
+    "                     texts, a list of strings for --secondary, --dc and --diameter,\n"
+    "                     true for --winding-sheet: {\"core\": \"1000\", \"secondary\":\n"
+    "                     [\"12:2\", \"5:1\"]}; for each line, one line of output: the\n"
+    "                     design's --format json object or {\"error\":\"...\",\"line\":N}.\n"
+    "                     Blank lines are skipped but counted. The options beside --batch\n"
+    "                     apply to every line; a line's key replaces its option, a list the\n"
+    "                     whole list (--secondary and --dc make one list of windings), and\n"
+    "                     --diode-drop, --headroom or a sheet figure stays unused in a line\n"
+    "                     with nothing for it. --format, --encoding, --help, --version and\n"
+    "                     --batch are no keys. Language files are read once a batch.\n"
     "  --help             this text\n"
     "  --version          the version\n"
     "\n"
@@ -67,7 +80,9 @@ const char* const kUsage =
     "maximum overall diameters of IEC 60317-0-1.\n"
     "\n"
     "Exit status: 0 report or JSON printed, 1 the calculation failed or the output could not\n"
-    "be written, 2 usage error or a winding sheet figure out of its range.\n";
+    "be written, 2 usage error or a winding sheet figure out of its range. With --batch: the\n"
+    "highest status a line would have given alone, a line that is no such object 2; 0 when\n"
+    "every line gave its design.\n";
 
 const char* const kUsageHint = "Try 'navivor-calc --help' for more information.";
 
@@ -163,12 +178,16 @@ void addDcWinding(CommandLine& line, const std::string& winding) {
     addSecondary(line, dcWinding(winding));
 }
 
+enum class Scope { Design, Run };
+
 struct OptionRule {
     std::string_view name;
     OptionKind kind;
     Setter set;
     // The option this one acts through: without it this one has nothing to act on.
     std::string_view needs;
+    // An option of the whole run rather than of one design: no line of a batch gives it.
+    Scope scope = Scope::Design;
 };
 
 constexpr std::string_view kWindingSheet = "--winding-sheet";
@@ -177,10 +196,11 @@ constexpr std::string_view kNone;
 
 using enum OptionKind;
 constexpr OptionRule kOptions[] = {
-    {"--help", Flag, setFlag<&CommandLine::help>, kNone},
-    {"--version", Flag, setFlag<&CommandLine::version>, kNone},
-    {"--encoding", Value, setEncoding, kNone},
-    {"--format", Value, setFormat, kNone},
+    {"--help", Flag, setFlag<&CommandLine::help>, kNone, Scope::Run},
+    {"--version", Flag, setFlag<&CommandLine::version>, kNone, Scope::Run},
+    {"--batch", Flag, setFlag<&CommandLine::batch>, kNone, Scope::Run},
+    {"--encoding", Value, setEncoding, kNone, Scope::Run},
+    {"--format", Value, setFormat, kNone, Scope::Run},
     {"--primary", Value, setText<&CommandLine::primary>, kNone},
     {"--secondary", RepeatedValue, addSecondaryWinding, kNone},
     {kDc, RepeatedValue, addDcWinding, kNone},
@@ -212,6 +232,12 @@ const OptionRule* optionNamed(std::string_view name) {
 bool givenIn(const std::vector<GivenOption>& options, std::string_view name) {
     return std::ranges::any_of(options,
                                [name](const GivenOption& option) { return option.name == name; });
+}
+
+// Options that add to the same list.
+bool sameList(std::string_view a, std::string_view b) {
+    const auto winding = [](std::string_view name) { return name == "--secondary" || name == kDc; };
+    return a == b || (winding(a) && winding(b));
 }
 
 } // namespace
@@ -247,6 +273,13 @@ CommandLine commandLineOf(const std::vector<GivenOption>& options) {
             throw UsageError{"unknown option '" + option.name + "'"};
         rule->set(line, option.value);
     }
+    // JSON text is UTF-8 by definition; a code page would only make it unreadable.
+    if (line.batch) {
+        if (line.format == OutputFormat::Report || line.cp1251Output)
+            throw UsageError{"--batch writes JSON in UTF-8: --format report and --encoding cp1251 "
+                             "do not apply"};
+        return line;
+    }
     const std::size_t windings = line.secondaries.empty() ? 1 : line.secondaries.size();
     if (line.diameters.size() > windings + 1)
         throw UsageError{"more --diameter values than windings"};
@@ -262,7 +295,6 @@ CommandLine commandLineOf(const std::vector<GivenOption>& options) {
     if (line.cp1251Output && line.separator && !isCp1251Character(*line.separator))
         throw UsageError{"--separator '" + *line.separator +
                          "' has no character in cp1251, which --encoding asks for"};
-    // JSON text is UTF-8 by definition; a code page would only make it unreadable.
     if (line.format == OutputFormat::Json && line.cp1251Output)
         throw UsageError{"--format json is always UTF-8, --encoding cp1251 does not apply"};
     return line;
@@ -270,6 +302,35 @@ CommandLine commandLineOf(const std::vector<GivenOption>& options) {
 
 CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     return commandLineOf(givenOptions(arguments));
+}
+
+std::optional<OptionKind> designOptionKind(std::string_view name) {
+    const OptionRule* rule = optionNamed(name);
+    if (!rule || rule->scope == Scope::Run)
+        return std::nullopt;
+    return rule->kind;
+}
+
+std::vector<GivenOption> batchLineOptions(const std::vector<GivenOption>& commandLine,
+                                          const std::vector<std::string>& lineNames,
+                                          const std::vector<GivenOption>& line) {
+    const auto replaced = [&lineNames](std::string_view name) {
+        return std::ranges::any_of(lineNames,
+                                   [name](const std::string& own) { return sameList(own, name); });
+    };
+    std::vector<GivenOption> merged;
+    for (const GivenOption& option : commandLine)
+        if (option.name != "--batch" && !replaced(option.name))
+            merged.push_back(option);
+    const std::size_t defaults = merged.size();
+    merged.insert(merged.end(), line.begin(), line.end());
+    std::vector<GivenOption> options;
+    for (std::size_t k = 0; k < merged.size(); ++k) {
+        const std::string_view needs = optionNamed(merged[k].name)->needs;
+        if (k >= defaults || needs.empty() || givenIn(merged, needs))
+            options.push_back(merged[k]);
+    }
+    return options;
 }
 
 } // namespace navivor::cli

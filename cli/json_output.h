@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// navivor-calc's output for scripts: one design's inputs and results as one JSON object.
+// navivor-calc's output for scripts: one design's inputs and results as one JSON object, or
+// the failure of one line of a batch.
 #pragma once
 
 #include "calc/rectifier.h"
@@ -38,5 +39,9 @@ std::string designJson(const WindingDesign& design, std::string_view thickness,
                        const std::vector<std::optional<DcSecondary>>& dcSecondaries,
                        bool coreSufficient, const ReportFigures& figures,
                        const std::optional<SheetResult>& sheet);
+
+// The object for a line of a batch that gave no design: the message the design alone would
+// have shown, and the line's number counted from 1.
+std::string errorJson(std::string_view message, std::size_t lineNumber);
 
 } // namespace navivor::cli

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// navivor-calc: the calculations of the calculate button from the command line.
+// navivor-calc: the calculations of the calculate button from the command line, for one
+// design or for a batch of them read from standard input.
+#include "cli/batch.h"
 #include "cli/command_line.h"
 #include "cli/design_run.h"
 #include "cli/language_files.h"
@@ -48,7 +50,9 @@ void guardStandardStreams() {
 
 int runCommandLine(int argc, char** argv) {
     try {
-        const CommandLine line = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+        const std::vector<GivenOption> options =
+            givenOptions(std::vector<std::string>(argv + 1, argv + argc));
+        const CommandLine line = commandLineOf(options);
         if (line.help) {
             standardOutput.write(kUsage);
             return kReportPrinted;
@@ -57,6 +61,8 @@ int runCommandLine(int argc, char** argv) {
             standardOutput.write("navivor-calc (Navivor) " NAVIVOR_VERSION "\n");
             return kReportPrinted;
         }
+        if (line.batch)
+            return runBatch(options, standardOutput);
         const LanguageTexts texts =
             line.language ? languageOfOption(*line.language) : LanguageTexts();
         return print(runDesign(line, texts), line.cp1251Output);

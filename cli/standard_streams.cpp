@@ -13,6 +13,11 @@ void StandardOutput::write(std::string_view bytes) {
         keepError();
 }
 
+void StandardOutput::flush() {
+    if (error_ == 0 && std::fflush(stdout) != 0)
+        keepError();
+}
+
 int StandardOutput::close() {
     if (std::fflush(stdout) != 0)
         keepError();

@@ -12,6 +12,9 @@ namespace navivor::cli {
 class StandardOutput {
 public:
     void write(std::string_view bytes);
+    // Hands what is buffered on, as before waiting for more input.
+    void flush();
+    bool failed() const { return error_ != 0; }
     // Flushes and closes standard output; the error of the first write that failed, or 0.
     int close();
 
