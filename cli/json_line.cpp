@@ -17,7 +17,8 @@ public:
     std::vector<JsonLineMember> object() {
         expect('{', "expected '{'");
         std::vector<JsonLineMember> members;
-        std::set<std::string, std::less<>> keys; // a set: a line of many keys stays one pass
+        // A set, so that a line of many keys is not checked key against key.
+        std::set<std::string, std::less<>> keys;
         if (!take('}')) {
             do {
                 std::string key = string();
@@ -52,7 +53,7 @@ private:
 
     bool take(char wanted) {
         skipBlanks();
-        if (pos_ == text_.size() || text_[pos_] != wanted)
+        if (!next(wanted))
             return false;
         ++pos_;
         return true;
