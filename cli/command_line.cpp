@@ -24,6 +24,7 @@ const char* const kUsage =
     "                    [--pick-core]\n"
     "                    [--lang NAME] [--separator C] [--encoding utf-8|cp1251]\n"
     "                    [--format report|json]\n"
+    "       navivor-calc --batch [OPTION]... <LINES\n"
     "       navivor-calc --help | --version\n"
     "\n"
     "Calculates a mains transformer on an E-shaped core and prints the report.\n"
@@ -89,6 +90,19 @@ const char* const kUsage =
     "  --format F         report: the report, lines ending in CR LF (default);\n"
     "                     json: inputs and results as one line of JSON in UTF-8, numbers\n"
     "                     with a full stop; nothing on standard output if it fails\n"
+    "  --batch            designs from standard input, one JSON object a line whose keys are\n"
+    "                     the options above without the dashes and whose values are their\n"
+    "                     texts, a list of strings for --secondary, --dc and --diameter,\n"
+    "                     true for a flag (--winding-sheet, --standard-wire, --pick-core):\n"
+    "                     {\"core\": \"1000\", \"secondary\":\n"
+    "                     [\"12:2\", \"5:1\"]}; for each line, one line of output: the\n"
+    "                     design's --format json object or {\"error\":\"...\",\"line\":N}.\n"
+    "                     Blank lines are skipped but counted. The options beside --batch\n"
+    "                     apply to every line; a line's key replaces its option, a list the\n"
+    "                     whole list (--secondary and --dc make one list of windings), and\n"
+    "                     a --dc option or a sheet figure stays unused in a line\n"
+    "                     with nothing for it. --format, --encoding, --help, --version and\n"
+    "                     --batch are no keys. Language files are read once a batch.\n"
     "  --help             this text\n"
     "  --version          the version\n"
     "\n"
@@ -101,7 +115,9 @@ const char* const kUsage =
     "IEC 60085.\n"
     "\n"
     "Exit status: 0 report or JSON printed, 1 the calculation failed or the output could not\n"
-    "be written, 2 usage error or a winding sheet figure out of its range.\n";
+    "be written, 2 usage error or a winding sheet figure out of its range. With --batch: the\n"
+    "highest status a line would have given alone, a line that is no such object 2; 0 when\n"
+    "every line gave its design.\n";
 
 const char* const kUsageHint = "Try 'navivor-calc --help' for more information.";
 
@@ -118,32 +134,6 @@ std::string languageName(const std::string& text) {
     if (name.empty() || name == "." || name == ".." || name.find('/') != std::string::npos)
         throw UsageError{"--lang takes the name of a file in lang/, got '" + text + "'"};
     return name;
-}
-
-// The winding sheet's options, each holding a figure's text.
-using SheetFigure = std::optional<std::string> SheetOptions::*;
-constexpr std::pair<std::string_view, SheetFigure> kSheetOptions[] = {
-    {"--tongue", &SheetOptions::tongueWidth},
-    {"--stack", &SheetOptions::stackHeight},
-    {"--window-width", &SheetOptions::windowWidth},
-    {"--window-height", &SheetOptions::windowHeight},
-    {"--spare", &SheetOptions::sparePercent},
-    {"--temperature", &SheetOptions::workingTemperature},
-    {"--bobbin-wall", &SheetOptions::bobbinWall},
-    {"--layer-tape", &SheetOptions::layerTape},
-    {"--steel", &SheetOptions::steel},
-    {"--ambient", &SheetOptions::ambient},
-    {"--insulation-class", &SheetOptions::insulationClass},
-    {"--bulge", &SheetOptions::bulge},
-    {"--inter-winding", &SheetOptions::interWinding},
-    {"--outer-wrap", &SheetOptions::outerWrap},
-};
-
-SheetFigure sheetFigureNamed(std::string_view option) {
-    for (const auto& [name, figure] : kSheetOptions)
-        if (name == option)
-            return figure;
-    return nullptr;
 }
 
 void addSecondary(CommandLine& line, SecondaryOption winding) {
@@ -170,124 +160,227 @@ SecondaryOption dcWinding(const std::string& text) {
     return {text.substr(0, colon), current, kind};
 }
 
+void addSecondaryWinding(CommandLine& line, const std::string& winding) {
+    const auto colon = winding.find(':');
+    if (colon == std::string::npos)
+        throw UsageError{"--secondary takes VOLTAGE:CURRENT, got '" + winding + "'"};
+    addSecondary(line, {winding.substr(0, colon), winding.substr(colon + 1), std::nullopt});
+}
+
+void setSeparator(CommandLine& line, const std::string& separator) {
+    if (!isValidDecimalSeparator(separator))
+        throw UsageError{"--separator takes one printable character other than a digit, "
+                         "sign, blank or e, got '" +
+                         separator + "'"};
+    line.separator = separator;
+}
+
+void setEncoding(CommandLine& line, const std::string& encoding) {
+    if (encoding != "utf-8" && encoding != "cp1251")
+        throw UsageError{"--encoding takes utf-8 or cp1251, got '" + encoding + "'"};
+    line.cp1251Output = encoding == "cp1251";
+}
+
+void setFormat(CommandLine& line, const std::string& format) {
+    if (format != "report" && format != "json")
+        throw UsageError{"--format takes report or json, got '" + format + "'"};
+    line.format = format == "json" ? OutputFormat::Json : OutputFormat::Report;
+}
+
+using Setter = void (*)(CommandLine&, const std::string&);
+
+template <auto flag> void setFlag(CommandLine& line, const std::string&) {
+    line.*flag = true;
+}
+
+template <auto text> void setText(CommandLine& line, const std::string& value) {
+    line.*text = value;
+}
+
+template <auto figure> void setSheetFigure(CommandLine& line, const std::string& value) {
+    line.sheet.*figure = value;
+}
+
+void setLanguage(CommandLine& line, const std::string& name) {
+    line.language = languageName(name);
+}
+
+void addDiameter(CommandLine& line, const std::string& diameter) {
+    line.diameters.push_back(diameter);
+}
+
+void addDcWinding(CommandLine& line, const std::string& winding) {
+    addSecondary(line, dcWinding(winding));
+}
+
+enum class Scope { Design, Run };
+
+struct OptionRule {
+    std::string_view name;
+    OptionKind kind;
+    Setter set;
+    // The option this one acts through: without it this one has nothing to act on.
+    std::string_view needs;
+    // An option of the whole run rather than of one design: no line of a batch gives it.
+    Scope scope = Scope::Design;
+};
+
+constexpr std::string_view kWindingSheet = "--winding-sheet";
+constexpr std::string_view kDc = "--dc";
+constexpr std::string_view kNone;
+
+using enum OptionKind;
+constexpr OptionRule kOptions[] = {
+    {"--help", Flag, setFlag<&CommandLine::help>, kNone, Scope::Run},
+    {"--version", Flag, setFlag<&CommandLine::version>, kNone, Scope::Run},
+    {"--batch", Flag, setFlag<&CommandLine::batch>, kNone, Scope::Run},
+    {"--encoding", Value, setEncoding, kNone, Scope::Run},
+    {"--format", Value, setFormat, kNone, Scope::Run},
+    {"--primary", Value, setText<&CommandLine::primary>, kNone},
+    {"--secondary", RepeatedValue, addSecondaryWinding, kNone},
+    {kDc, RepeatedValue, addDcWinding, kNone},
+    {"--diode-drop", Value, setText<&CommandLine::diodeDrop>, kDc},
+    {"--headroom", Value, setText<&CommandLine::headroom>, kDc},
+    {"--capacitance", Value, setText<&CommandLine::capacitance>, kDc},
+    {"--ripple", Value, setText<&CommandLine::ripple>, kDc},
+    {"--frequency", Value, setText<&CommandLine::frequency>, kNone},
+    {"--core", Value, setText<&CommandLine::core>, kNone},
+    {"--window", Value, setText<&CommandLine::window>, kNone},
+    {"--thickness", Value, setText<&CommandLine::thickness>, kNone},
+    {"--diameter", RepeatedValue, addDiameter, kNone},
+    {kWindingSheet, Flag, setFlag<&CommandLine::windingSheet>, kNone},
+    {"--tongue", Value, setSheetFigure<&SheetOptions::tongueWidth>, kWindingSheet},
+    {"--stack", Value, setSheetFigure<&SheetOptions::stackHeight>, kWindingSheet},
+    {"--window-width", Value, setSheetFigure<&SheetOptions::windowWidth>, kWindingSheet},
+    {"--window-height", Value, setSheetFigure<&SheetOptions::windowHeight>, kWindingSheet},
+    {"--spare", Value, setSheetFigure<&SheetOptions::sparePercent>, kWindingSheet},
+    {"--temperature", Value, setSheetFigure<&SheetOptions::workingTemperature>, kWindingSheet},
+    {"--bobbin-wall", Value, setSheetFigure<&SheetOptions::bobbinWall>, kWindingSheet},
+    {"--layer-tape", Value, setSheetFigure<&SheetOptions::layerTape>, kWindingSheet},
+    {"--steel", Value, setSheetFigure<&SheetOptions::steel>, kWindingSheet},
+    {"--ambient", Value, setSheetFigure<&SheetOptions::ambient>, kWindingSheet},
+    {"--insulation-class", Value, setSheetFigure<&SheetOptions::insulationClass>, kWindingSheet},
+    {"--bulge", Value, setSheetFigure<&SheetOptions::bulge>, kWindingSheet},
+    {"--inter-winding", Value, setSheetFigure<&SheetOptions::interWinding>, kWindingSheet},
+    {"--outer-wrap", Value, setSheetFigure<&SheetOptions::outerWrap>, kWindingSheet},
+    {"--standard-wire", Flag, setFlag<&CommandLine::standardWire>, kNone},
+    {"--pick-core", Flag, setFlag<&CommandLine::pickCore>, kNone},
+    {"--lang", Value, setLanguage, kNone},
+    {"--separator", Value, setSeparator, kNone},
+};
+
+const OptionRule* optionNamed(std::string_view name) {
+    const auto found = std::ranges::find(kOptions, name, &OptionRule::name);
+    return found == std::end(kOptions) ? nullptr : found;
+}
+
+bool givenIn(const std::vector<GivenOption>& options, std::string_view name) {
+    return std::ranges::any_of(options,
+                               [name](const GivenOption& option) { return option.name == name; });
+}
+
+// Options that add to the same list.
+bool sameList(std::string_view a, std::string_view b) {
+    const auto winding = [](std::string_view name) { return name == "--secondary" || name == kDc; };
+    return a == b || (winding(a) && winding(b));
+}
+
 } // namespace
 
-CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
-    CommandLine line;
+std::vector<GivenOption> givenOptions(const std::vector<std::string>& arguments) {
+    std::vector<GivenOption> options;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
-        std::string option = arguments[i];
-        std::optional<std::string> inlineValue;
-        if (const auto equals = option.find('=');
-            option.starts_with("--") && equals != std::string::npos) {
-            inlineValue = option.substr(equals + 1);
-            option.resize(equals);
+        std::string name = arguments[i];
+        std::optional<std::string> value;
+        if (const auto equals = name.find('=');
+            name.starts_with("--") && equals != std::string::npos) {
+            value = name.substr(equals + 1);
+            name.resize(equals);
         }
-        if (option == "--help" && !inlineValue) {
-            line.help = true;
-            continue;
-        }
-        if (option == "--version" && !inlineValue) {
-            line.version = true;
-            continue;
-        }
-        if (option == "--winding-sheet" && !inlineValue) {
-            line.windingSheet = true;
-            continue;
-        }
-        if (option == "--standard-wire" && !inlineValue) {
-            line.standardWire = true;
-            continue;
-        }
-        if (option == "--pick-core" && !inlineValue) {
-            line.pickCore = true;
-            continue;
-        }
-        const auto value = [&]() -> std::string {
-            if (inlineValue)
-                return *inlineValue;
-            if (i + 1 >= arguments.size())
-                throw UsageError{option + " needs a value"};
-            return arguments[++i];
-        };
-        if (option == "--primary") {
-            line.primary = value();
-        } else if (option == "--secondary") {
-            const std::string winding = value();
-            const auto colon = winding.find(':');
-            if (colon == std::string::npos)
-                throw UsageError{"--secondary takes VOLTAGE:CURRENT, got '" + winding + "'"};
-            addSecondary(line, {winding.substr(0, colon), winding.substr(colon + 1), std::nullopt});
-        } else if (option == "--dc") {
-            addSecondary(line, dcWinding(value()));
-        } else if (option == "--diode-drop") {
-            line.diodeDrop = value();
-        } else if (option == "--headroom") {
-            line.headroom = value();
-        } else if (option == "--capacitance") {
-            line.capacitance = value();
-        } else if (option == "--ripple") {
-            line.ripple = value();
-        } else if (const SheetFigure figure = sheetFigureNamed(option)) {
-            line.sheet.*figure = value();
-        } else if (option == "--frequency") {
-            line.frequency = value();
-        } else if (option == "--core") {
-            line.core = value();
-        } else if (option == "--window") {
-            line.window = value();
-        } else if (option == "--thickness") {
-            line.thickness = value();
-        } else if (option == "--diameter") {
-            line.diameters.push_back(value());
-        } else if (option == "--lang") {
-            line.language = languageName(value());
-        } else if (option == "--separator") {
-            const std::string separator = value();
-            if (!isValidDecimalSeparator(separator))
-                throw UsageError{"--separator takes one printable character other than a digit, "
-                                 "sign, blank or e, got '" +
-                                 separator + "'"};
-            line.separator = separator;
-        } else if (option == "--encoding") {
-            const std::string encoding = value();
-            if (encoding != "utf-8" && encoding != "cp1251")
-                throw UsageError{"--encoding takes utf-8 or cp1251, got '" + encoding + "'"};
-            line.cp1251Output = encoding == "cp1251";
-        } else if (option == "--format") {
-            const std::string format = value();
-            if (format != "report" && format != "json")
-                throw UsageError{"--format takes report or json, got '" + format + "'"};
-            line.format = format == "json" ? OutputFormat::Json : OutputFormat::Report;
-        } else {
+        const OptionRule* rule = optionNamed(name);
+        if (!rule || (rule->kind == OptionKind::Flag && value))
             throw UsageError{"unknown option '" + arguments[i] + "'"};
+        if (rule->kind != OptionKind::Flag && !value) {
+            if (i + 1 >= arguments.size())
+                throw UsageError{name + " needs a value"};
+            value = arguments[++i];
         }
+        options.push_back({name, value.value_or("")});
+    }
+    return options;
+}
+
+CommandLine commandLineOf(const std::vector<GivenOption>& options) {
+    CommandLine line;
+    for (const GivenOption& option : options) {
+        const OptionRule* rule = optionNamed(option.name);
+        if (!rule)
+            throw UsageError{"unknown option '" + option.name + "'"};
+        rule->set(line, option.value);
+    }
+    // JSON text is UTF-8 by definition; a code page would only make it unreadable.
+    if (line.batch) {
+        if (line.format == OutputFormat::Report || line.cp1251Output)
+            throw UsageError{"--batch writes JSON in UTF-8: --format report and --encoding cp1251 "
+                             "do not apply"};
+        return line;
     }
     const std::size_t windings = line.secondaries.empty() ? 1 : line.secondaries.size();
     if (line.diameters.size() > windings + 1)
         throw UsageError{"more --diameter values than windings"};
     // An option with nothing to act on is refused rather than silently dropped.
-    const bool anyDc = std::ranges::any_of(line.secondaries, [](const SecondaryOption& winding) {
-        return winding.rectifier.has_value();
-    });
-    if ((line.diodeDrop || line.headroom || line.capacitance || line.ripple) && !anyDc)
-        throw UsageError{
-            "--diode-drop, --headroom, --capacitance and --ripple apply to --dc windings only"};
+    for (const OptionRule& rule : kOptions) {
+        if (rule.needs.empty() || !givenIn(options, rule.name) || givenIn(options, rule.needs))
+            continue;
+        if (rule.needs == kDc)
+            throw UsageError{
+                "--diode-drop, --headroom, --capacitance and --ripple apply to --dc windings only"};
+        throw UsageError{std::string(rule.name) + " applies to --winding-sheet only"};
+    }
     if (line.capacitance && line.ripple)
         throw UsageError{"--capacitance and --ripple exclude each other"};
     if (line.sheet.steel && !steelGradeNamed(*line.sheet.steel))
         throw UsageError{"--steel takes a grade --help lists, got '" + *line.sheet.steel + "'"};
-    if (!line.windingSheet)
-        for (const auto& [name, figure] : kSheetOptions)
-            if (line.sheet.*figure)
-                throw UsageError{std::string(name) + " applies to --winding-sheet only"};
     // A separator the code page lacks would be written as "?", which reads back as no number.
     if (line.cp1251Output && line.separator && !isCp1251Character(*line.separator))
         throw UsageError{"--separator '" + *line.separator +
                          "' has no character in cp1251, which --encoding asks for"};
-    // JSON text is UTF-8 by definition; a code page would only make it unreadable.
     if (line.format == OutputFormat::Json && line.cp1251Output)
         throw UsageError{"--format json is always UTF-8, --encoding cp1251 does not apply"};
     return line;
+}
+
+CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
+    return commandLineOf(givenOptions(arguments));
+}
+
+std::optional<OptionKind> designOptionKind(std::string_view name) {
+    const OptionRule* rule = optionNamed(name);
+    if (!rule || rule->scope == Scope::Run)
+        return std::nullopt;
+    return rule->kind;
+}
+
+std::vector<GivenOption> batchLineOptions(const std::vector<GivenOption>& commandLine,
+                                          const std::vector<std::string>& lineNames,
+                                          const std::vector<GivenOption>& line) {
+    const auto replaced = [&lineNames](std::string_view name) {
+        return std::ranges::any_of(lineNames,
+                                   [name](const std::string& own) { return sameList(own, name); });
+    };
+    std::vector<GivenOption> merged;
+    for (const GivenOption& option : commandLine)
+        if (option.name != "--batch" && !replaced(option.name))
+            merged.push_back(option);
+    const std::size_t defaults = merged.size();
+    merged.insert(merged.end(), line.begin(), line.end());
+    std::vector<GivenOption> options;
+    for (std::size_t k = 0; k < merged.size(); ++k) {
+        const std::string_view needs = optionNamed(merged[k].name)->needs;
+        if (k >= defaults || needs.empty() || givenIn(merged, needs))
+            options.push_back(merged[k]);
+    }
+    return options;
 }
 
 } // namespace navivor::cli

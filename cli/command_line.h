@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The command line of navivor-calc: one design, the optional chosen diameters and winding
-// sheet, and how to read and write numbers and texts.
+// sheet, and how to read and write numbers and texts; or a batch of designs, each line of
+// which gives options of its own.
 #pragma once
 
 #include "calc/rectifier.h"
@@ -8,6 +9,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace navivor::cli {
@@ -58,11 +60,21 @@ struct CommandLine {
     std::optional<std::string> language;  // a file name in lang/ without ".ini"; default: built-in
     std::optional<std::string> separator; // default: the locale's
     bool cp1251Output = false;
-    OutputFormat format = OutputFormat::Report;
+    std::optional<OutputFormat> format; // default: the report
     bool windingSheet = false;
     SheetOptions sheet;
     bool standardWire = false; // round each wire not chosen up to the standard diameter
     bool pickCore = false;     // list the cores of the lamination series that hold the windings
+    bool batch = false;
+};
+
+// How an option takes its value.
+enum class OptionKind { Flag, Value, RepeatedValue };
+
+// One option as given: its long name with the dashes, and its value (empty for a flag).
+struct GivenOption {
+    std::string name;
+    std::string value;
 };
 
 // Raised for a command line that cannot be run; the message explains it.
@@ -70,7 +82,30 @@ struct UsageError : Failure {
     using Failure::Failure;
 };
 
+// The options of the arguments in order, "--name=value" split. Raises UsageError for an
+// unknown option or a missing value.
+std::vector<GivenOption> givenOptions(const std::vector<std::string>& arguments);
+
+// The command line the options make, each value and their combination checked: a later value
+// of a single-valued option replaces an earlier one. With --batch only the options of the
+// whole run are checked together; each line's design is checked with its own options.
+CommandLine commandLineOf(const std::vector<GivenOption>& options);
+
 CommandLine parseCommandLine(const std::vector<std::string>& arguments);
+
+// The kind of the option a line of a batch may give, by its long name with the dashes;
+// nothing for a name that is no such option (--help, --version, --batch, --format and
+// --encoding are the whole run's).
+std::optional<OptionKind> designOptionKind(std::string_view name);
+
+// The options of one line of a batch: those of the command line, less each one the line
+// names (a repeated option's whole list, --secondary and --dc making the one list of
+// windings) and less each one the line's design has nothing for (--diode-drop and --headroom
+// without a --dc, the sheet's figures without --winding-sheet); then the line's options.
+// lineNames holds the long name of each key of the line, one with an empty list among them.
+std::vector<GivenOption> batchLineOptions(const std::vector<GivenOption>& commandLine,
+                                          const std::vector<std::string>& lineNames,
+                                          const std::vector<GivenOption>& line);
 
 extern const char* const kUsage;
 

@@ -320,4 +320,11 @@ std::string designJson(const WindingDesign& design, std::string_view thickness,
     return json.text();
 }
 
+std::string errorJson(std::string_view message, std::size_t lineNumber) {
+    return JsonObject()
+        .add("error", jsonString(message))
+        .add("line", std::to_string(lineNumber))
+        .text();
+}
+
 } // namespace navivor::cli

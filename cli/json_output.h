@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// navivor-calc's output for scripts: one design's inputs and results as one JSON object.
+// navivor-calc's output for scripts: one design's inputs and results as one JSON object, or
+// the failure of one line of a batch.
 #pragma once
 
 #include "calc/core_choice.h"
@@ -51,5 +52,9 @@ std::string designJson(const WindingDesign& design, std::string_view thickness,
                        const std::optional<SheetResult>& sheet,
                        const std::vector<std::optional<double>>& standardDiameters,
                        const std::optional<std::vector<CoreChoice>>& choices);
+
+// The object for a line of a batch that gave no design: the message the design alone would
+// have shown, and the line's number counted from 1.
+std::string errorJson(std::string_view message, std::size_t lineNumber);
 
 } // namespace navivor::cli

@@ -280,7 +280,8 @@ std::span<const CatalogueEntry> textCatalogue() {
 
 std::string_view builtInText(std::string_view section, std::string_view key) {
     for (const CatalogueEntry& entry : kCatalogue)
-        if (entry.section == section && entry.key == key)
+        // The key first: keys differ in length far more often than sections do.
+        if (entry.key == key && entry.section == section)
             return entry.text;
     return {};
 }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <clocale>
+#include <cstdlib>
 #include <langinfo.h>
 #include <locale.h>
 #include <optional>
@@ -12,8 +13,10 @@
 namespace navivor {
 namespace {
 
-std::string& separatorStorage() {
-    static std::string separator = localeDecimalSeparator();
+// The locale's separator is read only when no other was set first: reading it opens the
+// locale's files.
+std::optional<std::string>& separatorStorage() {
+    static std::optional<std::string> separator;
     return separator;
 }
 
@@ -91,10 +94,30 @@ bool isUnfitCharacter(char32_t codePoint) {
     });
 }
 
+// The locale the C library takes for numbers: the first of LC_ALL, LC_NUMERIC and LANG that
+// is set and not empty; the C locale when none is.
+std::string_view numericLocaleName() {
+    for (const char* variable : {"LC_ALL", "LC_NUMERIC", "LANG"})
+        if (const char* value = std::getenv(variable); value && *value)
+            return value;
+    return "C";
+}
+
+// The C locale writes the full stop by definition, and so does C.UTF-8, the C library's own
+// C locale in UTF-8, unless LOCPATH may hold another of that name. Knowing so spares reading
+// the locale's files, which costs a short run of navivor-calc more than its report.
+bool namesTheCLocale(std::string_view name) {
+    return name == "C" || name == "POSIX" ||
+           ((name == "C.UTF-8" || name == "C.utf8") && std::getenv("LOCPATH") == nullptr);
+}
+
 } // namespace
 
 const std::string& decimalSeparator() {
-    return separatorStorage();
+    std::optional<std::string>& separator = separatorStorage();
+    if (!separator)
+        separator = localeDecimalSeparator();
+    return *separator;
 }
 
 void setDecimalSeparator(std::string_view separator) {
@@ -102,6 +125,8 @@ void setDecimalSeparator(std::string_view separator) {
 }
 
 std::string localeDecimalSeparator() {
+    if (namesTheCLocale(numericLocaleName()))
+        return ".";
     locale_t userLocale = newlocale(LC_NUMERIC_MASK, "", static_cast<locale_t>(nullptr));
     if (userLocale == static_cast<locale_t>(nullptr))
         return ".";

@@ -191,9 +191,12 @@ ProfileFile::ProfileFile(const std::string& path, std::size_t largestFile) {
 
 std::string ProfileFile::text(std::string_view section, std::string_view key,
                               std::string_view defaultText) const {
-    const auto found = values_.find(lookupKey(section, key));
-    if (found != values_.end())
-        return decodeCp1251(found->second);
+    // No file, as for the built-in language, needs no key built for the look-up.
+    if (!values_.empty()) {
+        const auto found = values_.find(lookupKey(section, key));
+        if (found != values_.end())
+            return decodeCp1251(found->second);
+    }
     const auto end = defaultText.find_last_not_of(' ');
     return std::string(defaultText.substr(0, end == std::string_view::npos ? 0 : end + 1));
 }

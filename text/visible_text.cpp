@@ -27,27 +27,40 @@ std::string visibleText(std::string_view text) {
     constexpr char hexDigits[] = "0123456789ABCDEF";
     std::string shown;
     shown.reserve(text.size());
-    const auto escape = [&](std::string_view bytes) {
-        for (const char c : bytes) {
+    // What is shown as it is goes over in runs, not a character at a time: a report is
+    // almost all such text.
+    std::size_t runStart = 0;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[pos]);
+        if ((lead >= 0x20 && lead != 0x7F && lead < 0x80) || lead == '\t') {
+            ++pos;
+            continue;
+        }
+        // Two-byte letters past the C1 controls, the Cyrillic ones of the reports among them.
+        if (lead >= 0xC3 && lead <= 0xDF && pos + 1 < text.size() &&
+            (static_cast<unsigned char>(text[pos + 1]) & 0xC0) == 0x80) {
+            pos += 2;
+            continue;
+        }
+        const std::size_t length = utf8SequenceLength(text, pos);
+        // The other ASCII bytes are C0 controls and DEL; C1 controls are U+0080 to U+009F,
+        // C2 80 to C2 9F.
+        const bool control = lead < 0x80 || (length == 2 && lead == 0xC2 &&
+                                             static_cast<unsigned char>(text[pos + 1]) < 0xA0);
+        if (length != 0 && !control) {
+            pos += length;
+            continue;
+        }
+        shown.append(text.substr(runStart, pos - runStart));
+        const std::size_t escaped = length == 0 ? 1 : length;
+        for (const char c : text.substr(pos, escaped)) {
             const auto byte = static_cast<unsigned char>(c);
             shown += {'\\', 'x', hexDigits[byte >> 4], hexDigits[byte & 0xF]};
         }
-    };
-    for (std::size_t pos = 0; pos < text.size();) {
-        const std::size_t length = utf8SequenceLength(text, pos);
-        const auto lead = static_cast<unsigned char>(text[pos]);
-        // C1 controls are U+0080 to U+009F: C2 80 to C2 9F.
-        const bool control =
-            (lead < 0x20 && lead != '\t') || lead == 0x7F ||
-            (length == 2 && lead == 0xC2 && static_cast<unsigned char>(text[pos + 1]) < 0xA0);
-        if (length == 0)
-            escape(text.substr(pos, 1));
-        else if (control)
-            escape(text.substr(pos, length));
-        else
-            shown.append(text.substr(pos, length));
-        pos += length == 0 ? 1 : length;
+        pos += escaped;
+        runStart = pos;
     }
+    shown.append(text.substr(runStart));
     return shown;
 }
 

@@ -158,6 +158,27 @@ TEST_F(NavivorCalc, LocaleSeparatorOutsideTheCodePage) {
     EXPECT_NE(run.out.find("мм.: 0.264\r\n"), std::string::npos) << run.out;
 }
 
+// The separator of the locale the C library takes for numbers: LC_ALL before LC_NUMERIC before
+// LANG, an empty one passed over, and a locale of LOCPATH before the system's of its name,
+// even one named as the C locale.
+TEST_F(NavivorCalc, LocaleSeparatorAsTheCLibraryFindsIt) {
+    if (std::system("localedef -i ru_RU -f UTF-8 ./ru_RU.UTF-8 >/dev/null 2>&1 && "
+                    "cp -r ru_RU.UTF-8 C.UTF-8") != 0)
+        GTEST_SKIP() << "localedef cannot make ru_RU.UTF-8";
+    const std::pair<std::string, std::string> cases[] = {
+        {"LC_ALL=C.UTF-8", "0.264"},
+        {"LOCPATH=. LC_ALL=C.UTF-8", "0,264"},
+        {"LOCPATH=. LC_ALL= LC_NUMERIC=ru_RU.UTF-8 LANG=C", "0,264"},
+        {"LOCPATH=. LC_ALL=C LC_NUMERIC=ru_RU.UTF-8", "0.264"},
+        {"LOCPATH=. LC_ALL= LC_NUMERIC=POSIX LANG=ru_RU.UTF-8", "0.264"},
+        {"LOCPATH=. LC_ALL= LC_NUMERIC= LANG=ru_RU.UTF-8", "0,264"},
+    };
+    for (const auto& [environment, diameter] : cases) {
+        const Outcome run = navivorCalc({"--core", "1000"}, 60, ">out.bin", environment);
+        EXPECT_NE(run.out.find("мм.: " + diameter + "\r\n"), std::string::npos) << environment;
+    }
+}
+
 struct JsonCase {
     std::vector<std::string> arguments;
     std::string json;
