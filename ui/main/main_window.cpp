@@ -82,7 +82,8 @@ void MainWindow::createLabels(QWidget* client) {
         return makeLabel(client, name, caption(name), geometry, wrapped);
     };
     label("Label2", {4, 47, 64, 28}, true)->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    label("Label3", {107, 37, 25, 14});
+    // Wider than laid out by three pixels: the stand-in face's ")" fell outside 25.
+    label("Label3", {107, 37, 28, 14});
     // Designed apart from the diameter heading its key gives: a language walk gives it that.
     makeLabel(client, "Label4", "Диам. пр.", {158, 37, 52, 14});
     label("Label5", {4, 85, 149, 28}, true);
