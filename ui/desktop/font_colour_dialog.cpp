@@ -2,6 +2,7 @@
 #include "ui/desktop/font_colour_dialog.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFontDialog>
 #include <QHBoxLayout>
@@ -14,7 +15,9 @@ namespace navivor {
 FontColourDialog::FontColourDialog(const FontChoice& initial, QWidget* parent)
     : QDialog(parent)
     , fonts_(new QFontDialog(initial.font, this))
-    , colourButton_(new QPushButton(tr("Colour..."), this))
+    // Qt's own text of its colour dialog, so the button speaks the language of Qt's dialogs.
+    , colourButton_(new QPushButton(
+          QCoreApplication::translate("QColorDialog", "Select Color") + "...", this))
     , colour_(initial.colour) {
     // Enter confirms the dialog wherever the focus is, as in Qt's own font dialog.
     colourButton_->setAutoDefault(false);
