@@ -53,11 +53,12 @@ std::vector<std::string> performanceLines(const PerformanceInputs& inputs,
 }
 
 std::vector<std::string> smoothedRectifierLines(const RectifierInput& input,
+                                                const RectifierSource& source,
                                                 const SmoothedRectifier& rectifier,
                                                 const MessageLookup& text) {
     const RectifierRun& nominal = rectifier.nominal;
     const RectifierRun& low = rectifier.lowMains;
-    return {
+    std::vector<std::string> lines{
         line(text, "CapacitanceResult", fixedText(rectifier.capacitanceUF, 0)),
         text("MainsLevels"),
         line(text, "AverageV", pair(nominal.averageV, low.averageV, 2)),
@@ -68,6 +69,14 @@ std::vector<std::string> smoothedRectifierLines(const RectifierInput& input,
         line(text, "TroughNeeded", fixedText(input.dcVoltage + input.headroom, 2)),
         text(rectifier.troughHoldsDc ? "TroughHolds" : "TroughShort"),
     };
+    const auto& capacitor = rectifier.holdingCapacitanceUF;
+    lines.push_back(capacitor ? line(text, "HoldingCapacitance", fixedText(*capacitor, 0))
+                              : text("HoldingCapacitanceNone"));
+    const auto& winding = rectifier.holdingOpenCircuitV;
+    lines.push_back(winding ? line(text, "HoldingWindingV",
+                                   pair(*winding, source.openCircuitVoltage, 2))
+                            : text("HoldingWindingNone"));
+    return lines;
 }
 
 } // namespace navivor

@@ -18,6 +18,7 @@ std::vector<std::string> performanceLines(const PerformanceInputs& inputs,
 
 // text gives the texts of the language's [RectifierForm] section.
 std::vector<std::string> smoothedRectifierLines(const RectifierInput& input,
+                                                const RectifierSource& source,
                                                 const SmoothedRectifier& rectifier,
                                                 const MessageLookup& text);
 

@@ -31,6 +31,10 @@ struct SmoothedRectifier {
     RectifierRun nominal;       // at the nominal mains voltage
     RectifierRun lowMains;      // at the mains voltage - 10 %
     bool troughHoldsDc = false; // the low-mains trough is at least the DC asked plus headroom
+    // What would make it hold: the least capacitor, 1 uF to 1 F; the least unloaded voltage of
+    // the winding, 1 mV to 1 MV, with the capacitor above. None where nothing in range does.
+    std::optional<double> holdingCapacitanceUF;
+    std::optional<double> holdingOpenCircuitV;
 };
 
 // Above this a half-wave rectifier is refused: its winding's DC current biases the core.

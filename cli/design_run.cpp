@@ -299,7 +299,7 @@ DesignOutcome runDesign(const CommandLine& line, const LanguageTexts& texts) {
         if (dc->sourceEstimated)
             lines.push_back(texts.text("RectifierForm", "SourceEstimated") + " " +
                             fixedText(dc->source.resistance, 3));
-        append(smoothedRectifierLines(dc->input, *dc->smoothed, rectifierText));
+        append(smoothedRectifierLines(dc->input, dc->source, *dc->smoothed, rectifierText));
     }
     return {kReportPrinted, reportBytes(lines, line.cp1251Output), ""};
 }

@@ -53,6 +53,11 @@ std::string jsonNumber(double value) {
     return {digits, written.ptr};
 }
 
+// null for a figure nothing in range gives.
+std::string jsonNumber(const std::optional<double>& value) {
+    return value ? jsonNumber(*value) : "null";
+}
+
 std::string jsonNumber(std::int64_t value) {
     return std::to_string(value);
 }
@@ -105,6 +110,8 @@ void addSmoothed(JsonObject& json, const DcSecondary& dc) {
         .add("windingRmsA", atMains(&RectifierRun::windingRmsA))
         .add("diodePeakA", atMains(&RectifierRun::diodePeakA))
         .add("troughHoldsDc", run.troughHoldsDc ? "true" : "false")
+        .add("holdingCapacitanceUF", jsonNumber(run.holdingCapacitanceUF))
+        .add("holdingWindingV", jsonNumber(run.holdingOpenCircuitV))
         .add("sourceVoltage", jsonNumber(dc.source.openCircuitVoltage))
         .add("sourceResistance", jsonNumber(dc.source.resistance))
         .add("sourceEstimated", dc.sourceEstimated ? "true" : "false");

@@ -133,6 +133,15 @@ constexpr std::array kCatalogue = {
                    "Минимум напряжения при сети -10 % не ниже требуемого."},
     CatalogueEntry{"RectifierForm", "TroughShort",
                    "МИНИМУМ НАПРЯЖЕНИЯ ПРИ СЕТИ -10 % НИЖЕ ТРЕБУЕМОГО !"},
+    CatalogueEntry{"RectifierForm", "HoldingCapacitance",
+                   "Емкость, удерживающая минимум при сети -10 %, мкФ, не менее -"},
+    CatalogueEntry{"RectifierForm", "HoldingCapacitanceNone",
+                   "Никакой конденсатор до 1 Ф не удержит минимум при сети -10 %."},
+    CatalogueEntry{"RectifierForm", "HoldingWindingV",
+                   "Напряжение обмотки без нагрузки, удерживающее минимум с этим конденсатором / "
+                   "имеющееся, В -"},
+    CatalogueEntry{"RectifierForm", "HoldingWindingNone",
+                   "С этим конденсатором минимум не удержит никакое напряжение обмотки до 1 МВ."},
     CatalogueEntry{"RectifierForm", "HalfWaveTooMuch",
                    "Однополупериодная схема допустима до 0,5 Вт: постоянный ток обмотки "
                    "подмагничивает сердечник"},

@@ -98,6 +98,28 @@ TEST(RectifierSimulation, LightLoadOnALargeCapacitor) {
     EXPECT_NEAR(result.nominal.rippleV, 0.01, 0.002);
     EXPECT_NEAR(result.lowMains.averageV, 0.9 * 12 * 1.41421356 - 2, 0.3);
     EXPECT_TRUE(result.troughHoldsDc);
+    // At mains -10 % the peak less the drops is 0.9 x 12 x 1.414 - 2 = 13.27 V; the trough
+    // holds 12 V when the capacitor carries the load from one peak to where the next
+    // half-wave rises through 14 V, at asin(14 / 15.27) = 66.5 deg: 156.5 deg, 8.69 ms,
+    // C = 0.01 A x 8.69 ms / 1.27 V = 68.4 uF. With this capacitor the winding needs
+    // 14 V / (0.9 x 1.414) = 11.0 V, a little more for the charging pulses.
+    EXPECT_NEAR(*result.holdingCapacitanceUF, 68.4, 0.7);
+    EXPECT_NEAR(*result.holdingOpenCircuitV, 11.0, 0.15);
+}
+
+// A 12 V 1 A bridge on the 11.78 V, 1.11 ohm winding of its smallest core: at mains -10 % it
+// averages below 12 V, so no capacitor holds the trough; a higher winding does.
+TEST(RectifierSimulation, WhatWouldHoldTheTrough) {
+    const SmoothedRectifier result =
+        smoothedRectifier({12, 1, RectifierKind::Bridge, 1, 0}, {11.78, 1.11, 50}, 4700, 0,
+                          [](std::string_view key) { return std::string(key); });
+    EXPECT_FALSE(result.troughHoldsDc);
+    EXPECT_FALSE(result.holdingCapacitanceUF);
+    ASSERT_TRUE(result.holdingOpenCircuitV);
+    EXPECT_GT(*result.holdingOpenCircuitV, 11.78 * 1.2);
+    const RectifierInput input{12, 1, RectifierKind::Bridge, 1, 0};
+    EXPECT_NEAR(runRectifier(input, {*result.holdingOpenCircuitV, 1.11, 50}, 4700, 0.9).troughV,
+                12, 1e-4);
 }
 
 } // namespace

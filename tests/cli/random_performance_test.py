@@ -137,6 +137,23 @@ def check(args, options, dc, d):
             if key == "nominal" and "--ripple" in args:
                 asked = float(args[args.index("--ripple") + 1])
                 compare("ripple asked", run["rippleV"], asked, 0.05, 0.02)
+        # What would hold the trough at mains -10 %: at the program's figure the model's
+        # trough is the voltage needed; none means not even 1 F holds it.
+        needed = got["voltage"] + got["headroom"]
+        held = {"holdingWindingV": (got["holdingWindingV"], resistance, got["capacitanceUF"])}
+        if got["holdingCapacitanceUF"] is None:
+            run = model.rectifier(dc, primary * ratio, resistance, inputs["frequency"],
+                                  got["diodeDrop"], got["current"], 1e6, 0.9)
+            if run["troughV"] > needed * 1.01 + 0.02:
+                problems.append("no capacitor holds, model %r at 1 F" % run["troughV"])
+        elif got["holdingCapacitanceUF"] > 1:
+            held["holdingCapacitanceUF"] = (primary * ratio, resistance,
+                                            got["holdingCapacitanceUF"])
+        for name, (volts, ohms, uf) in held.items():
+            if volts is not None:
+                run = model.rectifier(dc, volts, ohms, inputs["frequency"], got["diodeDrop"],
+                                      got["current"], uf, 0.9)
+                compare(name, run["troughV"], needed, 0.01, 0.02)
     return problems
 
 

@@ -186,7 +186,7 @@ void RectifierDialog::showSmoothing(const RectifierInput& input,
         given ? 0 : fieldValue(rippleField_), text);
     QStringList lines{
         QString::fromStdString(text("SourceEstimated") + " " + fixedText(source.resistance, 3))};
-    for (const std::string& line : smoothedRectifierLines(input, smoothed, text))
+    for (const std::string& line : smoothedRectifierLines(input, source, smoothed, text))
         lines.append(QString::fromStdString(line));
     smoothingLines_->setText(lines.join('\n'));
 }
