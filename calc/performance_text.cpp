@@ -67,7 +67,9 @@ std::vector<std::string> smoothedRectifierLines(const RectifierInput& input,
         line(text, "WindingRms", pair(nominal.windingRmsA, low.windingRmsA, 3)),
         line(text, "DiodePeak", pair(nominal.diodePeakA, low.diodePeakA, 3)),
         line(text, "TroughNeeded", fixedText(input.dcVoltage + input.headroom, 2)),
-        text(rectifier.troughHoldsDc ? "TroughHolds" : "TroughShort"),
+        text(rectifier.troughHoldsDc          ? "TroughHolds"
+             : rectifier.nominalTroughHoldsDc ? "TroughHoldsAtNominalOnly"
+                                              : "TroughShort"),
     };
     const auto& capacitor = rectifier.holdingCapacitanceUF;
     lines.push_back(capacitor ? line(text, "HoldingCapacitance", fixedText(*capacitor, 0))

@@ -121,8 +121,8 @@ std::optional<double> leastOnLogScale(double least, double most, int rounds,
     return std::exp(high);
 }
 
-bool holdsTrough(const RectifierInput& input, const RectifierRun& lowMains) {
-    return lowMains.troughV >= input.dcVoltage + input.headroom;
+bool holdsTrough(const RectifierInput& input, const RectifierRun& run) {
+    return run.troughV >= input.dcVoltage + input.headroom;
 }
 
 } // namespace
@@ -180,6 +180,7 @@ SmoothedRectifier smoothedRectifier(const RectifierInput& input, const Rectifier
     result.nominal = runRectifier(input, source, result.capacitanceUF, 1);
     result.lowMains = runRectifier(input, source, result.capacitanceUF, kLowMains);
     result.troughHoldsDc = holdsTrough(input, result.lowMains);
+    result.nominalTroughHoldsDc = holdsTrough(input, result.nominal);
     result.holdingCapacitanceUF =
         leastOnLogScale(kLeastUF, kMostUF, kHoldingSearchRounds, [&](double uf) {
             return holdsTrough(input, runRectifier(input, source, uf, kLowMains));

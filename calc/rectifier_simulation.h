@@ -31,6 +31,7 @@ struct SmoothedRectifier {
     RectifierRun nominal;       // at the nominal mains voltage
     RectifierRun lowMains;      // at the mains voltage - 10 %
     bool troughHoldsDc = false; // the low-mains trough is at least the DC asked plus headroom
+    bool nominalTroughHoldsDc = false; // the same at nominal mains
     // What would make it hold: the least capacitor, 1 uF to 1 F; the least unloaded voltage of
     // the winding, 1 mV to 1 MV, with the capacitor above. None where nothing in range does.
     std::optional<double> holdingCapacitanceUF;

@@ -110,6 +110,7 @@ void addSmoothed(JsonObject& json, const DcSecondary& dc) {
         .add("windingRmsA", atMains(&RectifierRun::windingRmsA))
         .add("diodePeakA", atMains(&RectifierRun::diodePeakA))
         .add("troughHoldsDc", run.troughHoldsDc ? "true" : "false")
+        .add("nominalTroughHoldsDc", run.nominalTroughHoldsDc ? "true" : "false")
         .add("holdingCapacitanceUF", jsonNumber(run.holdingCapacitanceUF))
         .add("holdingWindingV", jsonNumber(run.holdingOpenCircuitV))
         .add("sourceVoltage", jsonNumber(dc.source.openCircuitVoltage))

@@ -131,6 +131,9 @@ constexpr std::array kCatalogue = {
     CatalogueEntry{"RectifierForm", "TroughNeeded", "Требуется напряжение с запасом, В -"},
     CatalogueEntry{"RectifierForm", "TroughHolds",
                    "Минимум напряжения при сети -10 % не ниже требуемого."},
+    CatalogueEntry{"RectifierForm", "TroughHoldsAtNominalOnly",
+                   "Минимум напряжения не ниже требуемого только при номинальной сети: "
+                   "ПРИ СЕТИ -10 % НИЖЕ !"},
     CatalogueEntry{"RectifierForm", "TroughShort",
                    "МИНИМУМ НАПРЯЖЕНИЯ ПРИ СЕТИ -10 % НИЖЕ ТРЕБУЕМОГО !"},
     CatalogueEntry{"RectifierForm", "HoldingCapacitance",

@@ -98,6 +98,7 @@ TEST(RectifierSimulation, LightLoadOnALargeCapacitor) {
     EXPECT_NEAR(result.nominal.rippleV, 0.01, 0.002);
     EXPECT_NEAR(result.lowMains.averageV, 0.9 * 12 * 1.41421356 - 2, 0.3);
     EXPECT_TRUE(result.troughHoldsDc);
+    EXPECT_TRUE(result.nominalTroughHoldsDc);
     // At mains -10 % the peak less the drops is 0.9 x 12 x 1.414 - 2 = 13.27 V; the trough
     // holds 12 V when the capacitor carries the load from one peak to where the next
     // half-wave rises through 14 V, at asin(14 / 15.27) = 66.5 deg: 156.5 deg, 8.69 ms,
@@ -114,6 +115,7 @@ TEST(RectifierSimulation, WhatWouldHoldTheTrough) {
         smoothedRectifier({12, 1, RectifierKind::Bridge, 1, 0}, {11.78, 1.11, 50}, 4700, 0,
                           [](std::string_view key) { return std::string(key); });
     EXPECT_FALSE(result.troughHoldsDc);
+    EXPECT_FALSE(result.nominalTroughHoldsDc);
     EXPECT_FALSE(result.holdingCapacitanceUF);
     ASSERT_TRUE(result.holdingOpenCircuitV);
     EXPECT_GT(*result.holdingOpenCircuitV, 11.78 * 1.2);

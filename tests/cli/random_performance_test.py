@@ -137,9 +137,13 @@ def check(args, options, dc, d):
             if key == "nominal" and "--ripple" in args:
                 asked = float(args[args.index("--ripple") + 1])
                 compare("ripple asked", run["rippleV"], asked, 0.05, 0.02)
+        needed = got["voltage"] + got["headroom"]
+        for verdict, key in (("troughHoldsDc", "minus10"), ("nominalTroughHoldsDc", "nominal")):
+            trough = got["troughV"][key]
+            if abs(trough - needed) > 0.01 * needed + 0.02 and got[verdict] != (trough >= needed):
+                problems.append("%s %r for a trough of %r" % (verdict, got[verdict], trough))
         # What would hold the trough at mains -10 %: at the program's figure the model's
         # trough is the voltage needed; none means not even 1 F holds it.
-        needed = got["voltage"] + got["headroom"]
         held = {"holdingWindingV": (got["holdingWindingV"], resistance, got["capacitanceUF"])}
         if got["holdingCapacitanceUF"] is None:
             run = model.rectifier(dc, primary * ratio, resistance, inputs["frequency"],
