@@ -95,6 +95,7 @@ private slots:
 
     void windowsAreCreatedHiddenButTheMainWindow() {
         NavivorWindows windows;
+        QCOMPARE(windows.inCreationOrder(), QList<QWidget*>{&windows.mainWindow()});
         QCOMPARE(windows.mainWindow().objectName(), QString("MainForm"));
         QCOMPARE(windows.aboutBox().windowTitle(), QString("О программе"));
         QCOMPARE(windows.resultsWindow().windowTitle(), QString("Результаты расчета"));
@@ -250,6 +251,7 @@ private slots:
         QDir().mkpath("lang");
         QVERIFY(QFile::copy(NAVIVOR_DATA_DIR "/lang/Russian.ini", "lang/Russian.ini"));
         NavivorWindows windows;
+        LanguageChooser& chooser = windows.languageChooser(); // made before its texts are read
         const auto texts = [&windows] {
             QStringList shown;
             for (QWidget* window : windows.inCreationOrder()) {
@@ -264,8 +266,8 @@ private slots:
             return shown;
         };
         QStringList before = texts();
-        windows.languageChooser().findChild<QComboBox*>("LangList")->setEditText("russian");
-        windows.languageChooser().findChild<QPushButton*>("Button1")->click();
+        chooser.findChild<QComboBox*>("LangList")->setEditText("russian");
+        chooser.findChild<QPushButton*>("Button1")->click();
         before.replaceInStrings("Label4=Диам. пр.", "Label4= Диам.пр.");
         QCOMPARE(texts(), before);
     }
