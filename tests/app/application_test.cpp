@@ -16,6 +16,8 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
+#include <QProxyStyle>
+#include <QStyleOption>
 #include <QToolButton>
 
 #include <QLineEdit>
@@ -106,6 +108,21 @@ private slots:
                                              &windows.languageChooser(), &windows.usageWindow()})
             QVERIFY(!window->isVisible());
         QCOMPARE(windows.languageChooser().languageName(), QString());
+    }
+
+    // The buttons for the items that do not fit make their icons when first drawn.
+    void overflowButtonsShowTheStylesIcons() {
+        NavivorWindows windows;
+        const QStyle* style = qobject_cast<QProxyStyle*>(QApplication::style())->baseStyle();
+        for (const char* name : {"qt_menubar_ext_button", "qt_toolbar_ext_button"}) {
+            const QToolButton* button = windows.mainWindow().findChild<QToolButton*>(name);
+            QStyleOption option;
+            option.initFrom(button);
+            QCOMPARE(button->icon().pixmap(16).toImage(),
+                     style->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton, &option)
+                         .pixmap(16)
+                         .toImage());
+        }
     }
 
     void languageFilesAreListedAndNameTheCurrentLanguage() {
