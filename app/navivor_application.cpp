@@ -4,14 +4,51 @@
 #include "ui/desktop/failure_box.h"
 #include "ui/resources/images.h"
 
+#include <QPointer>
+#include <QProxyStyle>
+#include <QStyleOption>
+#include <QWidget>
+
+#include <optional>
+
 namespace navivor {
+namespace {
+
+// The menu bar and the tool bar each make a button for the items that do not fit, with the
+// style's icon for it: reading that icon's PNG loads every image plugin, while the window is
+// built, for a button shown only when the items overflow. Its icon is made when first drawn.
+class DesktopStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
+                       const QWidget* widget) const override {
+        const bool extension = icon == SP_ToolBarHorizontalExtensionButton ||
+                               icon == SP_ToolBarVerticalExtensionButton;
+        // The tool bar hands a plain option, which is copied whole; the menu bar none.
+        if (!extension || (option && option->type != QStyleOption::SO_Default))
+            return QProxyStyle::standardIcon(icon, option, widget);
+        std::optional<QStyleOption> asked;
+        if (option)
+            asked = *option;
+        // The widget is watched only, in case the icon outlives it.
+        return iconMadeWhenNeeded(
+            [this, icon, asked, widget = QPointer<QWidget>(const_cast<QWidget*>(widget))] {
+                return QProxyStyle::standardIcon(icon, asked ? &*asked : nullptr, widget);
+            });
+    }
+};
+
+} // namespace
 
 NavivorApplication::NavivorApplication(int& argc, char** argv)
     : QApplication(argc, argv) {
+    setStyle(new DesktopStyle(style()));
     setApplicationName("Navivor");
     // The desktop finds the program's entry, and with it its name and icon, by this id.
     setDesktopFileName(QStringLiteral(NAVIVOR_APP_ID));
-    setWindowIcon(applicationIcon());
+    // Only a window system that shows it asks for it.
+    setWindowIcon(iconMadeWhenNeeded(applicationIcon));
 }
 
 bool NavivorApplication::notify(QObject* receiver, QEvent* event) {

@@ -10,16 +10,16 @@ namespace navivor {
 // A failure in a window's creation step is shown like any other, and start-up goes on: the
 // window itself exists all the same.
 NavivorWindows::NavivorWindows()
-    : language_([this] { return currentLanguage(); }) {
-    made(mainWindow_, Desktop::instance(), language_);
+    : languageName_([this] { return language_ ? language_->name() : QString(); }) {
+    made(mainWindow_, Desktop::instance(), languageName_);
     showingFailures([this] { mainWindow_->runCreationStep(); });
     mainWindow_->showReportsIn([this]() -> ResultsWindow& { return resultsWindow(); });
-    made(languageChooser_, inCreationOrder_, mainWindow_.get());
-    QObject::connect(languageChooser_.get(), &LanguageChooser::languageApplied, mainWindow_.get(),
+    language_ = std::make_unique<LanguageInForce>(inCreationOrder_);
+    QObject::connect(language_.get(), &LanguageInForce::languageApplied, mainWindow_.get(),
                      [this](const QString&, const LanguageTexts& texts) {
                          mainWindow_->languageApplied(texts);
                      });
-    showingFailures([this] { languageChooser_->runCreationStep(); });
+    showingFailures([this] { language_->runCreationStep(); });
     connectMainWindowCommands();
 }
 
@@ -33,12 +33,15 @@ ResultsWindow& NavivorWindows::resultsWindow() {
     return made(resultsWindow_, Desktop::instance());
 }
 
+LanguageChooser& NavivorWindows::languageChooser() {
+    return made(languageChooser_, *language_, mainWindow_.get());
+}
+
 UsageWindow& NavivorWindows::usageWindow() {
     if (!usageWindow_) {
         made(usageWindow_);
-        usageWindow_->useLanguage(languageChooser_->languageName());
-        QObject::connect(languageChooser_.get(), &LanguageChooser::languageApplied,
-                         usageWindow_.get(),
+        usageWindow_->useLanguage(language_->name());
+        QObject::connect(language_.get(), &LanguageInForce::languageApplied, usageWindow_.get(),
                          [this](const QString& name) { usageWindow_->useLanguage(name); });
     }
     return *usageWindow_;
@@ -46,7 +49,7 @@ UsageWindow& NavivorWindows::usageWindow() {
 
 RectifierDialog& NavivorWindows::rectifierDialog() {
     if (!rectifierDialog_) {
-        made(rectifierDialog_, language_, mainWindow_.get());
+        made(rectifierDialog_, languageName_, mainWindow_.get());
         QObject::connect(rectifierDialog_.get(), &RectifierDialog::secondaryChosen,
                          mainWindow_.get(),
                          [this](int row, const QString& voltage, const QString& current) {
@@ -58,7 +61,7 @@ RectifierDialog& NavivorWindows::rectifierDialog() {
 
 WindingSheetWindow& NavivorWindows::windingSheetWindow() {
     if (!windingSheetWindow_) {
-        made(windingSheetWindow_, language_, Desktop::instance());
+        made(windingSheetWindow_, languageName_, Desktop::instance());
         QObject::connect(windingSheetWindow_.get(), &WindingSheetWindow::wiresChosen,
                          mainWindow_.get(), [this](const QStringList& diameters) {
                              mainWindow_->enterToolFigures(WireFigures{diameters});
@@ -69,7 +72,7 @@ WindingSheetWindow& NavivorWindows::windingSheetWindow() {
 
 CorePickWindow& NavivorWindows::corePickWindow() {
     if (!corePickWindow_) {
-        made(corePickWindow_, language_, installedDataFolder(NAVIVOR_DATA_FROM_PROGRAM));
+        made(corePickWindow_, languageName_, installedDataFolder(NAVIVOR_DATA_FROM_PROGRAM));
         QObject::connect(corePickWindow_.get(), &CorePickWindow::coreChosen, mainWindow_.get(),
                          [this](int section, int windowArea) {
                              mainWindow_->enterToolFigures(CoreFigures{section, windowArea});
@@ -78,14 +81,10 @@ CorePickWindow& NavivorWindows::corePickWindow() {
     return *corePickWindow_;
 }
 
-QString NavivorWindows::currentLanguage() const {
-    return languageChooser_ ? languageChooser_->languageName() : QString();
-}
-
 void NavivorWindows::connectMainWindowCommands() {
     MainWindow* main = mainWindow_.get();
     QObject::connect(main, &MainWindow::languageChooserAsked, main,
-                     [this] { languageChooser_->exec(); });
+                     [this] { languageChooser().exec(); });
     QObject::connect(main, &MainWindow::aboutBoxAsked, main, [this] { aboutBox().exec(); });
     QObject::connect(main, &MainWindow::usageWindowAsked, main,
                      [this] { usageWindow().showInFront(); });

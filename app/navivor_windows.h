@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The windows of the program. The main window and the language chooser, which holds the
-// language in force, are made at start-up; every other window when it is first needed, with
-// the language in force applied as the start-up walk would have applied it. They are
-// destroyed in the reverse order of their declaration here.
+// The windows of the program. The main window and the language in force are made at start-up;
+// every other window, the language chooser too, when it is first needed, with the language in
+// force applied as the start-up walk would have applied it. They are destroyed in the reverse
+// order of their declaration here.
 // A window that cannot be built fails its making: there is no program without it.
 #pragma once
 
 #include "ui/current_language.h"
 #include "ui/language/language_chooser.h"
+#include "ui/language/language_in_force.h"
 #include "ui/main/main_window.h"
 #include "ui/reference/about_box.h"
 #include "ui/reference/usage_window.h"
@@ -29,7 +30,7 @@ public:
     const QList<QWidget*>& inCreationOrder() const { return inCreationOrder_; }
 
     MainWindow& mainWindow() const { return *mainWindow_; }
-    LanguageChooser& languageChooser() const { return *languageChooser_; }
+    LanguageChooser& languageChooser();
     AboutBox& aboutBox();
     ResultsWindow& resultsWindow();
     UsageWindow& usageWindow();
@@ -46,22 +47,22 @@ private:
         if (!owner) {
             owner = std::make_unique<Window>(std::forward<Arguments>(arguments)...);
             inCreationOrder_.append(owner.get());
-            if (languageChooser_)
-                languageChooser_->applyToLaterWindow(owner.get());
+            if (language_)
+                language_->applyToLaterWindow(owner.get());
         }
         return *owner;
     }
-    // The language in force, for the windows made before the chooser that knows it.
-    QString currentLanguage() const;
     // The main window's commands for the other windows.
     void connectMainWindowCommands();
 
-    CurrentLanguage language_;
+    // The name of the language in force, for the windows made before it.
+    CurrentLanguage languageName_;
     QList<QWidget*> inCreationOrder_;
     // Declared in the designed order of creation, so they are destroyed last first.
     std::unique_ptr<MainWindow> mainWindow_;
     std::unique_ptr<AboutBox> aboutBox_;
     std::unique_ptr<ResultsWindow> resultsWindow_;
+    std::unique_ptr<LanguageInForce> language_;
     std::unique_ptr<LanguageChooser> languageChooser_;
     std::unique_ptr<UsageWindow> usageWindow_;
     std::unique_ptr<RectifierDialog> rectifierDialog_;

@@ -16,6 +16,8 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
+#include <QProxyStyle>
+#include <QStyleOption>
 #include <QToolButton>
 
 #include <QLineEdit>
@@ -95,6 +97,7 @@ private slots:
 
     void windowsAreCreatedHiddenButTheMainWindow() {
         NavivorWindows windows;
+        QCOMPARE(windows.inCreationOrder(), QList<QWidget*>{&windows.mainWindow()});
         QCOMPARE(windows.mainWindow().objectName(), QString("MainForm"));
         QCOMPARE(windows.aboutBox().windowTitle(), QString("О программе"));
         QCOMPARE(windows.resultsWindow().windowTitle(), QString("Результаты расчета"));
@@ -105,6 +108,21 @@ private slots:
                                              &windows.languageChooser(), &windows.usageWindow()})
             QVERIFY(!window->isVisible());
         QCOMPARE(windows.languageChooser().languageName(), QString());
+    }
+
+    // The buttons for the items that do not fit make their icons when first drawn.
+    void overflowButtonsShowTheStylesIcons() {
+        NavivorWindows windows;
+        const QStyle* style = qobject_cast<QProxyStyle*>(QApplication::style())->baseStyle();
+        for (const char* name : {"qt_menubar_ext_button", "qt_toolbar_ext_button"}) {
+            const QToolButton* button = windows.mainWindow().findChild<QToolButton*>(name);
+            QStyleOption option;
+            option.initFrom(button);
+            QCOMPARE(button->icon().pixmap(16).toImage(),
+                     style->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton, &option)
+                         .pixmap(16)
+                         .toImage());
+        }
     }
 
     void languageFilesAreListedAndNameTheCurrentLanguage() {
@@ -250,6 +268,7 @@ private slots:
         QDir().mkpath("lang");
         QVERIFY(QFile::copy(NAVIVOR_DATA_DIR "/lang/Russian.ini", "lang/Russian.ini"));
         NavivorWindows windows;
+        LanguageChooser& chooser = windows.languageChooser(); // made before its texts are read
         const auto texts = [&windows] {
             QStringList shown;
             for (QWidget* window : windows.inCreationOrder()) {
@@ -264,8 +283,8 @@ private slots:
             return shown;
         };
         QStringList before = texts();
-        windows.languageChooser().findChild<QComboBox*>("LangList")->setEditText("russian");
-        windows.languageChooser().findChild<QPushButton*>("Button1")->click();
+        chooser.findChild<QComboBox*>("LangList")->setEditText("russian");
+        chooser.findChild<QPushButton*>("Button1")->click();
         before.replaceInStrings("Label4=Диам. пр.", "Label4= Диам.пр.");
         QCOMPARE(texts(), before);
     }
