@@ -4,6 +4,7 @@
 #include "ui/desktop/failure_box.h"
 #include "ui/resources/images.h"
 
+#include <QFontInfo>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QStyleOption>
@@ -39,11 +40,26 @@ public:
     }
 };
 
+// A desktop without a font setting of its own names its font by a generic family ("Sans
+// Serif"), which no installed face bears: the font list is then searched for the face standing
+// in once for each script the texts hold (the fields' digits, the menu's Cyrillic). Named by
+// that face after the first search, the font is found at once; every text looks the same.
+void nameDesktopFontByItsFace() {
+    QFont desktopFont = QGuiApplication::font();
+    const QString face = QFontInfo(desktopFont).family();
+    if (face == desktopFont.family())
+        return; // left unset, so that a change of the desktop's font still reaches the windows
+    desktopFont.setFamily(face);
+    // QGuiApplication's, which keeps the fonts the desktop gives to kinds of controls.
+    QGuiApplication::setFont(desktopFont);
+}
+
 } // namespace
 
 NavivorApplication::NavivorApplication(int& argc, char** argv)
     : QApplication(argc, argv) {
     setStyle(new DesktopStyle(style()));
+    nameDesktopFontByItsFace();
     setApplicationName("Navivor");
     // The desktop finds the program's entry, and with it its name and icon, by this id.
     setDesktopFileName(QStringLiteral(NAVIVOR_APP_ID));

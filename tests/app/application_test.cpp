@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QProxyStyle>
@@ -123,6 +124,13 @@ private slots:
                          .pixmap(16)
                          .toImage());
         }
+    }
+
+    // Named by a family no face bears, the desktop's font would be searched for anew for each
+    // script its texts hold.
+    void theDesktopsFontIsNamedByItsFace() {
+        const QFont desktopFont = QApplication::font();
+        QCOMPARE(QFontInfo(desktopFont).family(), desktopFont.family());
     }
 
     void languageFilesAreListedAndNameTheCurrentLanguage() {
