@@ -7,6 +7,7 @@
 #include "ui/main/calculate_press.h"
 #include "ui/main/main_window.h"
 #include "ui/results/results_window.h"
+#include "ui/widgets/etched_tool_bar.h"
 #include "ui/widgets/spin_field.h"
 
 #include <QAction>
@@ -14,7 +15,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
 
@@ -99,18 +99,11 @@ void MainWindow::chooseFieldColour() {
     appearance_->chooseFieldColour(this);
 }
 
-QString MainWindow::toolBarStyleSheet(int borderWidth) {
-    // Etched edge lines along the top and the bottom, the border inside them.
-    return QString("QToolBar { border-top: 1px solid palette(mid);"
-                   " border-bottom: 1px solid palette(light); padding: %1px; spacing: 0px; }")
-        .arg(borderWidth);
-}
-
 void MainWindow::toggleFlatButtons() {
     const bool flat = !flatButtonsItem_->isChecked();
     for (QToolButton* button : toolBar_->findChildren<QToolButton*>())
         button->setAutoRaise(flat);
-    toolBar_->setStyleSheet(toolBarStyleSheet(flat ? 1 : 0));
+    toolBar_->setBorderWidth(flat ? 1 : 0);
     flatButtonsItem_->setChecked(flat);
 }
 

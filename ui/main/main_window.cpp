@@ -10,6 +10,7 @@
 #include "ui/resources/images.h"
 #include "ui/results/results_window.h"
 #include "ui/widgets/character_filter.h"
+#include "ui/widgets/etched_tool_bar.h"
 #include "ui/widgets/spin_field.h"
 #include "ui/widgets/static_text.h"
 #include "ui/widgets/string_grid.h"
@@ -21,7 +22,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QToolBar>
 #include <QToolButton>
 
 #include <algorithm>

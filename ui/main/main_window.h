@@ -21,12 +21,12 @@
 class QAction;
 class QLineEdit;
 class QPushButton;
-class QToolBar;
 class QToolButton;
 
 namespace navivor {
 
 class AppearanceState;
+class EtchedToolBar;
 class Picture;
 class SpinField;
 class StaticText;
@@ -128,7 +128,6 @@ private:
     void openDocument(const QString& fileName);
     // The message of a tool that needs a calculation first, in the tool's own texts.
     void showNoCalculation(const char* toolSection);
-    static QString toolBarStyleSheet(int borderWidth);
 
     // menu_and_tool_bar.cpp
     void createToolBar(QWidget* client);
@@ -168,7 +167,7 @@ private:
     StaticText* titleText_;
     StaticText* versionText_;
     Picture* picture_;
-    QToolBar* toolBar_;
+    EtchedToolBar* toolBar_;
     // Enabled when there is a report to save or print.
     QToolButton* saveButton_;
     QToolButton* printButton_;

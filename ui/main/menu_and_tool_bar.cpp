@@ -4,6 +4,7 @@
 #include "ui/main/main_window.h"
 #include "ui/main/windings_grid_sizing.h"
 #include "ui/resources/images.h"
+#include "ui/widgets/etched_tool_bar.h"
 #include "ui/widgets/window_builders.h"
 
 #include <QAction>
@@ -28,13 +29,13 @@ std::function<void()> MainWindow::command(void (MainWindow::*method)()) {
 }
 
 void MainWindow::createToolBar(QWidget* client) {
-    toolBar_ = new QToolBar(client);
+    toolBar_ = new EtchedToolBar(client);
     toolBar_->setObjectName("ToolBar1");
     toolBar_->setGeometry(0, 0, WindingsGridSizing::kNarrowClientWidth, 30);
     toolBar_->setIconSize({16, 16});
     toolBar_->setMovable(false);
     toolBar_->setFloatable(false);
-    toolBar_->setStyleSheet(toolBarStyleSheet(1));
+    toolBar_->setBorderWidth(1);
 
     const auto button = [this](const char* name, int image, void (MainWindow::*method)()) {
         QToolButton* made = makeToolButton(toolBar_, name, toolbarIcon(image), caption(name));
