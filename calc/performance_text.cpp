@@ -75,9 +75,9 @@ std::vector<std::string> smoothedRectifierLines(const RectifierInput& input,
     lines.push_back(capacitor ? line(text, "HoldingCapacitance", fixedText(*capacitor, 0))
                               : text("HoldingCapacitanceNone"));
     const auto& winding = rectifier.holdingOpenCircuitV;
-    lines.push_back(winding ? line(text, "HoldingWindingV",
-                                   pair(*winding, source.openCircuitVoltage, 2))
-                            : text("HoldingWindingNone"));
+    lines.push_back(
+        winding ? line(text, "HoldingWindingV", pair(*winding, source.openCircuitVoltage, 2))
+                : text("HoldingWindingNone"));
     return lines;
 }
 

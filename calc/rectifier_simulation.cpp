@@ -64,8 +64,8 @@ std::vector<double> rectifiedSine(const Circuit& circuit) {
 // One period stepped from the capacitor's voltage at its start; the run records what it
 // measures when given one.
 double stepPeriod(const RectifierInput& input, const Circuit& circuit,
-                  const std::vector<double>& wave, double step, double capacitance,
-                  double voltage, RectifierRun* run) {
+                  const std::vector<double>& wave, double step, double capacitance, double voltage,
+                  RectifierRun* run) {
     // Backward Euler while the diodes conduct, so a small resistance and capacitance stay
     // stable at any step.
     const double discharge = step / capacitance;

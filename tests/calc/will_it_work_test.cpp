@@ -120,8 +120,8 @@ TEST(RectifierSimulation, WhatWouldHoldTheTrough) {
     ASSERT_TRUE(result.holdingOpenCircuitV);
     EXPECT_GT(*result.holdingOpenCircuitV, 11.78 * 1.2);
     const RectifierInput input{12, 1, RectifierKind::Bridge, 1, 0};
-    EXPECT_NEAR(runRectifier(input, {*result.holdingOpenCircuitV, 1.11, 50}, 4700, 0.9).troughV,
-                12, 1e-4);
+    EXPECT_NEAR(runRectifier(input, {*result.holdingOpenCircuitV, 1.11, 50}, 4700, 0.9).troughV, 12,
+                1e-4);
 }
 
 } // namespace
