@@ -10,14 +10,6 @@
 namespace navivor {
 namespace {
 
-// The outline of an E and an I with outer limbs and yokes half the tongue wide, as on the
-// standard core: two tongues and two windows across, a window and a tongue along.
-double coreVolume(const Lamination& lamination, double stack) {
-    const double across = 2 * (lamination.tongue + lamination.windowWidth);
-    const double along = lamination.windowHeight + lamination.tongue;
-    return across * along * stack;
-}
-
 // The choice the core makes, if it holds the windings. The winding calculation takes the
 // section in whole mm2, as the main window's spin field does; the part of a mm2 left out
 // errs on the safe side.
@@ -42,13 +34,14 @@ std::optional<CoreChoice> choiceOf(const WindingDesign& design, const Lamination
     // A pick is a core a winder would wind: a tight coil is no pick.
     if (sheet.fit.fit != Fit::Fits)
         return std::nullopt;
+    const CoreOutline outline = coreOutline(core);
     return CoreChoice{lamination,
                       stack,
                       lamination.tongue * stack,
                       lamination.windowWidth * lamination.windowHeight,
                       sheet.fit.fillPercent,
                       sheet.totalMass,
-                      coreVolume(lamination, stack)};
+                      outline.across * outline.along * stack};
 }
 
 } // namespace

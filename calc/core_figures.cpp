@@ -37,9 +37,9 @@ CoreFigures coreFigures(const CoreGeometry& core, const SteelGrade& grade, doubl
     CoreFigures figures;
     const double stacking = stackingFactor(grade);
     // The E and the I laid together: the outline less the two windows.
-    const double width = 2 * core.tongueWidth + 2 * core.windowWidth;
-    const double height = core.windowHeight + core.tongueWidth;
-    const double laminationArea = width * height - 2 * core.windowWidth * core.windowHeight;
+    const CoreOutline outline = coreOutline(core);
+    const double laminationArea =
+        outline.across * outline.along - 2 * core.windowWidth * core.windowHeight;
     const double steelCm3 = laminationArea * core.stackHeight * stacking / 1000;
     figures.massKg = steelCm3 * grade.density / 1000;
 

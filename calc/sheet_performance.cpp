@@ -24,8 +24,7 @@ double stillAirRise(double watts, double surfaceCm2) {
 // The outside of the transformer: the core's outline, and the coil standing out of the stack
 // on both faces by its build-up.
 double surfaceArea(const CoreGeometry& core, double buildUp) {
-    const double width = 2 * core.tongueWidth + 2 * core.windowWidth;
-    const double height = core.windowHeight + core.tongueWidth;
+    const auto [width, height] = coreOutline(core);
     const double depth = core.stackHeight + 2 * buildUp;
     return 2 * (width * height + width * depth + height * depth) / 100; // cm2
 }

@@ -137,6 +137,10 @@ void requireFigureInRange(double value, double least, double most, const std::st
     requireInRange(value, {least, most}, figure, text);
 }
 
+CoreOutline coreOutline(const CoreGeometry& core) {
+    return {2 * core.tongueWidth + 2 * core.windowWidth, core.windowHeight + core.tongueWidth};
+}
+
 CoreGeometry standardCoreGeometry(double coreSection) {
     const double tongue = std::sqrt(coreSection);
     return {tongue, tongue, tongue / 2, 1.5 * tongue};

@@ -36,6 +36,15 @@ struct CoreGeometry {
     double windowHeight = 0; // along the tongue: the length of the bobbin
 };
 
+// The outline in mm of an E and an I laid together, outer limbs and yokes half the tongue
+// wide: two tongues and two windows across, a window and a tongue along.
+struct CoreOutline {
+    double across = 0;
+    double along = 0;
+};
+
+CoreOutline coreOutline(const CoreGeometry& core);
+
 // A square centre limb of the section and the usual E-lamination window, half the tongue
 // wide and one and a half tongues high.
 CoreGeometry standardCoreGeometry(double coreSection);
