@@ -4,6 +4,7 @@
 #include "text/failure.h"
 
 #include <cmath>
+#include <utility>
 
 namespace navivor {
 namespace {
@@ -34,6 +35,12 @@ Factors factorsOf(RectifierKind kind) {
     return {};
 }
 
+constexpr std::pair<RectifierKind, std::string_view> kKindNames[] = {
+    {RectifierKind::Bridge, "bridge"},
+    {RectifierKind::CentreTap, "centre-tap"},
+    {RectifierKind::HalfWave, "half-wave"},
+};
+
 bool isPositive(double value) {
     return value > 0 && std::isfinite(value);
 }
@@ -45,13 +52,17 @@ bool isNotNegative(double value) {
 } // namespace
 
 std::optional<RectifierKind> rectifierKindNamed(std::string_view name) {
-    if (name == "bridge")
-        return RectifierKind::Bridge;
-    if (name == "centre-tap")
-        return RectifierKind::CentreTap;
-    if (name == "half-wave")
-        return RectifierKind::HalfWave;
+    for (const auto& [kind, kindName] : kKindNames)
+        if (kindName == name)
+            return kind;
     return std::nullopt;
+}
+
+std::string_view rectifierKindName(RectifierKind kind) {
+    for (const auto& [named, name] : kKindNames)
+        if (named == kind)
+            return name;
+    return {};
 }
 
 SecondaryForRectifier secondaryForRectifier(const RectifierInput& input,

@@ -12,8 +12,9 @@ namespace navivor {
 
 enum class RectifierKind { Bridge, CentreTap, HalfWave };
 
-// "bridge", "centre-tap", "half-wave", the names navivor-calc takes.
+// "bridge", "centre-tap", "half-wave", the names navivor-calc takes, and back.
 std::optional<RectifierKind> rectifierKindNamed(std::string_view name);
+std::string_view rectifierKindName(RectifierKind kind);
 
 struct RectifierInput {
     double dcVoltage = 12; // V across the filter capacitor's load

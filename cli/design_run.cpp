@@ -163,6 +163,8 @@ void smoothDcSecondaries(const CommandLine& line, const std::optional<SheetResul
                          std::vector<std::optional<DcSecondary>>& dcSecondaries,
                          const MessageLookup& messages, const MessageLookup& sheetText,
                          const MessageLookup& rectifierText) {
+    if (std::ranges::none_of(dcSecondaries, [](const auto& dc) { return dc.has_value(); }))
+        return;
     std::optional<WindingSheet> windingSheet;
     if (sheet)
         windingSheet = sheet->sheet;
@@ -188,9 +190,6 @@ void smoothDcSecondaries(const CommandLine& line, const std::optional<SheetResul
         dc->smoothed = smoothedRectifier(dc->input, dc->source, capacitance, ripple, rectifierText);
     }
 }
-
-// Standard output, every write checked: the first failure is kept, and told once the output
-// is closed, so that a script never takes a report cut short for a whole one.
 
 // The report's lines, each with its control characters shown, in the encoding asked for.
 std::string reportBytes(const std::vector<std::string>& lines, bool cp1251) {
@@ -236,7 +235,7 @@ DesignOutcome runDesign(const CommandLine& line, const LanguageTexts& texts) {
         design = designOf(line, dcSecondaries);
         result = cycle.press(design, thickness, lookup, report);
         if (result == PressResult::ThicknessMissing)
-            return {kCalculationFailed, "", texts.text("Messages", "Mes1")};
+            return {kCalculationFailed, "", lookup("Mes1")};
         const WindingDesign calculated = design;
         const ReportFigures calculatedFigures = report.figures;
         if (result == PressResult::CoreSufficient && line.standardWire)
@@ -295,9 +294,9 @@ DesignOutcome runDesign(const CommandLine& line, const LanguageTexts& texts) {
         if (!dc || !dc->smoothed)
             continue;
         lines.push_back(" ");
-        lines.push_back(texts.text("RectifierForm", "RectifierForm") + " " + std::to_string(k + 1));
+        lines.push_back(rectifierText("RectifierForm") + " " + std::to_string(k + 1));
         if (dc->sourceEstimated)
-            lines.push_back(texts.text("RectifierForm", "SourceEstimated") + " " +
+            lines.push_back(rectifierText("SourceEstimated") + " " +
                             fixedText(dc->source.resistance, 3));
         append(smoothedRectifierLines(dc->input, dc->source, *dc->smoothed, rectifierText));
     }

@@ -82,18 +82,6 @@ std::string jsonArray(const std::vector<std::string>& values) {
     return json + "]";
 }
 
-const char* kindName(RectifierKind kind) {
-    switch (kind) {
-    case RectifierKind::Bridge:
-        return "bridge";
-    case RectifierKind::CentreTap:
-        return "centre-tap";
-    case RectifierKind::HalfWave:
-        return "half-wave";
-    }
-    return "";
-}
-
 std::string mainsJson(std::string_view otherKey, double nominal, double other) {
     return JsonObject().add("nominal", jsonNumber(nominal)).add(otherKey, jsonNumber(other)).text();
 }
@@ -122,7 +110,7 @@ std::string dcJson(const DcSecondary& dc) {
     JsonObject json;
     json.add("voltage", jsonNumber(dc.input.dcVoltage))
         .add("current", jsonNumber(dc.input.dcCurrent))
-        .add("kind", jsonString(kindName(dc.input.kind)))
+        .add("kind", jsonString(rectifierKindName(dc.input.kind)))
         .add("diodeDrop", jsonNumber(dc.input.diodeDrop))
         .add("headroom", jsonNumber(dc.input.headroom))
         .add("acVoltage", jsonNumber(dc.winding.acVoltage))
