@@ -3,6 +3,21 @@
 
 namespace navivor {
 
+void appendUtf8(std::string& text, char32_t code) {
+    const auto byte = [](char32_t bits) { return static_cast<char>(bits); };
+    if (code < 0x80) {
+        text += byte(code);
+    } else if (code < 0x800) {
+        text += {byte(0xC0 | code >> 6), byte(0x80 | (code & 0x3F))};
+    } else if (code < 0x10000) {
+        text +=
+            {byte(0xE0 | code >> 12), byte(0x80 | (code >> 6 & 0x3F)), byte(0x80 | (code & 0x3F))};
+    } else {
+        text += {byte(0xF0 | code >> 18), byte(0x80 | (code >> 12 & 0x3F)),
+                 byte(0x80 | (code >> 6 & 0x3F)), byte(0x80 | (code & 0x3F))};
+    }
+}
+
 std::size_t utf8SequenceLength(std::string_view text, std::size_t pos) {
     const auto byteAt = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
     const unsigned lead = byteAt(pos);

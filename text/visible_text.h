@@ -13,6 +13,9 @@ namespace navivor {
 // (overlong forms, surrogates and code points beyond U+10FFFF included).
 std::size_t utf8SequenceLength(std::string_view text, std::size_t pos);
 
+// The code point, at most U+10FFFF, appended to the text in UTF-8.
+void appendUtf8(std::string& text, char32_t code);
+
 // The text with each control character but the tab (C0, DEL, C1) and each byte that is no
 // part of well-formed UTF-8 written as \xNN, byte by byte; everything else as it is.
 std::string visibleText(std::string_view text);
