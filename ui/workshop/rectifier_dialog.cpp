@@ -8,9 +8,9 @@
 #include "i18n/language_file.h"
 #include "text/number_text.h"
 #include "ui/desktop/failure_box.h"
-#include "ui/widgets/character_filter.h"
 #include "ui/widgets/spin_field.h"
 #include "ui/widgets/window_builders.h"
+#include "ui/workshop/number_field.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -35,10 +35,6 @@ constexpr RectifierKind kKinds[] = {RectifierKind::Bridge, RectifierKind::Centre
 // The keys of the circuits' names, in the list's order.
 constexpr const char* kKindKeys[] = {"Bridge", "CentreTap", "HalfWave"};
 
-double fieldValue(const QLineEdit* field) {
-    return toDouble(textToNumber(field->text().toStdString()));
-}
-
 } // namespace
 
 RectifierDialog::RectifierDialog(CurrentLanguage currentLanguage, QWidget* parent)
@@ -51,11 +47,8 @@ RectifierDialog::RectifierDialog(CurrentLanguage currentLanguage, QWidget* paren
         return makeLabel(this, name, text, {12, y, 232, 16});
     };
     const auto field = [this](const char* name, const QString& text, int y) {
-        auto* edit = new QLineEdit(text, this);
-        edit->setObjectName(name);
+        QLineEdit* edit = makeNumberField(this, name, text);
         edit->setGeometry(250, y, 90, 21);
-        new CharacterFilter(edit, keepNumberOrCommandCharacter);
-        edit->setAcceptDrops(false);
         return edit;
     };
     const auto value = [this](const char* name, int y) {
@@ -116,16 +109,8 @@ QWidget* RectifierDialog::makeSmoothingPart() {
     auto* form = new QFormLayout(box);
     form->setContentsMargins(0, 0, 0, 0);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    const auto field = [box](const char* name) {
-        auto* edit = new QLineEdit(box);
-        edit->setObjectName(name);
-        new CharacterFilter(edit, keepNumberOrCommandCharacter);
-        edit->setAcceptDrops(false);
-        return edit;
-    };
-    capacitanceField_ = field("CapacitanceField");
-    rippleField_ = field("RippleField");
-    rippleField_->setText("1");
+    capacitanceField_ = makeNumberField(box, "CapacitanceField");
+    rippleField_ = makeNumberField(box, "RippleField", "1");
     form->addRow(makeLabel(box, "Capacitance", caption("Capacitance"), {}), capacitanceField_);
     form->addRow(makeLabel(box, "Ripple", caption("Ripple"), {}), rippleField_);
     smoothingLines_ = makeLabel(box, "SmoothingLines", "", {}, true);
@@ -162,23 +147,21 @@ SecondaryForRectifier RectifierDialog::calculate() {
     input.diodeDrop = fieldValue(diodeDropField_);
     input.headroom = fieldValue(headroomField_);
     const LanguageTexts texts(currentLanguage_().toStdString());
-    const SecondaryForRectifier secondary = secondaryForRectifier(
-        input, [&texts](std::string_view key) { return texts.text(kSection, key); });
+    const MessageLookup text = [&texts](std::string_view key) { return texts.text(kSection, key); };
+    const SecondaryForRectifier secondary = secondaryForRectifier(input, text);
     windingVoltageValue_->setText(QString::fromStdString(trimmedFixedText(secondary.acVoltage, 2)));
     windingCurrentValue_->setText(QString::fromStdString(trimmedFixedText(secondary.acCurrent, 2)));
     windingPowerValue_->setText(QString::fromStdString(fixedText(secondary.voltAmperes, 1)));
-    showSmoothing(input, secondary,
-                  [&texts](std::string_view key) { return texts.text(kSection, key); });
+    showSmoothing(input, secondary, texts, text);
     return secondary;
 }
 
 // The dialog has no winding sheet of its own: the winding is the program's design of it alone.
 void RectifierDialog::showSmoothing(const RectifierInput& input,
                                     const SecondaryForRectifier& secondary,
-                                    const MessageLookup& text) {
-    const LanguageTexts texts(currentLanguage_().toStdString());
+                                    const LanguageTexts& texts, const MessageLookup& text) {
     const RectifierSource source = estimatedSource(
-        secondary, [&texts](std::string_view key) { return texts.text("Messages", key); },
+        secondary, [&texts](std::string_view key) { return texts.message(key); },
         [&texts](std::string_view key) { return texts.text("WindingSheetForm", key); });
     const bool given = !capacitanceField_->text().trimmed().isEmpty();
     const SmoothedRectifier smoothed = smoothedRectifier(

@@ -18,6 +18,7 @@ class QPushButton;
 
 namespace navivor {
 
+class LanguageTexts;
 class SpinField;
 
 class RectifierDialog : public QDialog {
@@ -40,8 +41,9 @@ private:
     SecondaryForRectifier calculate();
     void retitleKinds();
     QWidget* makeSmoothingPart();
+    // texts is the language in force; text its [RectifierForm] section.
     void showSmoothing(const RectifierInput& input, const SecondaryForRectifier& secondary,
-                       const MessageLookup& text);
+                       const LanguageTexts& texts, const MessageLookup& text);
 
     CurrentLanguage currentLanguage_;
     QLineEdit* dcVoltageField_;

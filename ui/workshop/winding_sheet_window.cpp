@@ -9,8 +9,8 @@
 #include "text/number_text.h"
 #include "ui/desktop/failure_box.h"
 #include "ui/results/text_output.h"
-#include "ui/widgets/character_filter.h"
 #include "ui/widgets/window_builders.h"
+#include "ui/workshop/number_field.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -49,21 +49,9 @@ enum Field {
 const char* const kFieldKeys[] = {"TongueWidth", "StackHeight", "WindowWidth",  "WindowHeight",
                                   "BobbinWall",  "LayerTape",   "SparePercent", "Temperature"};
 
-double fieldValue(const QLineEdit* field) {
-    return toDouble(textToNumber(field->text().toStdString()));
-}
-
 // The keys of the performance fields' captions, in the order of performanceFields_.
 const char* const kPerformanceKeys[] = {"Ambient", "InsulationClass", "Bulge", "InterWinding",
                                         "OuterWrap"};
-
-QLineEdit* numberField(QWidget* parent, const QString& name) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    new CharacterFilter(edit, keepNumberOrCommandCharacter);
-    edit->setAcceptDrops(false);
-    return edit;
-}
 
 } // namespace
 
@@ -83,12 +71,8 @@ WindingSheetWindow::WindingSheetWindow(CurrentLanguage currentLanguage, Desktop&
         const int y = 10 + (index % 4) * 26;
         const char* key = kFieldKeys[index];
         makeLabel(this, key, caption(key), {x, y + 4, 190, 16});
-        auto* edit = new QLineEdit(this);
-        edit->setObjectName(QString(key) + "Field");
-        edit->setGeometry(x + 196, y, 80, 21);
-        new CharacterFilter(edit, keepNumberOrCommandCharacter);
-        edit->setAcceptDrops(false);
-        fields_[index] = edit;
+        fields_[index] = makeNumberField(this, QString(key) + "Field");
+        fields_[index]->setGeometry(x + 196, y, 80, 21);
     }
     makePerformanceFields()->setGeometry(8, 114, 584, 84);
     QPushButton* calculateButton =
@@ -162,7 +146,7 @@ QWidget* WindingSheetWindow::makePerformanceFields() {
                                fit.interWinding, fit.outerWrap};
     for (int index = 0; index < 5; ++index) {
         const char* key = kPerformanceKeys[index];
-        QLineEdit* edit = numberField(box, QString(key) + "Field");
+        QLineEdit* edit = makeNumberField(box, QString(key) + "Field");
         edit->setText(QString::fromStdString(trimmedFixedText(defaults[index], 2)));
         performanceFields_[index] = edit;
         const int place = index + 1;
