@@ -10,11 +10,11 @@ namespace navivor {
 // A failure in a window's creation step is shown like any other, and start-up goes on: the
 // window itself exists all the same.
 NavivorWindows::NavivorWindows()
-    : languageName_([this] { return language_ ? language_->name() : QString(); }) {
+    : languageName_([this] { return language_->name(); })
+    , language_(std::make_unique<LanguageInForce>(inCreationOrder_)) {
     made(mainWindow_, Desktop::instance(), languageName_);
     showingFailures([this] { mainWindow_->runCreationStep(); });
     mainWindow_->showReportsIn([this]() -> ResultsWindow& { return resultsWindow(); });
-    language_ = std::make_unique<LanguageInForce>(inCreationOrder_);
     QObject::connect(language_.get(), &LanguageInForce::languageApplied, mainWindow_.get(),
                      [this](const QString&, const LanguageTexts& texts) {
                          mainWindow_->languageApplied(texts);

@@ -47,8 +47,7 @@ private:
         if (!owner) {
             owner = std::make_unique<Window>(std::forward<Arguments>(arguments)...);
             inCreationOrder_.append(owner.get());
-            if (language_)
-                language_->applyToLaterWindow(owner.get());
+            language_->applyToLaterWindow(owner.get());
         }
         return *owner;
     }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How a window learns the language in force: the name the language chooser shows, read when
-// the window needs it. The windows are made before the chooser that answers, so they are
-// handed this function rather than the chooser.
+// the window needs it. The main window is made before the language in force that answers, so
+// the windows are handed this function rather than the language itself.
 #pragma once
 
 #include <QString>

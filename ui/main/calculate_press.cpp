@@ -91,6 +91,7 @@ bool CalculatePress::press(QWidget* parent) {
 
     // The press found the thickness a positive number.
     const double thickness = typedThickness(fields_.thickness->text().toStdString());
+    std::optional<CalculatedTransformer> found;
     switch (result) {
     case PressResult::ThicknessMissing:
         desktop_.showMessage(parent, QString::fromStdString(texts.message("Mes2")),
@@ -100,14 +101,13 @@ bool CalculatePress::press(QWidget* parent) {
         return false;
     case PressResult::CoreSufficient:
         fields_.calculateButton->setText(QString::fromStdString(texts.mainForm("Button1_")));
-        lastCalculation_ = calculatedTransformer(design, cycle_.turnStore(), report.figures);
-        lastCalculation_->laminationThickness = thickness;
+        found = calculatedTransformer(design, cycle_.turnStore(), report.figures);
+        found->laminationThickness = thickness;
         break;
     case PressResult::CoreInsufficient:
-        lastCalculation_.reset();
         break;
     }
-    lastLoad_ = LastCalculation{design, thickness, std::nullopt};
+    lastLoad_ = LastCalculation{design, thickness, std::move(found)};
 
     results_().showResults();
     if (!gridSizing_.hasDiameterColumn())
@@ -130,7 +130,6 @@ void CalculatePress::languageApplied(const LanguageTexts& texts) {
 // The reset button and the close of the results window share their steps, each in its own
 // order.
 void CalculatePress::reset() {
-    lastCalculation_.reset();
     lastLoad_.reset();
     results_().clearReport();
     returnToCalculationMode();
@@ -143,9 +142,9 @@ void CalculatePress::resultsClosed() {
 }
 
 std::optional<CalculatedTransformer> CalculatePress::transformerWithTypedWires() const {
-    if (!lastCalculation_)
+    if (!lastLoad_ || !lastLoad_->transformer)
         return std::nullopt;
-    CalculatedTransformer transformer = *lastCalculation_;
+    CalculatedTransformer transformer = *lastLoad_->transformer;
     std::vector<std::string> diameters{cellText(fields_.primaryGrid, 1, 0)};
     const int rows = fields_.windingsGrid->rowCount();
     for (std::size_t k = 1; k <= transformer.secondaries.size(); ++k) {

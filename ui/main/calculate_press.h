@@ -62,9 +62,9 @@ public:
     // The last sufficient calculation with the diameters typed now where a diameter cell holds
     // one; nothing after an insufficient press or a reset.
     std::optional<CalculatedTransformer> transformerWithTypedWires() const;
-    // The design and thickness of the last press that ran the winding calculation,
-    // sufficient or not; nothing before one or after a reset. Its transformer is left to
-    // transformerWithTypedWires, since a diameter cell may hold no number.
+    // The last press that ran the winding calculation, sufficient or not; nothing before one
+    // or after a reset. Its transformer is as calculated: transformerWithTypedWires gives it
+    // with the diameters typed, which may be no numbers.
     std::optional<LastCalculation> lastLoad() const { return lastLoad_; }
     // Another core was put into the fields: the next press calculates the windings on it
     // rather than checking the fill of the old core's turns.
@@ -84,9 +84,8 @@ private:
     CalculationCycle cycle_;
     // The language of the most recent press.
     std::optional<QString> lastPressLanguage_;
-    // What the last sufficient winding calculation found, for the winding sheet.
-    std::optional<CalculatedTransformer> lastCalculation_;
-    // The design and thickness of the last winding calculation, for the core pick.
+    // The last winding calculation: its design and thickness for the core pick, and what it
+    // found, if anything, for the winding sheet.
     std::optional<LastCalculation> lastLoad_;
 };
 

@@ -3,7 +3,6 @@
 // and the main menu. Controls keep the names that language and settings files use as keys.
 #pragma once
 
-#include "calc/winding_sheet.h"
 #include "i18n/language_file.h"
 #include "ui/current_language.h"
 #include "ui/desktop/desktop.h"

@@ -14,7 +14,6 @@ public:
 
     // The border between the edge and the buttons, on every side.
     void setBorderWidth(int pixels);
-    int borderWidth() const { return borderWidth_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

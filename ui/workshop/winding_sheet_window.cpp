@@ -49,7 +49,9 @@ enum Field {
 const char* const kFieldKeys[] = {"TongueWidth", "StackHeight", "WindowWidth",  "WindowHeight",
                                   "BobbinWall",  "LayerTape",   "SparePercent", "Temperature"};
 
-// The keys of the performance fields' captions, in the order of performanceFields_.
+enum PerformanceField { Ambient, InsulationClass, Bulge, InterWinding, OuterWrap };
+
+// The keys of the performance fields' captions, in the order of PerformanceField.
 const char* const kPerformanceKeys[] = {"Ambient", "InsulationClass", "Bulge", "InterWinding",
                                         "OuterWrap"};
 
@@ -144,12 +146,12 @@ QWidget* WindingSheetWindow::makePerformanceFields() {
     const FitAllowances fit;
     const double defaults[] = {inputs.ambient, inputs.insulationClass, fit.bulgeFactor,
                                fit.interWinding, fit.outerWrap};
-    for (int index = 0; index < 5; ++index) {
+    for (std::size_t index = 0; index < std::size(kPerformanceKeys); ++index) {
         const char* key = kPerformanceKeys[index];
         QLineEdit* edit = makeNumberField(box, QString(key) + "Field");
         edit->setText(QString::fromStdString(trimmedFixedText(defaults[index], 2)));
         performanceFields_[index] = edit;
-        const int place = index + 1;
+        const int place = static_cast<int>(index) + 1;
         grid->addWidget(makeLabel(box, key, caption(key), {}), place % 3, place / 3 * 2);
         grid->addWidget(edit, place % 3, place / 3 * 2 + 1);
     }
@@ -210,12 +212,12 @@ void WindingSheetWindow::showSheet() {
         held ? fieldValue(fields_[WorkingTemperature]) : WindingAllowances().workingTemperature,
         fieldValue(fields_[BobbinWall]),
         fieldValue(fields_[LayerInsulation]),
-        {fieldValue(performanceFields_[2]), fieldValue(performanceFields_[3]),
-         fieldValue(performanceFields_[4])}};
+        {fieldValue(performanceFields_[Bulge]), fieldValue(performanceFields_[InterWinding]),
+         fieldValue(performanceFields_[OuterWrap])}};
     PerformanceInputs inputs;
     inputs.grade = &steelGrades()[static_cast<std::size_t>(steelList_->currentIndex())];
-    inputs.ambient = fieldValue(performanceFields_[0]);
-    inputs.insulationClass = fieldValue(performanceFields_[1]);
+    inputs.ambient = fieldValue(performanceFields_[Ambient]);
+    inputs.insulationClass = fieldValue(performanceFields_[InsulationClass]);
     if (held)
         inputs.heldTemperature = allowances.workingTemperature;
     const LanguageTexts texts(currentLanguage_().toStdString());
